@@ -1,0 +1,34 @@
+#pragma once
+// The ".qnf" document: per item seven lines (position, level, expanded,
+// caption, date, percent done, priority) and a body ended by the bytes
+// 01 02 03, in depth-first order, lines ended by CR LF, no header.
+
+#include "document/outline_tree.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+// Text lookup by section, key and default, so that messages follow the language.
+using TextLookup =
+    std::function<QString(const QString& section, const QString& key, const QString& def)>;
+// Called once per item read, with the status prefix and the item's position number.
+using ReadProgress = std::function<void(const QString& prefix, int position)>;
+
+// The bytes of a document holding every node of the tree, before encoding.
+QByteArray documentBytes(const OutlineTree& tree);
+
+// Writes every node of the tree to the file. The old file stays intact until
+// the new one is complete. Throws EInOutError when the file cannot be written.
+void f_guardarNodos(const OutlineTree& tree, const QString& fileName);
+
+// Reads a whole document into a new tree, expanded states applied and the
+// completion roll-up done. Nothing is handed over unless the whole file was
+// read: a missing file throws Ef_abrirarchivo, a damaged one EConvertError or
+// EDocumentFormatError, an unreadable one EInOutError.
+std::unique_ptr<OutlineTree> readDocument(const QString& fileName, const TextLookup& lookup,
+                                          const ReadProgress& progress = {});
+// The same from bytes already in memory (`fileName` only names the file in messages).
+std::unique_ptr<OutlineTree> parseDocument(const QByteArray& bytes, const QString& fileName,
+                                           const TextLookup& lookup,
+                                           const ReadProgress& progress = {});

@@ -1,0 +1,145 @@
+#pragma once
+// The outline: a plain node tree. Every node carries its caption, expanded
+// state, image indexes and one Tnota record. A tree either owns its records
+// (the document, the item clipboard) or shares them with another tree (the
+// scratch copy of one subtree), and never frees a shared record.
+
+#include "document/unt_funciones.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class OutlineTree;
+
+class OutlineNode {
+public:
+    ~OutlineNode();
+    OutlineNode(const OutlineNode&) = delete;
+    OutlineNode& operator=(const OutlineNode&) = delete;
+
+    QString caption() const { return QString::fromUtf8(m_caption); }
+    void setCaption(const QString& caption) { m_caption = caption.toUtf8(); }
+    const QByteArray& captionUtf8() const { return m_caption; }
+
+    Tnota& nota() { return *m_nota; }
+    const Tnota& nota() const { return *m_nota; }
+
+    bool expanded() const { return m_expanded; }
+    void setExpanded(bool expanded) { m_expanded = expanded; }
+    // Image and selected image are always set together (progress bands).
+    int imageIndex() const { return m_image; }
+    void setImageIndex(int index) { m_image = static_cast<qint8>(index); }
+    // -1 means no state image (normal priority).
+    int stateIndex() const { return m_state; }
+    void setStateIndex(int index) { m_state = static_cast<qint8>(index); }
+
+    // Parent in the outline; nullptr for a top-level node.
+    OutlineNode* parent() const;
+    int row() const { return m_row; }
+    int level() const;
+    int childCount() const { return static_cast<int>(m_children.size()); }
+    bool hasChildren() const { return !m_children.empty(); }
+    OutlineNode* child(int i) const { return m_children[static_cast<size_t>(i)].get(); }
+    OutlineNode* firstChild() const { return hasChildren() ? child(0) : nullptr; }
+    OutlineNode* lastChild() const { return hasChildren() ? child(childCount() - 1) : nullptr; }
+    OutlineNode* previousSibling() const;
+    OutlineNode* nextSibling() const;
+    // True when this node is `other` or one of its ancestors.
+    bool contains(const OutlineNode* other) const;
+
+private:
+    friend class OutlineTree;
+    OutlineNode() : m_nota(&m_ownNota) {}
+
+    QByteArray m_caption; // UTF-8 keeps large outlines compact
+    OutlineNode* m_parent = nullptr; // the tree's invisible root for top-level nodes
+    std::vector<std::unique_ptr<OutlineNode>> m_children;
+    Tnota m_ownNota;
+    Tnota* m_nota; // &m_ownNota, or a record shared with another tree
+    int m_row = 0;
+    qint8 m_image = 0;
+    qint8 m_state = -1;
+    bool m_expanded = false;
+};
+
+class OutlineTree {
+public:
+    // Where a move puts a node, relative to a destination node.
+    enum class Place { LastSibling, LastChild, Before };
+    // A position in the tree: parent (nullptr for the top level) and row.
+    struct Slot {
+        OutlineNode* parent;
+        int row;
+    };
+
+    OutlineTree();
+    ~OutlineTree();
+    OutlineTree(const OutlineTree&) = delete;
+    OutlineTree& operator=(const OutlineTree&) = delete;
+    OutlineTree(OutlineTree&&) noexcept;
+    OutlineTree& operator=(OutlineTree&&) noexcept;
+
+    void clear();
+    bool isEmpty() const { return m_root->m_children.empty(); }
+    // Number of nodes at every level.
+    int count() const { return m_count; }
+
+    int topLevelCount() const { return m_root->childCount(); }
+    OutlineNode* topLevel(int i) const { return m_root->child(i); }
+    OutlineNode* firstTopLevel() const { return m_root->firstChild(); }
+    OutlineNode* lastTopLevel() const { return m_root->lastChild(); }
+    // Children of a node, or the top level for nullptr.
+    int childCount(const OutlineNode* parent) const;
+    OutlineNode* child(const OutlineNode* parent, int row) const;
+
+    // Adding, each with an owned copy of `nota`.
+    OutlineNode* addFirstTopLevel(const QString& caption, const Tnota& nota = {});
+    OutlineNode* addLastTopLevel(const QString& caption, const Tnota& nota = {});
+    OutlineNode* addLastChild(OutlineNode* parent, const QString& caption, const Tnota& nota = {});
+    // At the end of `sibling`'s sibling list (not directly after it).
+    OutlineNode* addLastSibling(OutlineNode* sibling, const QString& caption,
+                                const Tnota& nota = {});
+    // The general form: `parent` nullptr means the top level; row in 0..childCount.
+    OutlineNode* insert(OutlineNode* parent, int row, QByteArray captionUtf8, Tnota nota);
+    // A node that refers to a record owned elsewhere, which must outlive it.
+    OutlineNode* insertShared(OutlineNode* parent, int row, QByteArray captionUtf8, Tnota* nota);
+
+    // Deletes the node with its whole subtree.
+    void remove(OutlineNode* node);
+
+    // Where a move would put `node`, or nothing when the move changes nothing
+    // (the destination is the node itself or lies in its subtree). With no
+    // destination, LastSibling and LastChild both mean the end of the top level.
+    std::optional<Slot> moveTarget(const OutlineNode* node, Place place,
+                                   const OutlineNode* destination) const;
+    // Moves the node with its subtree; the new parent ends up expanded.
+    // Returns false when nothing moved.
+    bool move(OutlineNode* node, Place place, const OutlineNode* destination);
+
+    // Depth-first order: parent before its children, children in order.
+    OutlineNode* next(const OutlineNode* node) const;
+    // The item before in full depth-first order, collapsed subtrees included.
+    OutlineNode* previous(const OutlineNode* node) const;
+    // The item shown one row higher, skipping the contents of collapsed items.
+    OutlineNode* previousVisible(const OutlineNode* node) const;
+    // Absolute depth-first index, and its inverse (nullptr when out of range).
+    int absoluteIndex(const OutlineNode* node) const;
+    OutlineNode* nodeAt(int index) const;
+    // Calls f for every node in depth-first order.
+    void forEach(const std::function<void(OutlineNode*)>& f) const;
+    void expandAll();
+
+private:
+    OutlineNode* container(OutlineNode* parent) const { return parent ? parent : m_root.get(); }
+    OutlineNode* attach(OutlineNode* parent, int row, std::unique_ptr<OutlineNode> node);
+    std::unique_ptr<OutlineNode> detach(OutlineNode* node);
+    static int subtreeSize(const OutlineNode* node);
+    static void renumber(OutlineNode* parent, int fromRow);
+
+    std::unique_ptr<OutlineNode> m_root;
+    int m_count = 0;
+};

@@ -1,0 +1,198 @@
+#include "document/unt_funciones.h"
+
+#include "document/errors.h"
+#include "document/outline_tree.h"
+#include "document/unt_constantes.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <utility>
+#include <vector>
+
+// ---- Tnota ----
+
+QString Tnota::fecha() const {
+    return m_fechaIsValue ? QString::number(m_fechaValue) : m_fechaOtherText;
+}
+
+void Tnota::setFecha(const QString& text) {
+    const QString cut = text.left(Unt_constantes::fechaCapacidad);
+    bool ok = false;
+    const qint32 value = cut.toInt(&ok);
+    if (ok && cut == QString::number(value)) {
+        setFechaValue(value);
+    } else {
+        m_fechaIsValue = false;
+        m_fechaOtherText = cut;
+    }
+}
+
+std::optional<qint32> Tnota::fechaValue() const {
+    if (m_fechaIsValue)
+        return m_fechaValue;
+    bool ok = false;
+    const qint32 value = m_fechaOtherText.toInt(&ok);
+    return ok ? std::optional<qint32>(value) : std::nullopt;
+}
+
+void Tnota::setFechaValue(qint32 packed) {
+    m_fechaIsValue = true;
+    m_fechaValue = packed;
+    m_fechaOtherText.clear();
+}
+
+bool Tnota::sameContent(const Tnota& other) const {
+    return fecha() == other.fecha() && cumplido == other.cumplido && m_texto == other.m_texto &&
+           prioridad == other.prioridad;
+}
+
+// ---- packed date-time ----
+
+qint32 packFecha(const QDateTime& value) {
+    const QDate d = value.date();
+    const QTime t = value.time();
+    if (!d.isValid() || d.year() < 1980 || d.year() > 2107)
+        return 0;
+    const quint32 low = quint32(t.second() / 2 + t.minute() * 32 + t.hour() * 2048);
+    const quint32 high = quint32(d.day() + d.month() * 32 + (d.year() - 1980) * 512);
+    return static_cast<qint32>(high << 16 | low);
+}
+
+std::optional<QDateTime> unpackFecha(qint32 packed) {
+    const quint32 bits = static_cast<quint32>(packed);
+    const quint32 high = bits >> 16;
+    const quint32 low = bits & 0xFFFF;
+    const QDate date(int(1980 + (high >> 9)), int((high >> 5) & 15), int(high & 31));
+    const QTime time(int(low >> 11), int((low >> 5) & 63), int((low & 31) * 2));
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return QDateTime(date, time);
+}
+
+// ---- locale date texts ----
+
+namespace {
+
+// Replaces every run of `letter` of exactly `from` letters by `to`.
+QString replaceRuns(const QString& format, QChar letter, int from, const QString& to) {
+    const QRegularExpression run(QStringLiteral("%1+").arg(QRegularExpression::escape(letter)));
+    QString out;
+    qsizetype last = 0;
+    for (const auto& m : run.globalMatch(format)) {
+        out += QStringView(format).mid(last, m.capturedStart() - last);
+        out += m.capturedLength() == from ? to : m.captured();
+        last = m.capturedEnd();
+    }
+    out += QStringView(format).mid(last);
+    return out;
+}
+
+// Parsing is lenient about leading zeros: "5/7/2006" reads like "05/07/2006".
+QString lenientDate(const QString& format) {
+    return replaceRuns(replaceRuns(format, u'd', 2, QStringLiteral("d")), u'M', 2,
+                       QStringLiteral("M"));
+}
+
+std::optional<QDateTime> parseWith(const QString& text, const QString& dateFormat,
+                                   bool twoDigitYear) {
+    const QLocale locale;
+    const QString timeFormat = longTimeFormat();
+    for (const QString& format : {dateFormat, dateFormat + u' ' + timeFormat}) {
+        QDateTime value = locale.toDateTime(text, format);
+        if (!value.isValid())
+            continue;
+        if (twoDigitYear) {
+            // A two-digit year means the one within fifty years of today.
+            const int pivot = QDate::currentDate().year() + 49;
+            while (value.date().year() + 100 <= pivot)
+                value = value.addYears(100);
+        }
+        return value;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QString shortDateFormat() {
+    const QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    return replaceRuns(replaceRuns(format, u'y', 2, QStringLiteral("yyyy")), u'y', 1,
+                       QStringLiteral("yyyy"));
+}
+
+QString longTimeFormat() {
+    static const QRegularExpression zone(QStringLiteral("\\s*\\(?t+\\)?"));
+    return QLocale().timeFormat(QLocale::LongFormat).remove(zone).trimmed();
+}
+
+QString formatFechaHora(const QDateTime& value) {
+    const QLocale locale;
+    QString text = locale.toString(value.date(), shortDateFormat());
+    if (value.time() != QTime(0, 0))
+        text += u' ' + locale.toString(value.time(), longTimeFormat());
+    return text;
+}
+
+std::optional<QDateTime> parseFechaHora(const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    const QString fourDigits = lenientDate(shortDateFormat());
+    // Two digits first: a four-digit year pattern would take "06" as the year 6.
+    const QString twoDigits = replaceRuns(fourDigits, u'y', 4, QStringLiteral("yy"));
+    if (auto value = parseWith(trimmed, twoDigits, true))
+        return value;
+    return parseWith(trimmed, fourDigits, false);
+}
+
+QString f_enteroAFecha(qint32 packed) {
+    const auto value = unpackFecha(packed);
+    if (!value)
+        throw EConvertError(QStringLiteral("%1 is not a valid date.").arg(packed));
+    return QLocale().toString(value->date(), shortDateFormat());
+}
+
+qint32 f_enteroNodo(const OutlineNode* node) {
+    const auto value = node->nota().fechaValue();
+    if (!value)
+        throw EConvertError(
+            QStringLiteral("'%1' is not a valid integer value.").arg(node->nota().fecha()));
+    return *value;
+}
+
+QString f_fechaNodo(const OutlineNode* node) { return f_enteroAFecha(f_enteroNodo(node)); }
+
+QString f_fechaAEntero(const QString& text) {
+    const auto value = parseFechaHora(text);
+    if (!value)
+        throw EConvertError(QStringLiteral("'%1' is not a valid date.").arg(text));
+    return QString::number(packFecha(*value));
+}
+
+QString f_fechaHoraAEntero(const QDateTime& value) { return QString::number(packFecha(value)); }
+
+Tnota newItemRecord() {
+    Tnota nota;
+    nota.setFechaValue(packFecha(QDateTime(QDate::currentDate(), QTime(0, 0))));
+    return nota;
+}
+
+// ---- subtree copy ----
+
+OutlineTree* f_copiarNodoAux(OutlineNode* source, OutlineTree& aux) {
+    if (!source)
+        return nullptr;
+    aux.clear();
+    // Iterative, so that a very deep outline cannot exhaust the stack.
+    std::vector<std::pair<OutlineNode*, OutlineNode*>> pending;
+    pending.emplace_back(source, nullptr);
+    while (!pending.empty()) {
+        const auto [from, parent] = pending.back();
+        pending.pop_back();
+        OutlineNode* copy = aux.insertShared(parent, aux.childCount(parent), from->captionUtf8(),
+                                             &from->nota());
+        for (int i = from->childCount() - 1; i >= 0; --i)
+            pending.emplace_back(from->child(i), copy);
+    }
+    return &aux;
+}

@@ -1,0 +1,77 @@
+#pragma once
+// The item record, its packed date form and the date helpers, and the copy of
+// one subtree into a scratch tree that shares the records.
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <optional>
+
+class OutlineNode;
+class OutlineTree;
+
+// The record of one item. Texts are held as UTF-8 so that large outlines stay
+// compact; `fecha` keeps its exact stored text, but a canonical decimal number
+// (the usual case) is held as that number.
+class Tnota {
+public:
+    qint32 indice = 0; // position number as read from a document; only the reader uses it
+    qint32 cumplido = 0;
+    quint8 prioridad = 0;
+
+    // The date in fecha form: decimal text of a packed date-time, at most 20 characters.
+    QString fecha() const;
+    void setFecha(const QString& text);
+    // The stored date as a packed value; nothing when the text is no decimal number.
+    std::optional<qint32> fechaValue() const;
+    void setFechaValue(qint32 packed);
+    // True when the stored text is exactly the decimal form of fechaValue().
+    bool fechaIsNumber() const { return m_fechaIsValue; }
+
+    QString texto() const { return QString::fromUtf8(m_texto); }
+    void setTexto(const QString& texto) { m_texto = texto.toUtf8(); }
+    const QByteArray& textoUtf8() const { return m_texto; }
+    void setTextoUtf8(QByteArray texto) { m_texto = std::move(texto); }
+
+    // Same date, percentage, body and priority; `indice` is not part of an item's content.
+    bool sameContent(const Tnota& other) const;
+
+private:
+    QByteArray m_texto;
+    QString m_fechaOtherText; // used only when the stored text is not canonical
+    qint32 m_fechaValue = 0;
+    bool m_fechaIsValue = true;
+};
+
+// ---- packed date-time (FAT time stamp layout) ----
+
+// 0 for a year outside 1980..2107.
+qint32 packFecha(const QDateTime& value);
+// Nothing when the fields form no valid calendar date or time (for instance 0).
+std::optional<QDateTime> unpackFecha(qint32 packed);
+
+// The user's short date format, its year widened to four digits.
+QString shortDateFormat();
+// The user's long time format, without a time-zone name.
+QString longTimeFormat();
+// Short date, and " " plus the long time unless the time is exactly midnight.
+QString formatFechaHora(const QDateTime& value);
+// Parses date or date-time text in the user's formats, two- or four-digit years.
+std::optional<QDateTime> parseFechaHora(const QString& text);
+
+// The conversions of the program. Each throws EConvertError when its input
+// holds no date (a stored 0, text that is no number, text that is no date).
+QString f_enteroAFecha(qint32 packed);
+QString f_fechaNodo(const OutlineNode* node);
+qint32 f_enteroNodo(const OutlineNode* node);
+QString f_fechaAEntero(const QString& text);
+QString f_fechaHoraAEntero(const QDateTime& value);
+
+// A new item's record: no text, today at 00:00:00, 0 %, no priority.
+Tnota newItemRecord();
+
+// Clears `aux` and fills it with a copy of `source`'s subtree whose nodes share
+// the source's records; the source becomes the only top-level node. Expanded
+// states and images are not copied. With no source `aux` is left as it was and
+// the result is nullptr; otherwise the result is `aux`.
+OutlineTree* f_copiarNodoAux(OutlineNode* source, OutlineTree& aux);
