@@ -1,0 +1,254 @@
+#include "document/document_file.h"
+#include "document/errors.h"
+#include "document/rollup.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString defaults(const QString&, const QString&, const QString& def) { return def; }
+
+std::unique_ptr<OutlineTree> parse(const QByteArray& bytes) {
+    return parseDocument(bytes, QStringLiteral("test.qnf"), defaults);
+}
+
+// One record as the writer lays it out.
+QByteArray record(int index, int level, const char* expanded, const QByteArray& caption,
+                  const QByteArray& fecha, int cumplido, int prioridad, const QByteArray& body) {
+    return QByteArray::number(index) + "\r\n" + QByteArray::number(level) + "\r\n" + expanded +
+           "\r\n" + caption + "\r\n" + fecha + "\r\n" + QByteArray::number(cumplido) + "\r\n" +
+           QByteArray::number(prioridad) + "\r\n" + body + "\x01\x02\x03\r\n";
+}
+
+QStringList outline(const OutlineTree& tree) {
+    QStringList lines;
+    tree.forEach([&](OutlineNode* n) { lines << QString(n->level() * 2, u' ') + n->caption(); });
+    return lines;
+}
+
+// Everything a document keeps of a node, for comparing two trees.
+QString describe(const OutlineNode* n) {
+    const Tnota& r = n->nota();
+    return QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8|%9")
+        .arg(n->level())
+        .arg(n->expanded())
+        .arg(n->caption(), r.fecha())
+        .arg(r.cumplido)
+        .arg(r.prioridad)
+        .arg(r.texto())
+        .arg(n->imageIndex())
+        .arg(n->stateIndex());
+}
+
+QStringList describeAll(const OutlineTree& tree) {
+    QStringList all;
+    tree.forEach([&](OutlineNode* n) { all << describe(n); });
+    return all;
+}
+
+} // namespace
+
+class TestDocumentFile : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
+
+    void writesTheDocumentedLayout() {
+        OutlineTree tree;
+        Tnota compras;
+        compras.setFecha(QStringLiteral("639696896"));
+        compras.cumplido = 40;
+        compras.prioridad = 1;
+        compras.setTexto(QStringLiteral("pan\r\nleche"));
+        OutlineNode* top = tree.addLastTopLevel(QStringLiteral("Compras"), compras);
+        Tnota llamar;
+        llamar.setFecha(QStringLiteral("639696896"));
+        llamar.cumplido = 40;
+        tree.addLastChild(top, QStringLiteral("Llamar"), llamar);
+        top->setExpanded(true);
+
+        const QByteArray expected = "0\r\n0\r\n1\r\nCompras\r\n639696896\r\n40\r\n1\r\npan\r\n"
+                                    "leche\x01\x02\x03\r\n"
+                                    "1\r\n1\r\n0\r\nLlamar\r\n639696896\r\n40\r\n0\r\n"
+                                    "\x01\x02\x03\r\n";
+        QCOMPARE(documentBytes(tree), expected);
+        QCOMPARE(documentBytes(OutlineTree()), QByteArray());
+    }
+
+    void roundTripKeepsEverything() {
+        OutlineTree tree;
+        Tnota a;
+        a.setFechaValue(packFecha(QDateTime(QDate(2006, 7, 15), QTime(13, 45, 10))));
+        a.prioridad = 2;
+        a.setTexto(QStringLiteral("first line\r\n\r\n  indented, ñandú, 50 €\r\n"));
+        OutlineNode* top = tree.addLastTopLevel(QStringLiteral("Caf\u00e9 \u20ac"), a);
+        Tnota b;
+        b.setFechaValue(-2145320960);
+        b.cumplido = 100;
+        OutlineNode* one = tree.addLastChild(top, QStringLiteral("1"), b);
+        Tnota c;
+        c.cumplido = 30;
+        c.setFecha(QStringLiteral("garbage"));
+        tree.addLastChild(one, QString(), c);
+        tree.addLastTopLevel(QStringLiteral("last"), Tnota());
+        top->setExpanded(true);
+        f_consolidarTreeView(tree);
+        tree.forEach([](OutlineNode* n) {
+            f_asignaricononodo(n, n->nota().cumplido);
+            applyPriorityMark(n);
+        });
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("doc.qnf"));
+        f_guardarNodos(tree, path);
+        const auto read = readDocument(path, defaults);
+        QCOMPARE(describeAll(*read), describeAll(tree));
+        // Writing what was read gives the same bytes again.
+        QCOMPARE(documentBytes(*read), documentBytes(tree));
+    }
+
+    void encodingFollowsTheText_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QByteArray>("onDisk");
+        QTest::newRow("plain") << "abc" << QByteArray("abc");
+        QTest::newRow("windows-1252") << "caf\u00e9 \u20ac" << QByteArray("caf\xe9 \x80");
+        QTest::newRow("beyond windows-1252")
+            << "caf\u00e9 \u03a9" << QByteArray("caf\xc3\xa9 \xce\xa9");
+    }
+    void encodingFollowsTheText() {
+        QFETCH(QString, caption);
+        QFETCH(QByteArray, onDisk);
+        OutlineTree tree;
+        tree.addLastTopLevel(caption);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("doc.qnf"));
+        f_guardarNodos(tree, path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes.split('\n').at(3), onDisk + '\r');
+        QCOMPARE(readDocument(path, defaults)->firstTopLevel()->caption(), caption);
+    }
+
+    void readingRules() {
+        // Blank lines and whitespace around records, a lone LF and a lone CR in
+        // a body, a caption that looks like a number, an empty caption, a
+        // priority beyond 8 bits and a date written as locale text.
+        const QByteArray bytes =
+            "\r\n  \r\n" + record(0, 0, "1", "1", "15/07/2006", 0, 258, "a\nb\rc") + "\r\n\r\n" +
+            record(1, 1, "yes", "", "639696896", 20, 0, "") + "\n\n  \t\r\n";
+        const auto tree = parse(bytes);
+        QCOMPARE(tree->count(), 2);
+        OutlineNode* top = tree->firstTopLevel();
+        QCOMPARE(top->caption(), QStringLiteral("1"));
+        QVERIFY(top->expanded());
+        QCOMPARE(top->nota().fecha(), QStringLiteral("888078336"));
+        QCOMPARE(top->nota().prioridad, quint8(2));
+        QCOMPARE(top->stateIndex(), 3);
+        QCOMPARE(top->nota().texto(), QStringLiteral("a\r\nbc"));
+        OutlineNode* child = top->firstChild();
+        QCOMPARE(child->caption(), QString());
+        QVERIFY(!child->expanded()); // only "1" means expanded
+        // The parent's own 0 is replaced by the mean of its children.
+        QCOMPARE(top->nota().cumplido, 20);
+        QCOMPARE(top->imageIndex(), 2);
+    }
+
+    void placingRule() {
+        // A record whose level has no parent above it goes to the end of the top level.
+        const QByteArray bytes = record(0, 0, "0", "A", "0", 0, 0, "") +
+                                 record(1, 0, "0", "B", "0", 0, 0, "") +
+                                 record(2, 2, "0", "orphan", "0", 0, 0, "") +
+                                 record(3, 1, "0", "B1", "0", 0, 0, "") +
+                                 record(4, 2, "0", "B1a", "0", 0, 0, "") +
+                                 record(5, 1, "0", "B2", "0", 0, 0, "");
+        QCOMPARE(outline(*parse(bytes)),
+                 QStringList({"A", "B", "orphan", "  B1", "    B1a", "  B2"}));
+    }
+
+    void emptyAndUnknownTextsSurvive() {
+        QVERIFY(parse(QByteArray())->isEmpty());
+        QVERIFY(parse("\r\n \r\n")->isEmpty());
+        // A stored date that is not a number is kept, not lost.
+        const auto tree = parse(record(0, 0, "0", "x", "tomorrow-ish", 0, 0, ""));
+        QCOMPARE(tree->firstTopLevel()->nota().fecha(), QStringLiteral("tomorrow-ish"));
+    }
+
+    void damagedDocumentsAreRejected_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("errorPart");
+        const QByteArray good = record(0, 0, "0", "A", "0", 0, 0, "");
+        QTest::newRow("position not a number")
+            << record(0, 0, "0", "A", "0", 0, 0, "").replace(0, 1, "x") << "'x'";
+        QTest::newRow("level not a number") << QByteArray("0\r\nlevel\r\n") << "'level'";
+        QTest::newRow("percent not a number")
+            << QByteArray("0\r\n0\r\n0\r\nA\r\n0\r\n4o\r\n0\r\n\x01\x02\x03\r\n") << "'4o'";
+        QTest::newRow("priority not a number")
+            << QByteArray("0\r\n0\r\n0\r\nA\r\n0\r\n0\r\n\r\n\x01\x02\x03\r\n") << "''";
+        QTest::newRow("body without end")
+            << good + "1\r\n0\r\n0\r\nB\r\n0\r\n0\r\n0\r\nnever\r\nends\r\n" << "has no end";
+        QTest::newRow("record cut short") << good + "1\r\n0\r\n1\r\n" << "ends before";
+        QTest::newRow("positions out of order")
+            << good + record(2, 0, "0", "B", "0", 0, 0, "") << "numbered 2";
+        QTest::newRow("first not numbered 0") << record(1, 0, "0", "A", "0", 0, 0, "")
+                                              << "numbered 1";
+    }
+    void damagedDocumentsAreRejected() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, errorPart);
+        try {
+            parse(bytes);
+            QFAIL("a damaged document was accepted");
+        } catch (const QuillnestError& error) {
+            QVERIFY2(error.message().contains(errorPart), qPrintable(error.message()));
+            QVERIFY(error.message().contains(QStringLiteral("test.qnf")));
+        }
+    }
+
+    void missingFileUsesTheLookup() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("none.qnf"));
+        const auto lookup = [](const QString& section, const QString& key, const QString&) {
+            return section + u'/' + key + QStringLiteral(": %s");
+        };
+        try {
+            readDocument(path, lookup);
+            QFAIL("a missing file was read");
+        } catch (const Ef_abrirarchivo& error) {
+            QCOMPARE(error.message(), QStringLiteral("mensajes/no existe archivo: ") + path);
+        }
+    }
+
+    void progressIsReportedPerItem() {
+        QStringList seen;
+        parseDocument(record(0, 0, "0", "A", "0", 0, 0, "") + record(1, 0, "0", "B", "0", 0, 0, ""),
+                      QStringLiteral("t.qnf"), defaults,
+                      [&](const QString& prefix, int position) {
+                          seen << prefix + QString::number(position);
+                      });
+        QCOMPARE(seen, QStringList({"Cargando item: 0", "Cargando item: 1"}));
+    }
+
+    void writeAndReadFailuresAreErrors() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("doc.qnf"));
+        OutlineTree tree;
+        tree.addLastTopLevel(QStringLiteral("kept"));
+        f_guardarNodos(tree, path);
+        QVERIFY_THROWS_EXCEPTION(EInOutError,
+                                 f_guardarNodos(tree, dir.filePath(QStringLiteral("no/such.qnf"))));
+        // A folder where the document should be cannot be replaced.
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.qnf")));
+        QVERIFY_THROWS_EXCEPTION(EInOutError,
+                                 f_guardarNodos(tree, dir.filePath(QStringLiteral("folder.qnf"))));
+        QVERIFY_THROWS_EXCEPTION(EInOutError,
+                                 readDocument(dir.filePath(QStringLiteral("folder.qnf")), defaults));
+        QCOMPARE(readDocument(path, defaults)->firstTopLevel()->caption(), QStringLiteral("kept"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDocumentFile)
+#include "tst_document_file.moc"
