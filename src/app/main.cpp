@@ -1,12 +1,9 @@
-#include "mainwindow/document_view.h"
-
-#include <QApplication>
+#include "mainwindow/application.h"
+#include "mainwindow/unt_f_main.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillnest"));
-    const QStringList args = QApplication::arguments();
-    DocumentView view(args.size() > 1 ? args.at(1) : QString());
-    view.show();
-    return QApplication::exec();
+    QuillnestApplication app(argc, argv);
+    const QStringList args = QuillnestApplication::arguments();
+    Tfrm_ppal frm_ppal(args.value(1));
+    return QuillnestApplication::exec();
 }

@@ -232,7 +232,14 @@ private:
 } // namespace
 
 QByteArray documentBytes(const OutlineTree& tree) {
+    // One allocation for the whole document: growing the buffer step by step
+    // costs more than writing it.
+    qsizetype size = 0;
+    tree.forEach([&size](const OutlineNode* node) {
+        size += node->captionUtf8().size() + node->nota().textoUtf8().size() + 80;
+    });
     QByteArray out;
+    out.reserve(size);
     int index = 0;
     int level = 0;
     for (const OutlineNode* node = tree.firstTopLevel(); node;) {

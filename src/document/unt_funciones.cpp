@@ -171,6 +171,16 @@ QString f_fechaAEntero(const QString& text) {
 
 QString f_fechaHoraAEntero(const QDateTime& value) { return QString::number(packFecha(value)); }
 
+QString textForEditor(const QString& texto) {
+    QString text = texto;
+    return text.replace(Unt_constantes::crlf, QStringLiteral("\n"));
+}
+
+QString textFromEditor(const QString& rawText) {
+    QString text = rawText;
+    return text.replace(QChar::ParagraphSeparator, Unt_constantes::crlf);
+}
+
 Tnota newItemRecord() {
     Tnota nota;
     nota.setFechaValue(packFecha(QDateTime(QDate::currentDate(), QTime(0, 0))));

@@ -67,6 +67,11 @@ qint32 f_enteroNodo(const OutlineNode* node);
 QString f_fechaAEntero(const QString& text);
 QString f_fechaHoraAEntero(const QDateTime& value);
 
+// An item's body as the text editor takes it (line breaks as LF), and the
+// editor's raw text (paragraphs separated by U+2029) back with CR LF breaks.
+QString textForEditor(const QString& texto);
+QString textFromEditor(const QString& rawText);
+
 // A new item's record: no text, today at 00:00:00, 0 %, no priority.
 Tnota newItemRecord();
 

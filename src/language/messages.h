@@ -1,0 +1,71 @@
+#pragma once
+// The texts that code fetches by name rather than by a window's control, each
+// with the default its caller falls back on when the language file lacks it.
+
+#include "language/unt_idioma.h"
+
+namespace Messages {
+
+inline constexpr QStringView mensajes = u"mensajes";
+
+// Followed directly by the version in the status bar.
+inline constexpr LanguageText version{mensajes, u"Version:", u"VERSION:"};
+// Yes / No / Cancel before a modified document is discarded.
+inline constexpr LanguageText guardaLosCambios{mensajes, u"guarda los cambios",
+                                               u"GUARDA LOS CAMBIOS?"};
+// Caption of an item the user adds.
+inline constexpr LanguageText nuevoItem{mensajes, u"nuevo item", u"NUEVO ITEM"};
+// Status text while the document is saved.
+inline constexpr LanguageText guardando{mensajes, u"guardando", u"GUARDANDO..."};
+// OK / Cancel before an item and its subtree are deleted.
+inline constexpr LanguageText seguroBorra{mensajes, u"seguro borra",
+                                          u"SEGURO BORRA EL ITEM Y TODOS LOS SUBITEMS?"};
+// File name of a new document, before ".qnf".
+inline constexpr LanguageText nuevoArchivo{mensajes, u"nuevo archivo", u"NUEVO  ARCHIVO"};
+// Description of the document file type given to the desktop.
+inline constexpr LanguageText descripcionArchivo{mensajes, u"descripcion archivo",
+                                                 u"Archivo Quillnest"};
+// Shown after the language was changed in the options.
+inline constexpr LanguageText debeCerrarIdioma{
+    mensajes, u"debe cerrar idioma",
+    u"Debe cerrar la aplicacion para que los cambios surtan efecto"};
+// "%s" stands for the help file's full path.
+inline constexpr LanguageText noExisteHelp{mensajes, u"no existe help",
+                                           u"No se encuentra el archivo de ayuda %s"};
+// "%s" stands for the document's full path.
+inline constexpr LanguageText noExisteArchivo{mensajes, u"no existe archivo",
+                                              u"El archivo %s no existe."};
+// Appended, without a blank, to the error that kept the start-up document from opening.
+inline constexpr LanguageText creandoNuevoDocumento{mensajes, u"creando nuevo documento",
+                                                    u"Se creará un documento nuevo."};
+// OK / Cancel after selected text became items.
+inline constexpr LanguageText borraElTexto{mensajes, u"borra el texto", u"BORRA EL TEXTO?"};
+// Yes / No / Cancel when a save would replace an existing file.
+inline constexpr LanguageText deseaSobreescribir{mensajes, u"desea sobreescribir",
+                                                 u"desea sobreescribir"};
+// Followed by the number of the item being read.
+inline constexpr LanguageText cargandoItem{mensajes, u"cargando item", u"Cargando item: "};
+
+// Heads of the report pages.
+inline constexpr QStringView fToday = u"f_today";
+inline constexpr LanguageText tareasDelDia{fToday, u"tareas del dia", u"Tareas del día"};
+
+inline constexpr QStringView fReportexdia = u"f_reportexdia";
+inline constexpr LanguageText tareas{fReportexdia, u"tareas", u"Tareas"};
+inline constexpr LanguageText periodoDesde{fReportexdia, u"periodo desde", u"Periodo desde"};
+inline constexpr LanguageText hasta{fReportexdia, u"hasta", u"hasta"};
+inline constexpr LanguageText si{fReportexdia, u"si", u"sí"};
+inline constexpr LanguageText no{fReportexdia, u"no", u"no"};
+inline constexpr LanguageText opciones{fReportexdia, u"opciones", u"Opciones"};
+inline constexpr LanguageText ordenadoPorFecha{fReportexdia, u"ordenado por fecha",
+                                               u"Ordenado por fecha: "};
+inline constexpr LanguageText verCompletados{fReportexdia, u"ver completados",
+                                             u"Ver completados: "};
+inline constexpr LanguageText mostrarTexto{fReportexdia, u"mostrar texto", u"Mostrar Texto: "};
+inline constexpr LanguageText soloTerminales{fReportexdia, u"solo terminales",
+                                             u"Solo Terminales: "};
+
+} // namespace Messages
+
+// The text with its "%s" replaced by the path, for the messages that name a file.
+QString messageWithPath(const LanguageText& text, const QString& path);

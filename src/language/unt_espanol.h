@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// Writes the built-in Spanish language file, replacing any file at the path.
+// Throws EInOutError when it cannot be written.
+void f_crearEspanol(const QString& path);

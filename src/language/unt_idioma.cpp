@@ -1,0 +1,125 @@
+#include "language/unt_idioma.h"
+
+#include "document/program_folder.h"
+#include "document/text_encoding.h"
+#include "document/unt_constantes.h"
+#include "language/unt_english.h"
+#include "language/unt_espanol.h"
+#include "settings/ini_text.h"
+#include "settings/unt_help.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <algorithm>
+#include <exception>
+#include <optional>
+
+namespace {
+
+const QString kDescription = QStringLiteral("language file");
+
+// Sections and keys are stored case-folded, so lookups ignore letter case.
+using Entries = QHash<QString, QString>;
+using Table = QHash<QString, Entries>;
+
+struct Language {
+    QString name;
+    std::optional<Table> table;
+};
+
+Language& language() {
+    static Language state;
+    return state;
+}
+
+QString fold(QStringView name) {
+    return name.toString().toCaseFolded();
+}
+
+Table parseTable(QStringView text) {
+    Table table;
+    std::optional<QString> section; // entries before the first section belong nowhere
+    for (const QStringView line : IniText::splitLines(text)) {
+        const IniText::Line parsed = IniText::parseLine(line);
+        if (parsed.kind == IniText::Line::Kind::Section) {
+            // A section named again replaces the earlier one.
+            section = fold(parsed.name);
+            table.insert(*section, {});
+        } else if (parsed.kind == IniText::Line::Kind::Entry && section) {
+            // A key given again replaces its earlier value.
+            table[*section].insert(fold(parsed.name), parsed.value.toString());
+        }
+    }
+    return table;
+}
+
+QString languageFilePath() {
+    return programFolder() + language().name + QLatin1StringView(".txt");
+}
+
+void writeBuiltinFile(const QString& name, const QString& path) {
+    if (name == u"espanol")
+        f_crearEspanol(path);
+    else if (name == u"english")
+        f_crearEnglish(path);
+}
+
+QByteArrayView firstLine(QByteArrayView bytes) {
+    const auto end =
+        std::find_if(bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n'; });
+    return bytes.first(end - bytes.begin());
+}
+
+} // namespace
+
+void f_setIdioma(const QString& name) {
+    language().name = name;
+    f_setHelpFile();
+}
+
+QString f_getIdioma() {
+    return language().name;
+}
+
+QString f_getTexto(const QString& section, const QString& key, const QString& defaultText) {
+    if (!language().table) {
+        try {
+            f_cargarIdioma();
+        } catch (const std::exception&) {
+            return lookupFailedText;
+        }
+    }
+    const auto entries = language().table->constFind(fold(section));
+    if (entries == language().table->cend())
+        return defaultText;
+    return entries->value(fold(key), defaultText);
+}
+
+QString f_getTexto(const LanguageText& text) {
+    return f_getTexto(text.section.toString(), text.key.toString(), text.defaultText.toString());
+}
+
+void f_cargarIdioma() {
+    const QString path = languageFilePath();
+    if (!f_idiomaActualizado(path))
+        writeBuiltinFile(language().name, path);
+    // A language without a built-in file and without a file of its own shows
+    // every text as designed.
+    if (!QFileInfo::exists(path)) {
+        language().table = Table();
+        return;
+    }
+    language().table = parseTable(TextEncoding::decode(IniText::readFile(path, kDescription)));
+}
+
+bool f_idiomaActualizado(const QString& path) {
+    if (!QFileInfo::exists(path))
+        return false;
+    const QByteArray bytes = IniText::readFile(path, kDescription);
+    return firstLine(bytes).contains(
+        QByteArrayView(Unt_constantes::version.latin1(), Unt_constantes::version.size()));
+}
+
+void discardLanguageTableForTests() {
+    language() = Language();
+}

@@ -1,0 +1,42 @@
+#pragma once
+// Every text the user reads is looked up by section, key and default in the
+// language file beside the executable. The table is built from the file on the
+// first lookup and kept for the whole run: a language chosen later takes effect
+// at the next start.
+
+#include <QLatin1StringView>
+#include <QString>
+#include <QStringView>
+
+// A text of the language table with the default its caller holds.
+struct LanguageText {
+    QStringView section;
+    QStringView key;
+    QStringView defaultText;
+};
+
+// What every lookup yields while the language table cannot be built.
+inline constexpr QLatin1StringView lookupFailedText{"ERROR"};
+
+// Makes the name the current language and names the help file after it; the
+// table already built is kept.
+void f_setIdioma(const QString& name);
+QString f_getIdioma();
+
+// The text stored under the key in the section (both in any letter case), the
+// default when either is missing, or lookupFailedText when the table cannot be
+// built. A failed build is tried again on the next lookup.
+QString f_getTexto(const QString& section, const QString& key, const QString& defaultText);
+QString f_getTexto(const LanguageText& text);
+
+// Builds the table from the file of the current language, first writing the
+// built-in Spanish or English file when it is missing or from another version.
+// Throws EInOutError when that file cannot be written or the file cannot be read.
+void f_cargarIdioma();
+
+// Whether the file exists and names this program's version in its first line.
+// Throws EInOutError when an existing file cannot be read.
+bool f_idiomaActualizado(const QString& path);
+
+// Forgets the table and the current language, so each test starts a fresh run.
+void discardLanguageTableForTests();

@@ -1,0 +1,424 @@
+// The main window: construction, language texts, fonts, shortcuts, status bar
+// and start-up.
+#include "mainwindow/unt_f_main.h"
+
+#include "document/document_file.h"
+#include "document/errors.h"
+#include "document/unt_constantes.h"
+#include "language/messages.h"
+#include "language/unt_idioma.h"
+#include "mainwindow/action_images.h"
+#include "mainwindow/main_actions.h"
+#include "mainwindow/outline_model.h"
+#include "mainwindow/outline_view.h"
+#include "mainwindow/outline_view_binding.h"
+#include "mainwindow/qt_translations.h"
+#include "mainwindow/user_dialogs.h"
+#include "settings/settings_keys.h"
+#include "settings/unt_inifile.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDateEdit>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSlider>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+const QString kSection = QStringLiteral("frm_ppal");
+
+QString texto(const QString& key, const QString& designed) {
+    return f_getTexto(kSection, key, designed);
+}
+} // namespace
+
+Tfrm_ppal::Tfrm_ppal(const QString& startupDocument, QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("frm_ppal"));
+    setWindowTitle(QString(Unt_constantes::producto));
+    setMinimumSize(620, 240);
+    m_model = new OutlineModel(this);
+    createActions();
+    createMenus();
+    createToolBars();
+    createLayout();
+    connectEditor();
+    FormCreate(startupDocument);
+}
+
+Tfrm_ppal::~Tfrm_ppal() = default;
+
+void Tfrm_ppal::createActions() {
+    for (const ActionSpec& spec : mainActions()) {
+        auto* action = new QAction(spec.caption, this);
+        action->setObjectName(spec.name);
+        action->setStatusTip(spec.hint);
+        action->setToolTip(spec.hint.isEmpty() ? spec.caption : spec.hint);
+        action->setShortcuts(spec.shortcuts);
+        action->setCheckable(spec.checkable);
+        action->setData(spec.category);
+        if (spec.image >= 0)
+            action->setIcon(actionImage(spec.image));
+        m_actions.insert(spec.name, action);
+        addAction(action); // shortcuts work wherever the focus is in the window
+    }
+    for (const QString& name : recentActionNames())
+        action(name)->setVisible(false);
+    action(QStringLiteral("buscarsiguiente"))->setEnabled(false);
+    action(QStringLiteral("buscarsiguiente"))->setVisible(false);
+
+    connect(action(QStringLiteral("salir")), &QAction::triggered, this, &QWidget::close);
+    connect(action(QStringLiteral("fuentes")), &QAction::triggered, this,
+            &Tfrm_ppal::fuentesExecute);
+    connect(action(QStringLiteral("agregarnodo")), &QAction::triggered, this,
+            [this] { agregarnodoExecute(sender()); });
+    connect(action(QStringLiteral("borrarnodo")), &QAction::triggered, this,
+            &Tfrm_ppal::borrarnodoExecute);
+    connect(action(QStringLiteral("nombrarnodo")), &QAction::triggered, this,
+            &Tfrm_ppal::nombrarnodoExecute);
+    connect(action(QStringLiteral("arriba")), &QAction::triggered, this, &Tfrm_ppal::arribaExecute);
+    connect(action(QStringLiteral("abajo")), &QAction::triggered, this, &Tfrm_ppal::abajoExecute);
+    connect(action(QStringLiteral("izquierda")), &QAction::triggered, this,
+            &Tfrm_ppal::izquierdaExecute);
+    connect(action(QStringLiteral("derecha")), &QAction::triggered, this,
+            &Tfrm_ppal::derechaExecute);
+    connect(action(QStringLiteral("prioridadalta")), &QAction::triggered, this,
+            &Tfrm_ppal::prioridadaltaExecute);
+    connect(action(QStringLiteral("prioridadbaja")), &QAction::triggered, this,
+            &Tfrm_ppal::prioridadbajaExecute);
+}
+
+namespace {
+void fill(QWidget* target, const QStringList& entries, const QHash<QString, QAction*>& actions) {
+    for (const QString& entry : entries) {
+        if (entry == kSeparator) {
+            auto* separator = new QAction(target);
+            separator->setSeparator(true);
+            target->addAction(separator);
+        } else {
+            target->addAction(actions.value(entry));
+        }
+    }
+}
+} // namespace
+
+void Tfrm_ppal::createMenus() {
+    for (const MenuSpec& spec : mainMenus()) {
+        QMenu* menu = menuBar()->addMenu(spec.caption);
+        menu->setObjectName(spec.name);
+        menu->setToolTipsVisible(true);
+        fill(menu, spec.entries, m_actions);
+        m_menus.insert(spec.name, menu);
+    }
+    pm_tv_lista = new QMenu(this);
+    pm_tv_lista->setObjectName(QStringLiteral("pm_tv_lista"));
+    fill(pm_tv_lista, treePopup(), m_actions);
+    pm_re_texto = new QMenu(this);
+    pm_re_texto->setObjectName(QStringLiteral("pm_re_texto"));
+    fill(pm_re_texto, editorPopup(), m_actions);
+}
+
+void Tfrm_ppal::createToolBars() {
+    tb_edit = addToolBar(QStringLiteral("tb_edit"));
+    tb_edit->setObjectName(QStringLiteral("tb_edit"));
+    fill(tb_edit, editToolBar(), m_actions);
+    tb_treeview = addToolBar(QStringLiteral("tb_treeview"));
+    tb_treeview->setObjectName(QStringLiteral("tb_treeview"));
+    fill(tb_treeview, treeToolBar(), m_actions);
+    for (QToolBar* bar : {tb_edit, tb_treeview}) {
+        bar->setMovable(false);
+        bar->setFloatable(false);
+        bar->setIconSize(QSize(16, 16));
+    }
+}
+
+QWidget* Tfrm_ppal::createEditorRow() {
+    auto* row = new QWidget;
+    row->setObjectName(QStringLiteral("Panel1"));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(4, 2, 4, 2);
+    lb_fecha = new QLabel(QStringLiteral("Fecha:"));
+    me_fecha = new QDateEdit;
+    me_fecha->setCalendarPopup(true);
+    lb_cumplido = new QLabel(QStringLiteral("Cumplido:"));
+    cb_cumplido = new QCheckBox;
+    cb_cumplido->setTristate(true);
+    cb_cumplido->setEnabled(false);
+    tb_cumplido = new QSlider(Qt::Horizontal);
+    tb_cumplido->setRange(0, 100);
+    tb_cumplido->setPageStep(10);
+    tb_cumplido->setTickPosition(QSlider::TicksBelow);
+    tb_cumplido->setTickInterval(10);
+    tb_cumplido->setMinimumWidth(141);
+    tb_cumplido->setEnabled(false);
+    lb_porc = new QLineEdit;
+    lb_porc->setInputMask(QStringLiteral("000 %; "));
+    lb_porc->setText(QStringLiteral("0"));
+    lb_porc->setFixedWidth(lb_porc->fontMetrics().horizontalAdvance(QStringLiteral("000 %")) + 16);
+    lb_prioridad = new QLabel(QStringLiteral("Prioridad:"));
+    tb_prioralta = new QToolButton;
+    tb_prioralta->setDefaultAction(action(QStringLiteral("prioridadalta")));
+    tb_priorbaja = new QToolButton;
+    tb_priorbaja->setDefaultAction(action(QStringLiteral("prioridadbaja")));
+    for (QToolButton* button : {tb_prioralta, tb_priorbaja})
+        button->setAutoRaise(true);
+    lb_fecha->setBuddy(me_fecha);
+    lb_cumplido->setBuddy(tb_cumplido);
+    for (QWidget* w : std::initializer_list<QWidget*>{lb_fecha, me_fecha, lb_cumplido, cb_cumplido,
+                                                       tb_cumplido, lb_porc, lb_prioridad,
+                                                       tb_prioralta, tb_priorbaja})
+        layout->addWidget(w);
+    layout->addStretch();
+    return row;
+}
+
+void Tfrm_ppal::createLayout() {
+    tv_lista = new OutlineView;
+    tv_lista->setObjectName(QStringLiteral("tv_lista"));
+    new OutlineViewBinding(tv_lista, m_model);
+    tv_lista->setMinimumWidth(100);
+    pn_tv = new QWidget;
+    pn_tv->setObjectName(QStringLiteral("pn_tv"));
+    auto* treeLayout = new QVBoxLayout(pn_tv);
+    treeLayout->setContentsMargins(0, 0, 0, 0);
+    treeLayout->addWidget(tv_lista);
+
+    re_texto = new QPlainTextEdit;
+    re_texto->setObjectName(QStringLiteral("re_texto"));
+    re_texto->setTabChangesFocus(false);
+    re_texto->setContextMenuPolicy(Qt::CustomContextMenu);
+    re_texto->installEventFilter(this);
+    pn_texto = new QWidget;
+    pn_texto->setObjectName(QStringLiteral("pn_texto"));
+    auto* textLayout = new QVBoxLayout(pn_texto);
+    textLayout->setContentsMargins(0, 0, 0, 0);
+    textLayout->setSpacing(0);
+    textLayout->addWidget(createEditorRow());
+    textLayout->addWidget(re_texto);
+
+    Splitter1 = new QSplitter(Qt::Horizontal);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    Splitter1->addWidget(pn_tv);
+    Splitter1->addWidget(pn_texto);
+    Splitter1->setHandleWidth(8);
+    Splitter1->setOpaqueResize(true);
+    Splitter1->setChildrenCollapsible(false);
+    Splitter1->setStretchFactor(1, 1);
+    setCentralWidget(Splitter1);
+
+    sb_status0 = new QLabel;
+    sb_status1 = new QLabel(QStringLiteral("version:"));
+    sb_status1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    statusBar()->addWidget(sb_status0, 1);
+    statusBar()->addPermanentWidget(sb_status1);
+
+    connect(tv_lista, &OutlineView::itemDropped, this, &Tfrm_ppal::tv_listaEndDrag);
+    connect(tv_lista, &OutlineView::popupRequested, this, &Tfrm_ppal::tv_listaContextPopup);
+    connect(re_texto, &QWidget::customContextMenuRequested, this, &Tfrm_ppal::pm_re_textoPopup);
+}
+
+void Tfrm_ppal::FormCreate(const QString& startupDocument) {
+    m_ventanaIniciada = false;
+    f_setIdioma(f_leerIni(Settings::opciones::idioma));
+    installQtTranslations(f_getIdioma());
+    sb_status1->setText(f_getTexto(Messages::version) + Unt_constantes::version);
+    f_setTextos();
+    f_guardarshortcuts();
+    show();
+    applyStoredFont();
+    applyStoredGeometry();
+    if (startupDocument.toUpper().endsWith(QStringLiteral(".QNF"))) {
+        try {
+            f_asignararchivo(startupDocument);
+            f_abrirArchivo();
+        } catch (const QuillnestError& error) {
+            userDialogs().inform(this, error.message() + f_getTexto(Messages::creandoNuevoDocumento));
+            nuevodocExecute();
+        }
+    } else {
+        nuevodocExecute();
+    }
+    cumplidoAlNodo = true;
+    clickCumplidoActivo = true;
+    m_ventanaIniciada = true;
+}
+
+void Tfrm_ppal::f_setTextos() {
+    setWindowTitle(texto(QStringLiteral("Self.Caption"), windowTitle()));
+    const auto applyAction = [](QAction* action) {
+        const QString name = action->objectName();
+        action->setText(texto(name + QStringLiteral(".Caption"), action->text()));
+        const QString hint = texto(name + QStringLiteral(".Hint"), action->statusTip());
+        action->setStatusTip(hint);
+        action->setToolTip(hint.isEmpty() ? action->text() : hint);
+    };
+    for (const char* name : {"fuentes", "salir", "cortar", "copiar", "pegar", "opciones", "about",
+                             "buscar", "buscarsiguiente", "help", "guardar", "recuperar",
+                             "guardarcomo", "nuevodoc", "nombrarnodo", "derecha", "izquierda",
+                             "agregaritemtexto", "borrarnodo", "arriba", "abajo", "prioridadalta",
+                             "prioridadbaja", "verhoy", "definicionreportes"})
+        applyAction(action(QString::fromLatin1(name)));
+    for (const char* name : {"File1", "Edicion1", "Items1", "ver", "Ayuda1"}) {
+        QMenu* menu = m_menus.value(QString::fromLatin1(name));
+        const QString key = QString::fromLatin1(name);
+        menu->setTitle(texto(key + QStringLiteral(".Caption"), menu->title()));
+        menu->menuAction()->setStatusTip(texto(key + QStringLiteral(".Hint"),
+                                               menu->menuAction()->statusTip()));
+    }
+    applyAction(action(QStringLiteral("agregarnodo")));
+    applyAction(action(QStringLiteral("guardarnodo")));
+    for (QLabel* label : {lb_prioridad, lb_fecha, lb_cumplido}) {
+        const QString key = label == lb_prioridad ? QStringLiteral("lb_prioridad")
+                            : label == lb_fecha   ? QStringLiteral("lb_fecha")
+                                                  : QStringLiteral("lb_cumplido");
+        label->setText(texto(key + QStringLiteral(".Caption"), label->text()));
+    }
+}
+
+namespace {
+const char* const kMoveActions[4] = {"derecha", "izquierda", "arriba", "abajo"};
+}
+
+void Tfrm_ppal::f_guardarshortcuts() {
+    for (int i = 0; i < 4; ++i)
+        m_savedShortcuts[i] = action(QString::fromLatin1(kMoveActions[i]))->shortcuts();
+}
+
+void Tfrm_ppal::f_activarshortcuts(bool active) {
+    for (int i = 0; i < 4; ++i)
+        action(QString::fromLatin1(kMoveActions[i]))
+            ->setShortcuts(active ? m_savedShortcuts[i] : QList<QKeySequence>());
+}
+
+bool Tfrm_ppal::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == re_texto) {
+        // The editor needs Ctrl+arrows for the caret while it has the focus.
+        if (event->type() == QEvent::FocusIn)
+            f_activarshortcuts(false);
+        else if (event->type() == QEvent::FocusOut &&
+                 static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
+                 static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason)
+            f_activarshortcuts(true);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Tfrm_ppal::f_applyFont(const QFont& font, bool save) {
+    tv_lista->setFont(font);
+    re_texto->setFont(font);
+    if (!save)
+        return;
+    namespace fuentes = Settings::fuentes;
+    f_escribirIni(fuentes::nombre, font.family());
+    f_escribirIni(fuentes::size, QString::number(font.pointSize()));
+    f_escribirIni(fuentes::bold, font.bold() ? QStringLiteral("1") : QStringLiteral("0"));
+    f_escribirIni(fuentes::italic, font.italic() ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void Tfrm_ppal::fuentesExecute() {
+    userDialogs().chooseFont(this, m_dialogFont,
+                             [this](const QFont& font) { f_applyFont(font, true); });
+}
+
+void Tfrm_ppal::applyStoredFont() {
+    namespace fuentes = Settings::fuentes;
+    const QString name = f_leerIni(fuentes::nombre);
+    if (name.isEmpty())
+        return;
+    QFont font = tv_lista->font();
+    font.setFamily(name);
+    const int points = readSettingNumber(fuentes::size);
+    if (points > 0)
+        font.setPointSize(points);
+    font.setItalic(f_leerIni(fuentes::italic) == QStringLiteral("1"));
+    font.setBold(f_leerIni(fuentes::bold) == QStringLiteral("1"));
+    f_applyFont(font, false);
+}
+
+void Tfrm_ppal::applyStoredGeometry() {
+    namespace posicion = Settings::posicion;
+    const int top = readSettingNumber(posicion::maintop);
+    const int left = readSettingNumber(posicion::mainleft);
+    const int w = readSettingNumber(posicion::width);
+    const int h = readSettingNumber(posicion::height);
+    move(left, top);
+    resize(w, h);
+    const int split = readSettingNumber(posicion::mainsplit);
+    Splitter1->setSizes({split, std::max(1, w - split)});
+}
+
+void Tfrm_ppal::f_setStatus(const QString& text) { sb_status0->setText(text); }
+
+void Tfrm_ppal::f_asignararchivo(const QString& path) {
+    m_archivoActual = path;
+    setWindowTitle(QString(Unt_constantes::producto) + QStringLiteral(" - ") +
+                   QFileInfo(path).fileName());
+}
+
+void Tfrm_ppal::f_abrirArchivo() {
+    const auto lookup = [](const QString& section, const QString& key, const QString& def) {
+        return f_getTexto(section, key, def);
+    };
+    // Nothing on screen changes unless the whole file was read.
+    auto tree = readDocument(m_archivoActual, lookup);
+    m_editorNode = nullptr;
+    m_model->resetTree(std::move(tree));
+    setModified(false);
+    m_docNuevo = false;
+    if (OutlineNode* first = m_model->tree().firstTopLevel())
+        selectNode(first);
+    else
+        loadEditor(nullptr);
+    f_setStatus(QString(Unt_constantes::listo));
+}
+
+void Tfrm_ppal::nuevodocExecute() {
+    m_docNuevo = true;
+    setModified(true);
+    m_editorNode = nullptr;
+    m_model->resetTree(std::make_unique<OutlineTree>());
+    f_asignararchivo(f_getTexto(Messages::nuevoArchivo) + QStringLiteral(".qnf"));
+    agregarnodoExecute();
+}
+
+void Tfrm_ppal::setModified(bool modified) {
+    if (m_docModificado == modified)
+        return;
+    m_docModificado = modified;
+    emit modifiedChanged(modified);
+}
+
+void Tfrm_ppal::closeEvent(QCloseEvent* event) {
+    if (!m_ventanaIniciada) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void Tfrm_ppal::tv_listaContextPopup(const QPoint& position, bool byMouse) {
+    if (byMouse && position.x() > 0) {
+        const QModelIndex index = tv_lista->indexAt(position);
+        if (index.isValid())
+            selectNode(m_model->nodeOf(index));
+    }
+    QPoint where = position;
+    if (!byMouse) {
+        const QRect current = tv_lista->visualRect(tv_lista->currentIndex());
+        where = current.isValid() ? current.bottomLeft() : QPoint(0, 0);
+    }
+    pm_tv_lista->popup(tv_lista->viewport()->mapToGlobal(where));
+}
+
+void Tfrm_ppal::pm_re_textoPopup(const QPoint& position) {
+    action(QStringLiteral("agregaritemtexto"))->setEnabled(re_texto->textCursor().hasSelection());
+    pm_re_texto->popup(re_texto->viewport()->mapToGlobal(position));
+}

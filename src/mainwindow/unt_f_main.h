@@ -1,0 +1,151 @@
+#pragma once
+// The main window: the item tree beside the editor of the selected item, with
+// the menus, tool bars and shortcuts of every command.
+
+#include "document/outline_tree.h"
+
+#include <QFont>
+#include <QHash>
+#include <QKeySequence>
+#include <QMainWindow>
+#include <QTimer>
+
+class OutlineModel;
+class OutlineView;
+class QAction;
+class QCheckBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QSlider;
+class QSplitter;
+class QToolBar;
+class QToolButton;
+class QStatusBar;
+
+class Tfrm_ppal : public QMainWindow {
+    Q_OBJECT
+public:
+    // `startupDocument` is the first command-line argument, if any.
+    explicit Tfrm_ppal(const QString& startupDocument = QString(), QWidget* parent = nullptr);
+    ~Tfrm_ppal() override;
+
+    QAction* action(const QString& name) const { return m_actions.value(name); }
+    OutlineModel* model() const { return m_model; }
+    OutlineNode* selectedNode() const;
+    void selectNode(OutlineNode* node);
+
+    bool docModificado() const { return m_docModificado; }
+    bool docNuevo() const { return m_docNuevo; }
+    const QString& archivoActual() const { return m_archivoActual; }
+    bool ventanaIniciada() const { return m_ventanaIniciada; }
+
+    // Document state (reading, writing and the questions around them).
+    void f_setStatus(const QString& text);
+    void f_asignararchivo(const QString& path);
+    void f_abrirArchivo();
+    void f_actualizarTextoNodo();
+
+    // Texts, fonts and shortcuts.
+    void f_setTextos();
+    void f_guardarshortcuts();
+    void f_activarshortcuts(bool active);
+    void f_applyFont(const QFont& font, bool save);
+
+    // Tree restructuring.
+    void f_moverNodo(OutlineNode* node, OutlineTree::Place place, OutlineNode* destination);
+    void tv_listaEndDrag(const QPoint& position);
+
+    // Controls, named as the program names them.
+    OutlineView* tv_lista = nullptr;
+    QPlainTextEdit* re_texto = nullptr;
+    QDateEdit* me_fecha = nullptr;
+    QCheckBox* cb_cumplido = nullptr;
+    QSlider* tb_cumplido = nullptr;
+    QLineEdit* lb_porc = nullptr;
+    QLabel* lb_fecha = nullptr;
+    QLabel* lb_cumplido = nullptr;
+    QLabel* lb_prioridad = nullptr;
+    QToolButton* tb_prioralta = nullptr;
+    QToolButton* tb_priorbaja = nullptr;
+    QToolBar* tb_edit = nullptr;
+    QToolBar* tb_treeview = nullptr;
+    QWidget* pn_tv = nullptr;
+    QWidget* pn_texto = nullptr;
+    QSplitter* Splitter1 = nullptr;
+    QLabel* sb_status0 = nullptr;
+    QLabel* sb_status1 = nullptr;
+    QMenu* pm_tv_lista = nullptr;
+    QMenu* pm_re_texto = nullptr;
+    QTimer tm_autoguardado;
+    QTimer tm_init;
+    OutlineTree tv_aux;
+
+signals:
+    // The document changed (any edit); used by tests and the caption.
+    void modifiedChanged(bool modified);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Construction, split by concern over the unit's files.
+    void createActions();
+    void createMenus();
+    void createToolBars();
+    QWidget* createEditorRow();
+    void createLayout();
+    void connectEditor();
+    void FormCreate(const QString& startupDocument);
+    void applyStoredFont();
+    void applyStoredGeometry();
+    void setModified(bool modified);
+    void nuevodocExecute();
+
+    // Item editor.
+    void tv_listaChanging(OutlineNode* oldNode, OutlineNode* newNode);
+    void loadEditor(OutlineNode* node);
+    void writeEditor(OutlineNode* node);
+    void re_textoChange();
+    void me_fechaChange();
+    void tb_cumplidoChange(int position);
+    void lb_porcChange();
+    void cb_cumplidoClick();
+    void prioridadaltaExecute(bool checked);
+    void prioridadbajaExecute(bool checked);
+    void updatePercentControls(bool editable);
+
+    // Tree restructuring.
+    void agregarnodoExecute(QObject* sender = nullptr);
+    void borrarnodoExecute();
+    void nombrarnodoExecute();
+    void arribaExecute();
+    void abajoExecute();
+    void izquierdaExecute();
+    void derechaExecute();
+
+    void fuentesExecute();
+    void tv_listaContextPopup(const QPoint& position, bool byMouse);
+    void pm_re_textoPopup(const QPoint& position);
+
+    QHash<QString, QAction*> m_actions;
+    QHash<QString, QMenu*> m_menus;
+    OutlineModel* m_model = nullptr;
+    QList<QKeySequence> m_savedShortcuts[4];
+    QFont m_dialogFont;
+
+    QString m_archivoActual;
+    bool m_docModificado = false;
+    bool m_docNuevo = false;
+    bool m_ventanaIniciada = false;
+
+    // Editor guards: the program's own updates of the controls are no edits.
+    bool edicionActiva = false;
+    bool cumplidoAlNodo = false;
+    bool clickCumplidoActivo = false;
+    // The item the editor shows; the one written back when the selection moves.
+    OutlineNode* m_editorNode = nullptr;
+};

@@ -1,0 +1,38 @@
+#pragma once
+// Every question, information box and common dialog of the program goes
+// through this interface, so tests can answer them without a modal box.
+
+#include <QFont>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+class UserDialogs {
+public:
+    enum class Answer { Yes, No, Cancel };
+
+    virtual ~UserDialogs() = default;
+    // Yes/No/Cancel; closing the box counts as Cancel.
+    virtual Answer askYesNoCancel(QWidget* parent, const QString& text) = 0;
+    // OK/Cancel; true for OK.
+    virtual bool askOkCancel(QWidget* parent, const QString& text) = 0;
+    virtual void inform(QWidget* parent, const QString& text) = 0;
+    // A failure's message.
+    virtual void showError(QWidget* parent, const QString& text) = 0;
+    // File dialogs for documents; an empty result means cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& filter,
+                                 const QString& defaultSuffix) = 0;
+    // Font dialog with an Apply button; `apply` is called for Apply and for OK.
+    // Returns whether OK closed it.
+    virtual bool chooseFont(QWidget* parent, QFont& font,
+                            const std::function<void(const QFont&)>& apply) = 0;
+};
+
+// The dialogs in use: message boxes and Qt's dialogs unless a test installed others.
+UserDialogs& userDialogs();
+// Installs other dialogs (tests); nullptr restores the real ones.
+void setUserDialogs(std::unique_ptr<UserDialogs> dialogs);

@@ -1,0 +1,39 @@
+#pragma once
+// The line layout shared by the settings file and the language files: section
+// headers in square brackets and "key=value" entries, read line by line, and
+// the whole-file reading and writing both need.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace IniText {
+
+// Removes blanks and control characters (everything up to and including the
+// space) from both ends, the way hand-edited INI files are forgiven.
+QStringView stripBlanks(QStringView text);
+
+// Splits on CR LF, and on a lone CR or LF, so files from any editor read alike.
+QList<QStringView> splitLines(QStringView text);
+
+struct Line {
+    enum class Kind { Ignored, Section, Entry };
+    Kind kind = Kind::Ignored;
+    QStringView name;  // the section name, or the key of an entry
+    QStringView value; // the value of an entry
+};
+
+// Reads one line: empty and ";" lines and lines without "=" are ignored; the
+// key ends at the first "=", so values may hold further ones.
+Line parseLine(QStringView line);
+
+// The bytes of an existing file. Throws EInOutError naming `description`
+// ("settings file") when the file cannot be opened or read.
+QByteArray readFile(const QString& path, const QString& description);
+
+// Replaces the file as a whole: the old contents stay until the new ones are
+// complete, so a full disk or a crash never leaves half a file. Throws
+// EInOutError naming `description` when the file cannot be written.
+void writeFile(const QString& path, const QByteArray& bytes, const QString& description);
+
+} // namespace IniText

@@ -1,0 +1,360 @@
+#include "../support/scripted_dialogs.h"
+#include "document/document_file.h"
+#include "document/program_folder.h"
+#include "document/unt_funciones.h"
+#include "language/unt_idioma.h"
+#include "mainwindow/outline_model.h"
+#include "mainwindow/outline_view.h"
+#include "mainwindow/unt_f_main.h"
+#include "settings/unt_inifile.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// An outline written as indented lines ("caption" or "caption=percent"), two
+// blanks per level.
+OutlineTree outlineOf(const QStringList& lines) {
+    OutlineTree tree;
+    std::vector<OutlineNode*> lastAt;
+    for (const QString& line : lines) {
+        const int level = int(line.size() - line.trimmed().size()) / 2;
+        const QStringList parts = line.trimmed().split(u'=');
+        Tnota nota = newItemRecord();
+        nota.cumplido = parts.value(1).toInt();
+        lastAt.resize(size_t(level));
+        OutlineNode* parent = level ? lastAt.back() : nullptr;
+        lastAt.push_back(parent ? tree.addLastChild(parent, parts[0], nota)
+                                : tree.addLastTopLevel(parts[0], nota));
+    }
+    return tree;
+}
+
+QStringList outline(const OutlineTree& tree) {
+    QStringList lines;
+    tree.forEach([&](OutlineNode* n) { lines << QString(n->level() * 2, u' ') + n->caption(); });
+    return lines;
+}
+
+OutlineNode* find(const OutlineTree& tree, const QString& caption) {
+    OutlineNode* found = nullptr;
+    tree.forEach([&](OutlineNode* n) {
+        if (!found && n->caption() == caption)
+            found = n;
+    });
+    return found;
+}
+
+const QStringList kSample{"A", "  A1=100", "  B", "    B1=30", "  C=0", "D=50"};
+const QStringList kSampleOutline{"A", "  A1", "  B", "    B1", "  C", "D"};
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Tfrm_ppal> m_window;
+    ScriptedDialogs* m_dialogs = nullptr;
+
+    // A window started with a document holding the tree.
+    Tfrm_ppal* open(const OutlineTree& tree) {
+        const QString path = m_dir->filePath(QStringLiteral("doc.qnf"));
+        f_guardarNodos(tree, path);
+        m_window = std::make_unique<Tfrm_ppal>(path);
+        return m_window.get();
+    }
+    Tfrm_ppal* openSample() {
+        OutlineTree tree = outlineOf(kSample);
+        tree.expandAll();
+        return open(tree);
+    }
+    OutlineNode* node(const QString& caption) {
+        return find(m_window->model()->tree(), caption);
+    }
+    QStringList currentOutline() { return outline(m_window->model()->tree()); }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        setProgramPathForTests(m_dir->filePath(QStringLiteral("quillnest")));
+        discardLanguageTableForTests();
+        m_dialogs = ScriptedDialogs::install();
+    }
+    void cleanup() {
+        m_window.reset();
+        setUserDialogs(nullptr);
+        setProgramPathForTests(QString());
+    }
+
+    void loadingAndLeavingItemsChangesNothing() {
+        OutlineTree tree = outlineOf({"A", "  A1", "B"});
+        tree.firstTopLevel()->setExpanded(true);
+        Tnota& timed = find(tree, QStringLiteral("A1"))->nota();
+        timed.setFechaValue(packFecha(QDateTime(QDate(2006, 7, 15), QTime(13, 45, 10))));
+        timed.setTexto(QStringLiteral("line one\r\n\r\nline\u00a0three\r\n"));
+        find(tree, QStringLiteral("B"))->nota().setFecha(QStringLiteral("garbage"));
+        Tfrm_ppal* w = open(tree);
+        const QByteArray before = documentBytes(w->model()->tree());
+        QVERIFY(!w->docModificado());
+        for (const char* caption : {"A1", "B", "A", "A1", "B"})
+            w->selectNode(node(QString::fromLatin1(caption)));
+        w->f_actualizarTextoNodo();
+        QCOMPARE(documentBytes(w->model()->tree()), before);
+        QVERIFY(!w->docModificado());
+    }
+
+    void pickedDayReplacesTheStoredDateTime() {
+        OutlineTree tree = outlineOf({"A"});
+        tree.firstTopLevel()->nota().setFecha(QStringLiteral("garbage"));
+        Tfrm_ppal* w = open(tree);
+        w->me_fecha->setDate(QDate(2006, 7, 15));
+        QCOMPARE(node(QStringLiteral("A"))->nota().fecha(), QStringLiteral("888078336"));
+        QVERIFY(w->docModificado());
+    }
+
+    void typedTextReachesTheRecordWithCrLf() {
+        Tfrm_ppal* w = open(outlineOf({"A", "B"}));
+        w->re_texto->setFocus();
+        QTest::keyClicks(w->re_texto, QStringLiteral("one"));
+        QTest::keyClick(w->re_texto, Qt::Key_Return);
+        QTest::keyClicks(w->re_texto, QStringLiteral("two"));
+        QVERIFY(w->docModificado());
+        w->selectNode(node(QStringLiteral("B")));
+        QCOMPARE(node(QStringLiteral("A"))->nota().texto(), QStringLiteral("one\r\ntwo"));
+    }
+
+    void trackBarWritesAndRollsUp() {
+        Tfrm_ppal* w = openSample();
+        w->selectNode(node(QStringLiteral("C")));
+        QVERIFY(!w->docModificado());
+        w->tb_cumplido->setValue(60);
+        QCOMPARE(node(QStringLiteral("C"))->nota().cumplido, 60);
+        QCOMPARE(node(QStringLiteral("C"))->imageIndex(), 8);
+        QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, (100 + 30 + 60) / 3);
+        QCOMPARE(w->cb_cumplido->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(w->lb_porc->text().remove(u'%').trimmed(), QStringLiteral("60"));
+        QVERIFY(w->docModificado());
+    }
+
+    void percentFieldAndDoneBox() {
+        Tfrm_ppal* w = openSample();
+        w->selectNode(node(QStringLiteral("D")));
+        QCOMPARE(w->cb_cumplido->checkState(), Qt::PartiallyChecked);
+        w->lb_porc->selectAll();
+        QTest::keyClicks(w->lb_porc, QStringLiteral("250"));
+        QCOMPARE(node(QStringLiteral("D"))->nota().cumplido, 100);
+        QCOMPARE(w->cb_cumplido->checkState(), Qt::Checked);
+        QTest::mouseClick(w->cb_cumplido, Qt::LeftButton);
+        QCOMPARE(node(QStringLiteral("D"))->nota().cumplido, 0);
+        QCOMPARE(w->cb_cumplido->checkState(), Qt::Unchecked);
+        QTest::mouseClick(w->cb_cumplido, Qt::LeftButton);
+        QCOMPARE(node(QStringLiteral("D"))->nota().cumplido, 100);
+        QCOMPARE(w->cb_cumplido->checkState(), Qt::Checked);
+    }
+
+    void parentPercentCannotBeEdited() {
+        Tfrm_ppal* w = openSample();
+        w->selectNode(node(QStringLiteral("B")));
+        QVERIFY(!w->tb_cumplido->isEnabled());
+        QVERIFY(!w->cb_cumplido->isEnabled());
+        QVERIFY(w->lb_porc->isReadOnly());
+        w->selectNode(node(QStringLiteral("B1")));
+        QVERIFY(w->tb_cumplido->isEnabled());
+        QVERIFY(!w->lb_porc->isReadOnly());
+    }
+
+    void priorityToggles() {
+        Tfrm_ppal* w = openSample();
+        w->selectNode(node(QStringLiteral("D")));
+        QAction* alta = w->action(QStringLiteral("prioridadalta"));
+        QAction* baja = w->action(QStringLiteral("prioridadbaja"));
+        baja->trigger();
+        QCOMPARE(node(QStringLiteral("D"))->nota().prioridad, quint8(2));
+        QCOMPARE(node(QStringLiteral("D"))->stateIndex(), 3);
+        alta->trigger();
+        QCOMPARE(node(QStringLiteral("D"))->nota().prioridad, quint8(1));
+        QVERIFY(alta->isChecked());
+        QVERIFY(!baja->isChecked());
+        alta->trigger();
+        QCOMPARE(node(QStringLiteral("D"))->nota().prioridad, quint8(0));
+        QCOMPARE(node(QStringLiteral("D"))->stateIndex(), -1);
+        QVERIFY(!alta->isChecked());
+        // Another item loads its own priority into the buttons.
+        node(QStringLiteral("C"))->nota().prioridad = 2;
+        w->selectNode(node(QStringLiteral("C")));
+        QVERIFY(baja->isChecked());
+    }
+
+    void restructuring_data() {
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("result");
+        QTest::addColumn<bool>("modified");
+        QTest::newRow("up swaps with a sibling")
+            << "C" << "arriba" << QStringList{"A", "  A1", "  C", "  B", "    B1", "D"} << true;
+        QTest::newRow("up into an expanded sibling's subtree")
+            << "D" << "arriba" << QStringList{"A", "  A1", "  B", "    B1", "  D", "  C"} << true;
+        QTest::newRow("up on a first child leaves its parent")
+            << "A1" << "arriba" << QStringList{"A1", "A", "  B", "    B1", "  C", "D"} << true;
+        QTest::newRow("up on the first item") << "A" << "arriba" << kSampleOutline << false;
+        QTest::newRow("down swaps with the next sibling")
+            << "A1" << "abajo" << QStringList{"A", "  B", "    B1", "  A1", "  C", "D"} << true;
+        QTest::newRow("down to the end of the list")
+            << "B" << "abajo" << QStringList{"A", "  A1", "  C", "  B", "    B1", "D"} << true;
+        QTest::newRow("down on the last sibling") << "C" << "abajo" << kSampleOutline << false;
+        QTest::newRow("outdent takes the following siblings along")
+            << "B" << "izquierda" << QStringList{"A", "  A1", "D", "B", "  B1", "  C"} << true;
+        QTest::newRow("outdent of a top-level item") << "D" << "izquierda" << kSampleOutline << false;
+        QTest::newRow("indent under the previous sibling")
+            << "C" << "derecha" << QStringList{"A", "  A1", "  B", "    B1", "    C", "D"} << true;
+        QTest::newRow("indent of a first child") << "A1" << "derecha" << kSampleOutline << false;
+    }
+    void restructuring() {
+        QFETCH(QString, selected);
+        QFETCH(QString, command);
+        QFETCH(QStringList, result);
+        QFETCH(bool, modified);
+        Tfrm_ppal* w = openSample();
+        node(QStringLiteral("B"))->setExpanded(false);
+        if (command == QStringLiteral("arriba") && selected == QStringLiteral("D"))
+            w->model()->setExpanded(node(QStringLiteral("A")), true);
+        w->selectNode(node(selected));
+        w->tv_lista->setFocus();
+        w->action(command)->trigger();
+        QCOMPARE(currentOutline(), result);
+        QCOMPARE(w->docModificado(), modified);
+        QCOMPARE(w->selectedNode(), node(selected));
+    }
+
+    void movedItemKeepsStateAndRollsUp() {
+        Tfrm_ppal* w = openSample();
+        OutlineNode* b = node(QStringLiteral("B"));
+        w->model()->setPrioridad(b, 1);
+        w->selectNode(b);
+        w->action(QStringLiteral("izquierda"))->trigger();
+        QVERIFY(b->expanded());
+        QCOMPARE(b->stateIndex(), 2);
+        QVERIFY(w->tv_lista->isExpanded(w->model()->indexOf(b)));
+        // B now holds B1 (30) and C (0); A holds only A1 (100).
+        QCOMPARE(b->nota().cumplido, 15);
+        QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, 100);
+    }
+
+    void addingItems() {
+        Tfrm_ppal* w = openSample();
+        w->selectNode(node(QStringLiteral("A1")));
+        w->action(QStringLiteral("agregarnodo"))->trigger();
+        QCOMPARE(currentOutline(),
+                 QStringList({"A", "  A1", "  B", "    B1", "  C", "  NUEVO ITEM", "D"}));
+        QCOMPARE(w->selectedNode()->caption(), QStringLiteral("NUEVO ITEM"));
+        QVERIFY(w->tv_lista->indexWidget(w->tv_lista->currentIndex()) ||
+                w->tv_lista->findChild<QLineEdit*>()); // the caption editor is open
+        QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, (100 + 30 + 0 + 0) / 4);
+        QVERIFY(w->docModificado());
+        // With an item that has children selected, the new item is its last child.
+        w->selectNode(node(QStringLiteral("B")));
+        w->action(QStringLiteral("agregarnodo"))->trigger();
+        QCOMPARE(w->selectedNode()->parent(), node(QStringLiteral("B")));
+        QCOMPARE(node(QStringLiteral("B"))->nota().cumplido, 15);
+    }
+
+    void deletingAsksFirst() {
+        Tfrm_ppal* w = openSample();
+        w->selectNode(node(QStringLiteral("B")));
+        m_dialogs->okCancel = {false};
+        w->action(QStringLiteral("borrarnodo"))->trigger();
+        QCOMPARE(currentOutline(), kSampleOutline);
+        QVERIFY(!w->docModificado());
+        QCOMPARE(m_dialogs->asked.last(),
+                 QStringLiteral("SEGURO BORRA EL ITEM Y TODOS LOS SUBITEMS?"));
+        const int before = node(QStringLiteral("A"))->nota().cumplido;
+        m_dialogs->okCancel = {true};
+        w->action(QStringLiteral("borrarnodo"))->trigger();
+        QCOMPARE(currentOutline(), QStringList({"A", "  A1", "  C", "D"}));
+        QVERIFY(w->docModificado());
+        QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, before); // no roll-up
+        QVERIFY(w->selectedNode());
+    }
+
+    void editorKeepsCtrlArrowsWhileFocused() {
+        Tfrm_ppal* w = openSample();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->model()->setExpanded(node(QStringLiteral("B")), false);
+        w->selectNode(node(QStringLiteral("C")));
+        w->re_texto->setFocus();
+        QTRY_VERIFY(w->re_texto->hasFocus());
+        QTest::keyClick(w->re_texto, Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(currentOutline(), kSampleOutline);
+        QVERIFY(w->action(QStringLiteral("arriba"))->shortcuts().isEmpty());
+        // Other item shortcuts stay in force.
+        QVERIFY(!w->action(QStringLiteral("nombrarnodo"))->shortcuts().isEmpty());
+        w->tv_lista->setFocus();
+        QTRY_VERIFY(w->tv_lista->hasFocus());
+        QCOMPARE(w->action(QStringLiteral("arriba"))->shortcut(),
+                 QKeySequence(Qt::ControlModifier | Qt::Key_Up));
+        QTest::keyClick(w->tv_lista, Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(currentOutline(), QStringList({"A", "  A1", "  C", "  B", "    B1", "D"}));
+    }
+
+    void dropZones() {
+        Tfrm_ppal* w = openSample();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        OutlineView* view = w->tv_lista;
+        const QRect d = view->visualRect(w->model()->indexOf(node(QStringLiteral("D"))));
+        // Dropping C on D's label makes it D's last child; the former parent
+        // is recomputed.
+        w->selectNode(node(QStringLiteral("C")));
+        w->tv_listaEndDrag(d.topLeft() + QPoint(4, d.height() / 2));
+        QCOMPARE(currentOutline(), QStringList({"A", "  A1", "  B", "    B1", "D", "  C"}));
+        QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, (100 + 30) / 2);
+        // Dropping an item into its own subtree moves nothing but counts as a change.
+        w = openSample();
+        w->selectNode(node(QStringLiteral("A")));
+        QVERIFY(!w->docModificado());
+        const QRect b1 = w->tv_lista->visualRect(w->model()->indexOf(node(QStringLiteral("B1"))));
+        w->tv_listaEndDrag(b1.center());
+        QCOMPARE(currentOutline(), kSampleOutline);
+        QVERIFY(w->docModificado());
+        // Dragging an only child away leaves its former parent at 0 %.
+        w->selectNode(node(QStringLiteral("B1")));
+        w->tv_listaEndDrag(QPoint(5, w->tv_lista->viewport()->height() - 2)); // below the items
+        QCOMPARE(currentOutline(), QStringList({"A", "  A1", "  B", "  C", "D", "B1"}));
+        QCOMPARE(node(QStringLiteral("B"))->nota().cumplido, 0);
+        QCOMPARE(node(QStringLiteral("B"))->imageIndex(), 0);
+    }
+
+    void textsFollowTheLanguage() {
+        f_escribirIni(QStringLiteral("opciones"), QStringLiteral("idioma"),
+                      QStringLiteral("english"));
+        Tfrm_ppal* w = open(outlineOf({"A"}));
+        QCOMPARE(w->action(QStringLiteral("buscar"))->text(), QStringLiteral("Find"));
+        QCOMPARE(w->lb_fecha->text(), QStringLiteral("Date:"));
+        // The move shortcuts are the designed ones whatever the language.
+        QCOMPARE(w->action(QStringLiteral("derecha"))->shortcut(),
+                 QKeySequence(Qt::ControlModifier | Qt::Key_Right));
+    }
+
+    void damagedSettingsFallBackToDefaults() {
+        f_escribirIni(QStringLiteral("posicion"), QStringLiteral("width"), QStringLiteral("wide"));
+        f_escribirIni(QStringLiteral("fuentes"), QStringLiteral("nombre"),
+                      QStringLiteral("DejaVu Sans"));
+        f_escribirIni(QStringLiteral("fuentes"), QStringLiteral("size"), QStringLiteral("big"));
+        Tfrm_ppal* w = open(outlineOf({"A"}));
+        QCOMPARE(w->width(), 904);
+        QCOMPARE(w->re_texto->font().pointSize(), 10);
+        QVERIFY(w->ventanaIniciada());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"

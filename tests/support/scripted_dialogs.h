@@ -1,0 +1,56 @@
+#pragma once
+// Answers the program's questions and dialogs from a script, and records what
+// was asked, so that no test blocks on a modal box.
+
+#include "mainwindow/user_dialogs.h"
+
+#include <QStringList>
+#include <deque>
+
+class ScriptedDialogs final : public UserDialogs {
+public:
+    std::deque<Answer> yesNoCancel;   // answers in order; Cancel when empty
+    std::deque<bool> okCancel;        // answers in order; Cancel when empty
+    std::deque<QString> fileNames;    // chosen files in order; cancelled when empty
+    std::deque<QFont> fonts;          // chosen fonts; cancelled when empty
+    QStringList asked;                // every question and message, in order
+
+    Answer askYesNoCancel(QWidget*, const QString& text) override {
+        asked << text;
+        return take(yesNoCancel, Answer::Cancel);
+    }
+    bool askOkCancel(QWidget*, const QString& text) override {
+        asked << text;
+        return take(okCancel, false);
+    }
+    void inform(QWidget*, const QString& text) override { asked << text; }
+    void showError(QWidget*, const QString& text) override { asked << text; }
+    QString openFileName(QWidget*, const QString&) override { return take(fileNames, QString()); }
+    QString saveFileName(QWidget*, const QString&, const QString&) override {
+        return take(fileNames, QString());
+    }
+    bool chooseFont(QWidget*, QFont& font, const std::function<void(const QFont&)>& apply) override {
+        if (fonts.empty())
+            return false;
+        font = take(fonts, QFont());
+        apply(font);
+        return true;
+    }
+
+    // Installs a fresh script and returns it; the program owns it from then on.
+    static ScriptedDialogs* install() {
+        auto dialogs = std::make_unique<ScriptedDialogs>();
+        ScriptedDialogs* raw = dialogs.get();
+        setUserDialogs(std::move(dialogs));
+        return raw;
+    }
+
+private:
+    template <typename T> static T take(std::deque<T>& queue, T fallback) {
+        if (queue.empty())
+            return fallback;
+        T value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+};
