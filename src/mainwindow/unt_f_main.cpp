@@ -8,6 +8,7 @@
 #include "language/messages.h"
 #include "language/unt_idioma.h"
 #include "mainwindow/action_images.h"
+#include "mainwindow/application.h"
 #include "mainwindow/main_actions.h"
 #include "mainwindow/outline_model.h"
 #include "mainwindow/outline_view.h"
@@ -64,7 +65,7 @@ void Tfrm_ppal::createActions() {
         action->setToolTip(spec.hint.isEmpty() ? spec.caption : spec.hint);
         action->setShortcuts(spec.shortcuts);
         action->setCheckable(spec.checkable);
-        action->setData(spec.category);
+        action->setProperty("category", spec.category);
         if (spec.image >= 0)
             action->setIcon(actionImage(spec.image));
         m_actions.insert(spec.name, action);
@@ -76,6 +77,24 @@ void Tfrm_ppal::createActions() {
     action(QStringLiteral("buscarsiguiente"))->setVisible(false);
 
     connect(action(QStringLiteral("salir")), &QAction::triggered, this, &QWidget::close);
+    connect(action(QStringLiteral("nuevodoc")), &QAction::triggered, this,
+            &Tfrm_ppal::nuevodocExecute);
+    connect(action(QStringLiteral("recuperar")), &QAction::triggered, this,
+            &Tfrm_ppal::recuperarExecute);
+    connect(action(QStringLiteral("guardar")), &QAction::triggered, this,
+            &Tfrm_ppal::guardarExecute);
+    connect(action(QStringLiteral("guardarcomo")), &QAction::triggered, this,
+            &Tfrm_ppal::guardarcomoExecute);
+    connect(action(QStringLiteral("guardarnodo")), &QAction::triggered, this,
+            &Tfrm_ppal::guardarnodoExecute);
+    for (const QString& name : recentActionNames()) {
+        QAction* recent = action(name);
+        connect(recent, &QAction::triggered, this,
+                [this, recent] { f_abrirarchivoultimo(recent->data().toString()); });
+    }
+    connect(&m_recentFiles, &RecentFiles::changed, this, &Tfrm_ppal::refreshRecentActions);
+    tm_init.setSingleShot(true);
+    connect(&tm_autoguardado, &QTimer::timeout, this, &Tfrm_ppal::tm_autoguardadoTimer);
     connect(action(QStringLiteral("fuentes")), &QAction::triggered, this,
             &Tfrm_ppal::fuentesExecute);
     connect(action(QStringLiteral("agregarnodo")), &QAction::triggered, this,
@@ -227,25 +246,28 @@ void Tfrm_ppal::createLayout() {
 
 void Tfrm_ppal::FormCreate(const QString& startupDocument) {
     m_ventanaIniciada = false;
-    f_setIdioma(f_leerIni(Settings::opciones::idioma));
-    installQtTranslations(f_getIdioma());
-    sb_status1->setText(f_getTexto(Messages::version) + Unt_constantes::version);
-    f_setTextos();
-    f_guardarshortcuts();
-    show();
-    applyStoredFont();
-    applyStoredGeometry();
-    if (startupDocument.toUpper().endsWith(QStringLiteral(".QNF"))) {
-        try {
-            f_asignararchivo(startupDocument);
-            f_abrirArchivo();
-        } catch (const QuillnestError& error) {
-            userDialogs().inform(this, error.message() + f_getTexto(Messages::creandoNuevoDocumento));
+    try {
+        f_setIdioma(f_leerIni(Settings::opciones::idioma));
+        installQtTranslations(f_getIdioma());
+        sb_status1->setText(f_getTexto(Messages::version) + Unt_constantes::version);
+        f_setTextos();
+        f_guardarshortcuts();
+        show();
+        updateRecentFiles([this] { m_recentFiles.f_cargarUltimos(); });
+        applyStoredFont();
+        setAutosaveMinutes(readSettingNumber(Settings::opciones::autoguardado));
+        applyStoredGeometry();
+        chooseStartupDocument(startupDocument);
+    } catch (const QuillnestError& error) {
+        // A settings file that cannot be read: the program starts on its
+        // defaults with a new document and can be used and closed as usual.
+        show();
+        QuillnestApplication::reportError(error.message());
+        if (m_archivoActual.isEmpty())
             nuevodocExecute();
-        }
-    } else {
-        nuevodocExecute();
     }
+    tm_init.setInterval(100);
+    tm_init.start();
     cumplidoAlNodo = true;
     clickCumplidoActivo = true;
     m_ventanaIniciada = true;
@@ -355,53 +377,11 @@ void Tfrm_ppal::applyStoredGeometry() {
     Splitter1->setSizes({split, std::max(1, w - split)});
 }
 
-void Tfrm_ppal::f_setStatus(const QString& text) { sb_status0->setText(text); }
-
-void Tfrm_ppal::f_asignararchivo(const QString& path) {
-    m_archivoActual = path;
-    setWindowTitle(QString(Unt_constantes::producto) + QStringLiteral(" - ") +
-                   QFileInfo(path).fileName());
-}
-
-void Tfrm_ppal::f_abrirArchivo() {
-    const auto lookup = [](const QString& section, const QString& key, const QString& def) {
-        return f_getTexto(section, key, def);
-    };
-    // Nothing on screen changes unless the whole file was read.
-    auto tree = readDocument(m_archivoActual, lookup);
-    m_editorNode = nullptr;
-    m_model->resetTree(std::move(tree));
-    setModified(false);
-    m_docNuevo = false;
-    if (OutlineNode* first = m_model->tree().firstTopLevel())
-        selectNode(first);
-    else
-        loadEditor(nullptr);
-    f_setStatus(QString(Unt_constantes::listo));
-}
-
-void Tfrm_ppal::nuevodocExecute() {
-    m_docNuevo = true;
-    setModified(true);
-    m_editorNode = nullptr;
-    m_model->resetTree(std::make_unique<OutlineTree>());
-    f_asignararchivo(f_getTexto(Messages::nuevoArchivo) + QStringLiteral(".qnf"));
-    agregarnodoExecute();
-}
-
 void Tfrm_ppal::setModified(bool modified) {
     if (m_docModificado == modified)
         return;
     m_docModificado = modified;
     emit modifiedChanged(modified);
-}
-
-void Tfrm_ppal::closeEvent(QCloseEvent* event) {
-    if (!m_ventanaIniciada) {
-        event->ignore();
-        return;
-    }
-    event->accept();
 }
 
 void Tfrm_ppal::tv_listaContextPopup(const QPoint& position, bool byMouse) {

@@ -3,8 +3,10 @@
 // the menus, tool bars and shortcuts of every command.
 
 #include "document/outline_tree.h"
+#include "document/unt_ultimosarchivos.h"
 
 #include <QFont>
+#include <functional>
 #include <QHash>
 #include <QKeySequence>
 #include <QMainWindow>
@@ -43,10 +45,28 @@ public:
     bool ventanaIniciada() const { return m_ventanaIniciada; }
 
     // Document state (reading, writing and the questions around them).
+    void setDocModificado(bool modified) { setModified(modified); }
     void f_setStatus(const QString& text);
+    QString statusText() const;
     void f_asignararchivo(const QString& path);
     void f_abrirArchivo();
     void f_actualizarTextoNodo();
+    // Asks about unsaved changes; false when the user cancelled, or when a
+    // save that was asked for did not happen.
+    bool f_validarmodificaciones();
+    void nuevodocExecute();
+    void recuperarExecute();
+    void f_abrirarchivoultimo(const QString& path);
+    // True when the document is in its file afterwards.
+    bool guardarExecute();
+    bool guardarcomoExecute();
+    void guardarnodoExecute();
+    void tm_autoguardadoTimer();
+    // Autosave every so many minutes; 0 switches it off.
+    void setAutosaveMinutes(int minutes);
+    void f_cerraraplicacion();
+    RecentFiles& recentFiles() { return m_recentFiles; }
+    void f_borrarHistorial() { m_recentFiles.f_borrarHistorial(); }
 
     // Texts, fonts and shortcuts.
     void f_setTextos();
@@ -103,7 +123,18 @@ private:
     void applyStoredFont();
     void applyStoredGeometry();
     void setModified(bool modified);
-    void nuevodocExecute();
+    void chooseStartupDocument(const QString& argument);
+    // Reads a whole document, showing progress and holding back user input;
+    // nothing on screen changes here. Throws when the file cannot be read.
+    std::unique_ptr<OutlineTree> readDocumentFile(const QString& path);
+    void showDocument(std::unique_ptr<OutlineTree> tree);
+    // The file name chosen in the save dialog, asking before overwriting;
+    // empty when the user cancelled.
+    QString chooseSaveName();
+    void refreshRecentActions();
+    // Stores the recent list; a settings file that cannot be written is
+    // reported once per run and never stops the document operation.
+    void updateRecentFiles(const std::function<void()>& change);
 
     // Item editor.
     void tv_listaChanging(OutlineNode* oldNode, OutlineNode* newNode);
@@ -137,6 +168,9 @@ private:
     QList<QKeySequence> m_savedShortcuts[4];
     QFont m_dialogFont;
 
+    RecentFiles m_recentFiles;
+    bool m_reading = false;
+    bool m_settingsErrorShown = false;
     QString m_archivoActual;
     bool m_docModificado = false;
     bool m_docNuevo = false;

@@ -1,0 +1,292 @@
+// The main window's document life cycle: start-up document, new, open, open
+// recent, save, save as, save one item, autosave, and closing.
+#include "mainwindow/unt_f_main.h"
+
+#include "document/document_file.h"
+#include "document/errors.h"
+#include "document/unt_constantes.h"
+#include "language/messages.h"
+#include "language/unt_idioma.h"
+#include "mainwindow/application.h"
+#include "mainwindow/main_actions.h"
+#include "mainwindow/outline_model.h"
+#include "mainwindow/outline_view.h"
+#include "mainwindow/user_dialogs.h"
+#include "settings/settings_keys.h"
+#include "settings/unt_inifile.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLabel>
+#include <QSplitter>
+
+namespace {
+const QString kFilter = QStringLiteral("Archivos Quillnest (*.qnf)");
+const QString kSuffix = QStringLiteral("qnf");
+} // namespace
+
+void Tfrm_ppal::f_setStatus(const QString& text) { sb_status0->setText(text); }
+
+QString Tfrm_ppal::statusText() const { return sb_status0->text(); }
+
+void Tfrm_ppal::f_asignararchivo(const QString& path) {
+    if (!m_docNuevo)
+        updateRecentFiles([&] { m_recentFiles.f_agregarUltimo(path); });
+    m_archivoActual = path;
+    setWindowTitle(QString(Unt_constantes::producto) + QStringLiteral(" - ") +
+                   QFileInfo(path).fileName());
+}
+
+void Tfrm_ppal::chooseStartupDocument(const QString& argument) {
+    QString path;
+    if (argument.toUpper().endsWith(QStringLiteral(".QNF"))) {
+        path = argument;
+    } else {
+        const QString last = f_leerIni(Settings::archivos::ultimo);
+        if (!last.isEmpty() && f_leerIni(Settings::opciones::docinicio) == QStringLiteral("0"))
+            path = last;
+    }
+    if (path.isEmpty()) {
+        nuevodocExecute();
+        return;
+    }
+    try {
+        f_asignararchivo(path);
+        f_abrirArchivo();
+        m_docNuevo = false;
+    } catch (const QuillnestError& error) {
+        userDialogs().inform(this, error.message() + f_getTexto(Messages::creandoNuevoDocumento));
+        nuevodocExecute();
+    }
+}
+
+std::unique_ptr<OutlineTree> Tfrm_ppal::readDocumentFile(const QString& path) {
+    const auto lookup = [](const QString& section, const QString& key, const QString& def) {
+        return f_getTexto(section, key, def);
+    };
+    // The status shows which item is being read, at most every 100 ms, while
+    // no command can run: user input waits until the read is over.
+    QElapsedTimer sinceUpdate;
+    sinceUpdate.start();
+    const auto progress = [&](const QString& prefix, int position) {
+        if (sinceUpdate.elapsed() < 100)
+            return;
+        sinceUpdate.restart();
+        f_setStatus(prefix + QString::number(position));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
+    m_reading = true;
+    const auto done = qScopeGuard([this] { m_reading = false; });
+    return readDocument(path, lookup, progress);
+}
+
+void Tfrm_ppal::showDocument(std::unique_ptr<OutlineTree> tree) {
+    m_editorNode = nullptr;
+    tv_aux.clear(); // it may share records of the outline being replaced
+    m_model->resetTree(std::move(tree));
+    setModified(false);
+    m_docNuevo = false;
+    if (OutlineNode* first = m_model->tree().firstTopLevel())
+        selectNode(first);
+    else
+        loadEditor(nullptr);
+    f_setStatus(QString(Unt_constantes::listo));
+}
+
+void Tfrm_ppal::f_abrirArchivo() { showDocument(readDocumentFile(m_archivoActual)); }
+
+bool Tfrm_ppal::f_validarmodificaciones() {
+    if (!m_docModificado)
+        return true;
+    switch (userDialogs().askYesNoCancel(this, f_getTexto(Messages::guardaLosCambios))) {
+    case UserDialogs::Answer::Yes:
+        // A save that did not happen (its dialog was cancelled) stops the
+        // operation that asked, so no work is dropped.
+        return guardarExecute();
+    case UserDialogs::Answer::No:
+        return true;
+    case UserDialogs::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void Tfrm_ppal::nuevodocExecute() {
+    if (!f_validarmodificaciones())
+        return;
+    m_docNuevo = true;
+    setModified(true);
+    m_editorNode = nullptr;
+    tv_aux.clear();
+    m_model->resetTree(std::make_unique<OutlineTree>());
+    f_asignararchivo(f_getTexto(Messages::nuevoArchivo) + QStringLiteral(".qnf"));
+    agregarnodoExecute();
+}
+
+void Tfrm_ppal::recuperarExecute() {
+    if (!f_validarmodificaciones())
+        return;
+    const QString path = userDialogs().openFileName(this, kFilter);
+    if (path.isEmpty())
+        return;
+    // Read first: a file that cannot be read changes nothing, and its error
+    // reaches the general error report.
+    auto tree = readDocumentFile(path);
+    f_asignararchivo(path);
+    showDocument(std::move(tree));
+}
+
+void Tfrm_ppal::f_abrirarchivoultimo(const QString& path) {
+    if (!f_validarmodificaciones())
+        return;
+    std::unique_ptr<OutlineTree> tree;
+    try {
+        tree = readDocumentFile(path);
+    } catch (const QuillnestError& error) {
+        userDialogs().showError(this, error.message());
+        updateRecentFiles([&] { m_recentFiles.f_quitarUltimo(path); });
+        return;
+    }
+    m_docNuevo = false;
+    f_asignararchivo(path);
+    showDocument(std::move(tree));
+}
+
+bool Tfrm_ppal::guardarExecute() {
+    if (!m_docModificado)
+        return true;
+    if (m_docNuevo)
+        return guardarcomoExecute();
+    f_setStatus(f_getTexto(Messages::guardando));
+    f_actualizarTextoNodo();
+    try {
+        f_guardarNodos(m_model->tree(), m_archivoActual);
+    } catch (...) {
+        f_setStatus(QString());
+        throw; // the document stays modified; its old file is intact
+    }
+    setModified(false);
+    m_docNuevo = false;
+    f_setStatus(QString(Unt_constantes::listo));
+    return true;
+}
+
+QString Tfrm_ppal::chooseSaveName() {
+    while (true) {
+        const QString path = userDialogs().saveFileName(this, kFilter, kSuffix);
+        if (path.isEmpty() || !QFileInfo::exists(path))
+            return path;
+        switch (userDialogs().askYesNoCancel(this, f_getTexto(Messages::deseaSobreescribir))) {
+        case UserDialogs::Answer::Yes:
+            return path;
+        case UserDialogs::Answer::No:
+            continue;
+        case UserDialogs::Answer::Cancel:
+            return QString();
+        }
+    }
+}
+
+bool Tfrm_ppal::guardarcomoExecute() {
+    const QString path = chooseSaveName();
+    if (path.isEmpty())
+        return false;
+    f_setStatus(f_getTexto(Messages::guardando));
+    f_actualizarTextoNodo();
+    // The document takes the new name only once it is written there.
+    try {
+        f_guardarNodos(m_model->tree(), path);
+    } catch (...) {
+        f_setStatus(QString());
+        throw;
+    }
+    m_docNuevo = false;
+    f_asignararchivo(path);
+    setModified(false);
+    f_setStatus(QString(Unt_constantes::listo));
+    return true;
+}
+
+void Tfrm_ppal::guardarnodoExecute() {
+    OutlineNode* selected = selectedNode();
+    if (!selected)
+        return;
+    const QString path = chooseSaveName();
+    if (path.isEmpty())
+        return;
+    f_actualizarTextoNodo();
+    const auto clearAux = qScopeGuard([this] { tv_aux.clear(); });
+    f_guardarNodos(*f_copiarNodoAux(selected, tv_aux), path);
+}
+
+void Tfrm_ppal::tm_autoguardadoTimer() {
+    if (!m_docNuevo && !m_reading)
+        guardarExecute();
+}
+
+void Tfrm_ppal::setAutosaveMinutes(int minutes) {
+    // A timer interval is an int of milliseconds; longer periods are capped.
+    constexpr int kMaxMinutes = std::numeric_limits<int>::max() / 60000;
+    if (minutes > 0) {
+        tm_autoguardado.start(std::min(minutes, kMaxMinutes) * 60000);
+    } else {
+        tm_autoguardado.stop();
+    }
+}
+
+void Tfrm_ppal::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (!m_ventanaIniciada || m_reading)
+        return;
+    try {
+        if (!f_validarmodificaciones())
+            return;
+    } catch (const QuillnestError& error) {
+        // The save asked for failed: the program stays open with the document.
+        QuillnestApplication::reportError(error.message());
+        return;
+    }
+    f_cerraraplicacion();
+    event->accept();
+}
+
+void Tfrm_ppal::f_cerraraplicacion() {
+    namespace posicion = Settings::posicion;
+    try {
+        f_escribirIni(Settings::archivos::ultimo,
+                      QFileInfo::exists(m_archivoActual) ? m_archivoActual : QString());
+        f_escribirIni(posicion::maintop, QString::number(y()));
+        f_escribirIni(posicion::mainleft, QString::number(x()));
+        f_escribirIni(posicion::width, QString::number(width()));
+        f_escribirIni(posicion::height, QString::number(height()));
+        f_escribirIni(posicion::mainsplit, QString::number(Splitter1->sizes().value(0)));
+    } catch (const QuillnestError& error) {
+        // Nothing of the document is at stake; the program still closes.
+        QuillnestApplication::reportError(error.message());
+    }
+}
+
+void Tfrm_ppal::updateRecentFiles(const std::function<void()>& change) {
+    try {
+        change();
+    } catch (const QuillnestError& error) {
+        if (!m_settingsErrorShown)
+            QuillnestApplication::reportError(error.message());
+        m_settingsErrorShown = true;
+    }
+}
+
+void Tfrm_ppal::refreshRecentActions() {
+    const QStringList& paths = m_recentFiles.paths();
+    const QStringList names = recentActionNames();
+    for (int i = 0; i < names.size(); ++i) {
+        QAction* recent = action(names[i]);
+        const QString path = paths.value(i);
+        recent->setData(path);
+        // An ampersand in a path is text, not a menu mnemonic.
+        recent->setText(QString(path).replace(u'&', QStringLiteral("&&")));
+        recent->setVisible(!path.isEmpty());
+    }
+}

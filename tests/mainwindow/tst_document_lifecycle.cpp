@@ -1,0 +1,330 @@
+#include "../support/scripted_dialogs.h"
+#include "document/document_file.h"
+#include "document/errors.h"
+#include "document/program_folder.h"
+#include "language/unt_idioma.h"
+#include "mainwindow/outline_model.h"
+#include "mainwindow/unt_f_main.h"
+#include "settings/unt_inifile.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QString defaults(const QString&, const QString&, const QString& def) { return def; }
+
+QStringList captions(const OutlineTree& tree) {
+    QStringList list;
+    tree.forEach([&](OutlineNode* n) { list << QString(n->level() * 2, u' ') + n->caption(); });
+    return list;
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+class TestDocumentLifecycle : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Tfrm_ppal> m_window;
+    ScriptedDialogs* m_dialogs = nullptr;
+
+    QString path(const char* name) const { return m_dir->filePath(QString::fromLatin1(name)); }
+
+    void writeDocument(const QString& file, const QStringList& tops) {
+        OutlineTree tree;
+        for (const QString& caption : tops)
+            tree.addLastTopLevel(caption, newItemRecord());
+        f_guardarNodos(tree, file);
+    }
+
+    Tfrm_ppal* start(const QString& argument = QString()) {
+        m_window = std::make_unique<Tfrm_ppal>(argument);
+        return m_window.get();
+    }
+
+    // A window with a saved document "a.qnf" holding A, changed by a rename.
+    Tfrm_ppal* startChanged() {
+        writeDocument(path("a.qnf"), {"A"});
+        Tfrm_ppal* w = start(path("a.qnf"));
+        w->model()->renameNode(w->model()->tree().firstTopLevel(), QStringLiteral("A changed"));
+        w->setDocModificado(true);
+        return w;
+    }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        setProgramPathForTests(path("quillnest"));
+        discardLanguageTableForTests();
+        m_dialogs = ScriptedDialogs::install();
+    }
+    void cleanup() {
+        m_window.reset();
+        setUserDialogs(nullptr);
+        setProgramPathForTests(QString());
+    }
+
+    void stateTable() {
+        Tfrm_ppal* w = start();
+        QVERIFY(w->docNuevo());
+        QVERIFY(w->docModificado());
+        QCOMPARE(w->archivoActual(), QStringLiteral("NUEVO  ARCHIVO.qnf"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Quillnest - NUEVO  ARCHIVO.qnf"));
+        QVERIFY(w->recentFiles().paths().isEmpty());
+
+        m_dialogs->fileNames = {path("b.qnf")};
+        QVERIFY(w->guardarExecute());
+        QVERIFY(!w->docNuevo());
+        QVERIFY(!w->docModificado());
+        QCOMPARE(w->archivoActual(), path("b.qnf"));
+        QCOMPARE(w->recentFiles().paths(), QStringList{path("b.qnf")});
+        QCOMPARE(w->statusText(), QStringLiteral("Listo"));
+
+        w->action(QStringLiteral("agregarnodo"))->trigger();
+        QVERIFY(w->docModificado());
+        w->action(QStringLiteral("guardar"))->trigger();
+        QVERIFY(!w->docModificado());
+        QCOMPARE(captions(*readDocument(path("b.qnf"), defaults)).size(), 2);
+
+        // Saving with no changes writes nothing and says nothing.
+        QFile::remove(path("b.qnf"));
+        w->f_setStatus(QString());
+        QVERIFY(w->guardarExecute());
+        QVERIFY(!QFile::exists(path("b.qnf")));
+        QCOMPARE(w->statusText(), QString());
+    }
+
+    void unsavedChangesQuestion_data() {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("proceeds");
+        QTest::addColumn<bool>("saved");
+        using A = UserDialogs::Answer;
+        for (const char* op : {"new", "open", "recent", "close"}) {
+            QTest::addRow("%s yes", op) << op << int(A::Yes) << true << true;
+            QTest::addRow("%s no", op) << op << int(A::No) << true << false;
+            QTest::addRow("%s cancel", op) << op << int(A::Cancel) << false << false;
+        }
+    }
+    void unsavedChangesQuestion() {
+        QFETCH(QString, operation);
+        QFETCH(int, answer);
+        QFETCH(bool, proceeds);
+        QFETCH(bool, saved);
+        writeDocument(path("other.qnf"), {"Other"});
+        Tfrm_ppal* w = startChanged();
+        m_dialogs->yesNoCancel = {UserDialogs::Answer(answer)};
+        m_dialogs->fileNames = {path("other.qnf")};
+        bool closed = false;
+        if (operation == QStringLiteral("new")) {
+            w->nuevodocExecute();
+        } else if (operation == QStringLiteral("open")) {
+            w->recuperarExecute();
+        } else if (operation == QStringLiteral("recent")) {
+            w->f_abrirarchivoultimo(path("other.qnf"));
+        } else {
+            closed = w->close();
+        }
+        QCOMPARE(m_dialogs->asked, QStringList{"GUARDA LOS CAMBIOS?"});
+        const bool stillOnA = w->archivoActual() == path("a.qnf") && w->isVisible();
+        QCOMPARE(!stillOnA || closed, proceeds);
+        QCOMPARE(captions(*readDocument(path("a.qnf"), defaults)).first(),
+                 saved ? QStringLiteral("A changed") : QStringLiteral("A"));
+        if (!proceeds)
+            QVERIFY(w->docModificado());
+    }
+
+    void cancelledSaveAsStopsTheOperation() {
+        Tfrm_ppal* w = start();
+        const int files = QDir(m_dir->path()).entryList(QDir::Files).size();
+        // Save of a never-saved document whose dialog is cancelled writes nothing.
+        QVERIFY(!w->guardarExecute());
+        QVERIFY(w->docModificado());
+        QVERIFY(w->docNuevo());
+        // A close that asked and got Yes is then cancelled too.
+        m_dialogs->yesNoCancel = {UserDialogs::Answer::Yes};
+        QVERIFY(!w->close());
+        QVERIFY(w->isVisible());
+        m_dialogs->yesNoCancel = {UserDialogs::Answer::Yes};
+        w->nuevodocExecute();
+        QCOMPARE(w->model()->tree().count(), 1);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), files);
+    }
+
+    void saveAsOntoAnExistingFile() {
+        writeDocument(path("taken.qnf"), {"Taken"});
+        Tfrm_ppal* w = start();
+        m_dialogs->fileNames = {path("taken.qnf"), path("free.qnf")};
+        m_dialogs->yesNoCancel = {UserDialogs::Answer::No};
+        QVERIFY(w->guardarcomoExecute());
+        QCOMPARE(m_dialogs->asked, QStringList{"desea sobreescribir"});
+        QCOMPARE(w->archivoActual(), path("free.qnf"));
+        QCOMPARE(captions(*readDocument(path("taken.qnf"), defaults)), QStringList{"Taken"});
+        // Yes overwrites; Cancel changes nothing.
+        m_dialogs->fileNames = {path("taken.qnf")};
+        m_dialogs->yesNoCancel = {UserDialogs::Answer::Cancel};
+        QVERIFY(!w->guardarcomoExecute());
+        m_dialogs->fileNames = {path("taken.qnf")};
+        m_dialogs->yesNoCancel = {UserDialogs::Answer::Yes};
+        QVERIFY(w->guardarcomoExecute());
+        QCOMPARE(captions(*readDocument(path("taken.qnf"), defaults)), QStringList{"NUEVO ITEM"});
+    }
+
+    void autosaveWritesOnlyASavedChangedDocument() {
+        f_escribirIni(QStringLiteral("opciones"), QStringLiteral("autoguardado"),
+                      QStringLiteral("5"));
+        Tfrm_ppal* w = start();
+        QVERIFY(w->tm_autoguardado.isActive());
+        QCOMPARE(w->tm_autoguardado.interval(), 300000);
+        w->tm_autoguardadoTimer();
+        QVERIFY(w->docNuevo()); // a new document is not saved by the timer
+        QCOMPARE(m_dialogs->asked, QStringList());
+
+        w = startChanged();
+        w->tm_autoguardadoTimer();
+        QVERIFY(!w->docModificado());
+        QCOMPARE(captions(*readDocument(path("a.qnf"), defaults)),
+                 QStringList{"A changed"});
+
+        f_escribirIni(QStringLiteral("opciones"), QStringLiteral("autoguardado"),
+                      QStringLiteral("0"));
+        QVERIFY(!start()->tm_autoguardado.isActive());
+    }
+
+    void failedOpenChangesNothing() {
+        writeDocument(path("a.qnf"), {"A"});
+        Tfrm_ppal* w = start(path("a.qnf"));
+        QFile damaged(path("bad.qnf"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("0\r\n0\r\n1\r\nhalf");
+        damaged.close();
+        m_dialogs->fileNames = {path("bad.qnf")};
+        QVERIFY_THROWS_EXCEPTION(QuillnestError, w->recuperarExecute());
+        QCOMPARE(w->archivoActual(), path("a.qnf"));
+        QCOMPARE(captions(w->model()->tree()), QStringList{"A"});
+        QVERIFY(!w->docModificado());
+        QCOMPARE(w->recentFiles().paths(), QStringList{path("a.qnf")});
+
+        // From the recent list: the error is shown and the path leaves the list.
+        w->recentFiles().f_agregarUltimo(path("gone.qnf"));
+        w->f_abrirarchivoultimo(path("gone.qnf"));
+        QCOMPARE(m_dialogs->asked.size(), 1);
+        QVERIFY(m_dialogs->asked.first().contains(path("gone.qnf")));
+        QCOMPARE(w->recentFiles().paths(), QStringList{path("a.qnf")});
+        QCOMPARE(w->archivoActual(), path("a.qnf"));
+    }
+
+    void recentActionsFollowTheList() {
+        writeDocument(path("a&b.qnf"), {"AB"});
+        Tfrm_ppal* w = start();
+        w->recentFiles().f_agregarUltimo(path("a&b.qnf"));
+        QAction* first = w->action(QStringLiteral("Ultimo1"));
+        QVERIFY(first->isVisible());
+        QVERIFY(!w->action(QStringLiteral("Ultimo2"))->isVisible());
+        m_dialogs->yesNoCancel = {UserDialogs::Answer::No};
+        first->trigger();
+        QCOMPARE(w->archivoActual(), path("a&b.qnf"));
+        QCOMPARE(captions(w->model()->tree()), QStringList{"AB"});
+    }
+
+    void failedWriteKeepsTheDocumentModified() {
+        Tfrm_ppal* w = startChanged();
+        // The document's place is taken by a folder: the write cannot happen.
+        QVERIFY(QFile::remove(path("a.qnf")));
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("a.qnf")));
+        QVERIFY_THROWS_EXCEPTION(EInOutError, w->guardarExecute());
+        QVERIFY(w->docModificado());
+        // Closing asks, the save fails, and the program stays open.
+        m_dialogs->yesNoCancel = {UserDialogs::Answer::Yes};
+        QVERIFY(!w->close());
+        QVERIFY(w->isVisible());
+    }
+
+    void savingOneItemAsADocument() {
+        OutlineTree tree;
+        OutlineNode* a = tree.addLastTopLevel(QStringLiteral("A"), newItemRecord());
+        OutlineNode* b = tree.addLastChild(a, QStringLiteral("B"), newItemRecord());
+        tree.addLastChild(b, QStringLiteral("C"), newItemRecord());
+        tree.addLastTopLevel(QStringLiteral("D"), newItemRecord());
+        a->setExpanded(true);
+        f_guardarNodos(tree, path("a.qnf"));
+        Tfrm_ppal* w = start(path("a.qnf"));
+        w->selectNode(w->model()->tree().firstTopLevel()->firstChild());
+        m_dialogs->fileNames = {path("b.qnf")};
+        w->guardarnodoExecute();
+        QCOMPARE(captions(*readDocument(path("b.qnf"), defaults)), QStringList({"B", "  C"}));
+        QVERIFY(bytesOf(path("b.qnf")).startsWith("0\r\n0\r\n0\r\nB\r\n"));
+        QCOMPARE(w->archivoActual(), path("a.qnf"));
+        QVERIFY(!w->docModificado());
+        QCOMPARE(w->recentFiles().paths(), QStringList{path("a.qnf")});
+        QVERIFY(w->tv_aux.isEmpty());
+    }
+
+    void startupDocument_data() {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("docinicio");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("argument in capitals") << "A.QNF" << "1" << "A.QNF";
+        QTest::newRow("other argument, last document") << "a.txt" << "0" << "last.qnf";
+        QTest::newRow("other argument, blank start") << "a.txt" << "1" << "";
+        QTest::newRow("last document gone") << "" << "0" << "gone";
+    }
+    void startupDocument() {
+        QFETCH(QString, argument);
+        QFETCH(QString, docinicio);
+        QFETCH(QString, expected);
+        writeDocument(path("A.QNF"), {"Upper"});
+        writeDocument(path("last.qnf"), {"Last"});
+        f_escribirIni(QStringLiteral("opciones"), QStringLiteral("docinicio"), docinicio);
+        f_escribirIni(QStringLiteral("archivos"), QStringLiteral("ultimo"),
+                      expected == QStringLiteral("gone") ? path("gone.qnf") : path("last.qnf"));
+        Tfrm_ppal* w = start(argument.isEmpty() ? QString() : m_dir->filePath(argument));
+        if (expected.isEmpty()) {
+            QVERIFY(w->docNuevo());
+        } else if (expected == QStringLiteral("gone")) {
+            QVERIFY(w->docNuevo());
+            QCOMPARE(m_dialogs->asked.size(), 1);
+            QVERIFY(m_dialogs->asked.first().endsWith(QStringLiteral("Se creará un documento nuevo.")));
+            QVERIFY(m_dialogs->asked.first().contains(path("gone.qnf")));
+        } else {
+            QCOMPARE(w->archivoActual(), m_dir->filePath(expected));
+            QVERIFY(!w->docNuevo());
+            QVERIFY(!w->docModificado());
+        }
+        QVERIFY(w->ventanaIniciada());
+    }
+
+    void typeSaveQuitAndFindItAgain() {
+        Tfrm_ppal* w = start();
+        w->model()->renameNode(w->model()->tree().firstTopLevel(), QStringLiteral("Buy milk"));
+        w->re_texto->setFocus();
+        QTest::keyClicks(w->re_texto, QStringLiteral("two litres"));
+        m_dialogs->yesNoCancel = {UserDialogs::Answer::Yes};
+        m_dialogs->fileNames = {path("mine.qnf")};
+        QVERIFY(w->close());
+        QCOMPARE(f_leerIni(QStringLiteral("archivos"), QStringLiteral("ultimo"), QString()),
+                 path("mine.qnf"));
+        w = start();
+        QCOMPARE(w->archivoActual(), path("mine.qnf"));
+        QCOMPARE(captions(w->model()->tree()), QStringList{"Buy milk"});
+        QCOMPARE(w->re_texto->toPlainText(), QStringLiteral("two litres"));
+    }
+
+    void closingANewDocumentWithoutSaving() {
+        Tfrm_ppal* w = start();
+        m_dialogs->yesNoCancel = {UserDialogs::Answer::No};
+        QVERIFY(w->close());
+        QCOMPARE(f_leerIni(QStringLiteral("archivos"), QStringLiteral("ultimo"), QStringLiteral("?")),
+                 QString());
+    }
+};
+
+QTEST_MAIN(TestDocumentLifecycle)
+#include "tst_document_lifecycle.moc"
