@@ -75,6 +75,8 @@ int main(int argc, char* argv[]) {
     setProgramPathForTests(dir.filePath(QStringLiteral("quillnest")));
     // A chosen language, so the first-run options dialog stays closed.
     f_escribirIni(Settings::opciones::idioma, QStringLiteral("espanol"));
+    // No file association from a benchmark run.
+    f_escribirIni(Settings::opciones::regexts, QStringLiteral("0"));
     const QString document = dir.filePath(QStringLiteral("bench.qnf"));
     if (QProcess::execute(QCoreApplication::applicationFilePath(),
                           {QStringLiteral("--generate"), QString::number(items), document}) != 0)

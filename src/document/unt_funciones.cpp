@@ -206,3 +206,59 @@ OutlineTree* f_copiarNodoAux(OutlineNode* source, OutlineTree& aux) {
     }
     return &aux;
 }
+
+// ---- line splitter ----
+
+namespace {
+
+bool isLineBreak(QChar c) {
+    return c == QLatin1Char(Unt_constantes::cr) || c == QLatin1Char(Unt_constantes::lf);
+}
+
+// -1 when there is none. Searched from the end, so that splitting a long text
+// stays linear.
+qsizetype lastLineBreak(QStringView text) {
+    qsizetype i = text.size() - 1;
+    while (i >= 0 && !isLineBreak(text[i]))
+        --i;
+    return i;
+}
+
+// Trailing blanks and line breaks.
+QStringView rightTrimmed(QStringView text) {
+    qsizetype end = text.size();
+    while (end > 0 && (text[end - 1] == u' ' || text[end - 1] == QLatin1Char(Unt_constantes::tab) ||
+                       isLineBreak(text[end - 1])))
+        --end;
+    return text.first(end);
+}
+
+// Blanks, line breaks and every other control character at both ends.
+QStringView controlTrimmed(QStringView text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] <= u' ')
+        ++begin;
+    while (end > begin && text[end - 1] <= u' ')
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+} // namespace
+
+QStringList splitTextIntoLines(const QString& text) {
+    QString blanks = text;
+    blanks.replace(QLatin1Char(Unt_constantes::tab), u' ');
+    QStringView rest = rightTrimmed(blanks);
+    // Lines are taken from the end, so that the first keeps its leading blanks.
+    QStringList reversed;
+    for (qsizetype lastBreak = lastLineBreak(rest); lastBreak >= 0;
+         lastBreak = lastLineBreak(rest)) {
+        const QStringView line = controlTrimmed(rest.sliced(lastBreak));
+        if (!line.isEmpty())
+            reversed << line.toString();
+        rest = rightTrimmed(rest.first(lastBreak));
+    }
+    reversed << rest.toString();
+    return QStringList(reversed.crbegin(), reversed.crend());
+}

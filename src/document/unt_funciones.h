@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class OutlineNode;
@@ -80,3 +81,9 @@ Tnota newItemRecord();
 // states and images are not copied. With no source `aux` is left as it was and
 // the result is nullptr; otherwise the result is `aux`.
 OutlineTree* f_copiarNodoAux(OutlineNode* source, OutlineTree& aux);
+
+// Splits selected text into the captions of new items, in text order. Tabs
+// become blanks; every line but the first loses its surrounding blanks and
+// control characters, and lines left empty there are dropped; the first line
+// keeps its leading blanks and is kept even when empty.
+QStringList splitTextIntoLines(const QString& text);

@@ -4,7 +4,18 @@
 #include "document/unt_constantes.h"
 #include "mainwindow/user_dialogs.h"
 
-QuillnestApplication::QuillnestApplication(int& argc, char** argv) : QApplication(argc, argv) {
+namespace {
+// The browser engine of the report windows, started only when the first one
+// opens, needs OpenGL contexts shared from the start: the attribute must be set
+// before the application object exists. It costs nothing until then.
+int& prepareBrowserEngine(int& argc) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    return argc;
+}
+} // namespace
+
+QuillnestApplication::QuillnestApplication(int& argc, char** argv)
+    : QApplication(prepareBrowserEngine(argc), argv) {
     setApplicationName(QString(Unt_constantes::producto));
     setApplicationVersion(QString(Unt_constantes::version));
 }

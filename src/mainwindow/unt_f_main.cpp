@@ -13,6 +13,7 @@
 #include "mainwindow/outline_model.h"
 #include "mainwindow/outline_view.h"
 #include "mainwindow/outline_view_binding.h"
+#include "mainwindow/plain_text_editor.h"
 #include "mainwindow/qt_translations.h"
 #include "mainwindow/user_dialogs.h"
 #include "settings/settings_keys.h"
@@ -52,6 +53,7 @@ Tfrm_ppal::Tfrm_ppal(const QString& startupDocument, QWidget* parent) : QMainWin
     createToolBars();
     createLayout();
     connectEditor();
+    connectSettingsActions();
     FormCreate(startupDocument);
 }
 
@@ -113,6 +115,15 @@ void Tfrm_ppal::createActions() {
             &Tfrm_ppal::prioridadaltaExecute);
     connect(action(QStringLiteral("prioridadbaja")), &QAction::triggered, this,
             &Tfrm_ppal::prioridadbajaExecute);
+    connect(action(QStringLiteral("verhoy")), &QAction::triggered, this, &Tfrm_ppal::verhoyExecute);
+    connect(action(QStringLiteral("definicionreportes")), &QAction::triggered, this,
+            &Tfrm_ppal::definicionreportesExecute);
+    connect(action(QStringLiteral("cortar")), &QAction::triggered, this, &Tfrm_ppal::cortarExecute);
+    connect(action(QStringLiteral("copiar")), &QAction::triggered, this, &Tfrm_ppal::copiarExecute);
+    connect(action(QStringLiteral("pegar")), &QAction::triggered, this, &Tfrm_ppal::pegarExecute);
+    connect(action(QStringLiteral("agregaritemtexto")), &QAction::triggered, this,
+            &Tfrm_ppal::agregaritemtextoExecute);
+    connect(action(QStringLiteral("buscar")), &QAction::triggered, this, &Tfrm_ppal::buscarExecute);
 }
 
 namespace {
@@ -210,7 +221,7 @@ void Tfrm_ppal::createLayout() {
     treeLayout->setContentsMargins(0, 0, 0, 0);
     treeLayout->addWidget(tv_lista);
 
-    re_texto = new QPlainTextEdit;
+    re_texto = new PlainTextEditor;
     re_texto->setObjectName(QStringLiteral("re_texto"));
     re_texto->setTabChangesFocus(false);
     re_texto->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -256,6 +267,7 @@ void Tfrm_ppal::FormCreate(const QString& startupDocument) {
         updateRecentFiles([this] { m_recentFiles.f_cargarUltimos(); });
         applyStoredFont();
         setAutosaveMinutes(readSettingNumber(Settings::opciones::autoguardado));
+        registerFileTypeAtStart();
         applyStoredGeometry();
         chooseStartupDocument(startupDocument);
     } catch (const QuillnestError& error) {

@@ -3,6 +3,7 @@
 // the menus, tool bars and shortcuts of every command.
 
 #include "document/outline_tree.h"
+#include "document/unt_clipboard.h"
 #include "document/unt_ultimosarchivos.h"
 
 #include <QFont>
@@ -12,6 +13,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+class FindDialog;
 class OutlineModel;
 class OutlineView;
 class QAction;
@@ -161,6 +163,40 @@ private:
     void fuentesExecute();
     void tv_listaContextPopup(const QPoint& position, bool byMouse);
     void pm_re_textoPopup(const QPoint& position);
+
+    // Item clipboard and find.
+    void cortarExecute();
+    void copiarExecute();
+    void pegarExecute();
+    void agregaritemtextoExecute();
+    void buscarExecute();
+    void FindDialog1Find();
+    // The selected item into the item clipboard and its outline onto the
+    // system clipboard; returns it, or nullptr with nothing selected.
+    OutlineNode* copySelectedItem();
+    // The item clipboard's contents as the selected item's last child.
+    void pasteItems();
+    // Deletes the item with its subtree, asking nothing.
+    void removeItem(OutlineNode* node);
+    // The selected item, selecting the first one when none is; nullptr when empty.
+    OutlineNode* selectAnItem();
+    void selectEditorText(int start, int length);
+    ItemClipboard tv_clipboard;
+    FindDialog* FindDialog1 = nullptr; // created when first opened
+
+    // Options, help and About.
+    void connectSettingsActions();
+    // Registers the document file type when the settings ask for it; a failure
+    // is reported and start-up goes on.
+    void registerFileTypeAtStart();
+    void opcionesExecute();
+    void helpExecute();
+    void aboutExecute();
+    void tm_initTimer();
+
+    // Reports.
+    void verhoyExecute();
+    void definicionreportesExecute();
 
     QHash<QString, QAction*> m_actions;
     QHash<QString, QMenu*> m_menus;

@@ -34,10 +34,14 @@ void Tfrm_ppal::borrarnodoExecute() {
     OutlineNode* selected = selectedNode();
     if (!selected || !userDialogs().askOkCancel(this, f_getTexto(Messages::seguroBorra)))
         return;
-    if (m_editorNode && selected->contains(m_editorNode))
-        m_editorNode = nullptr; // its record goes with it
-    m_model->removeNode(selected);
+    removeItem(selected);
     setModified(true);
+}
+
+void Tfrm_ppal::removeItem(OutlineNode* node) {
+    if (m_editorNode && node->contains(m_editorNode))
+        m_editorNode = nullptr; // its record goes with it
+    m_model->removeNode(node);
 }
 
 void Tfrm_ppal::nombrarnodoExecute() {

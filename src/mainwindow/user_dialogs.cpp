@@ -7,6 +7,9 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace {
@@ -71,6 +74,20 @@ public:
         font = dialog.selectedFont();
         apply(font);
         return true;
+    }
+
+    void runModal(QDialog& dialog) override { dialog.exec(); }
+
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+    void previewPrint(QWidget* parent, QPrinter& printer,
+                      const std::function<void(QPrinter*)>& paint) override {
+        QPrintPreviewDialog dialog(&printer, parent);
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+        dialog.exec();
     }
 };
 

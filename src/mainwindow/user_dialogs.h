@@ -8,6 +8,8 @@
 #include <memory>
 #include <optional>
 
+class QDialog;
+class QPrinter;
 class QWidget;
 
 class UserDialogs {
@@ -30,6 +32,13 @@ public:
     // Returns whether OK closed it.
     virtual bool chooseFont(QWidget* parent, QFont& font,
                             const std::function<void(const QFont&)>& apply) = 0;
+    // One of the program's own dialogs (the options), run modally until it closes.
+    virtual void runModal(QDialog& dialog) = 0;
+    // Print dialog; true when the user chose to print on `printer`.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    // Print preview of what `paint` renders onto the printer it is given.
+    virtual void previewPrint(QWidget* parent, QPrinter& printer,
+                              const std::function<void(QPrinter*)>& paint) = 0;
 };
 
 // The dialogs in use: message boxes and Qt's dialogs unless a test installed others.

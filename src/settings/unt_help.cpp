@@ -3,6 +3,8 @@
 #include "document/program_folder.h"
 #include "language/unt_idioma.h"
 
+#include <QStandardPaths>
+
 namespace {
 QString& currentHelpFile() {
     static QString name;
@@ -17,4 +19,16 @@ void f_setHelpFile() {
 
 QString helpFileName() {
     return currentHelpFile();
+}
+
+QString htmlHelpViewer() {
+    return QStandardPaths::findExecutable(QStringLiteral("hh"));
+}
+
+DetachedCommand helpCommand(const QString& topic, const QString& viewer) {
+    if (viewer.isEmpty())
+        return {QStringLiteral("xdg-open"), {helpFileName()}};
+    const QString address =
+        topic.isEmpty() ? helpFileName() : helpFileName() + QLatin1StringView("::/") + topic;
+    return {viewer, {address}};
 }

@@ -2,6 +2,8 @@
 // The help file follows the current language at once, even though every other
 // text keeps the language the program started with.
 
+#include "settings/detached_command.h"
+
 #include <QString>
 
 // Names the help file after the current language: the program folder,
@@ -9,3 +11,13 @@
 void f_setHelpFile();
 // The name set by the last f_setHelpFile; empty before the first.
 QString helpFileName();
+
+// The system's HTML Help viewer, which can open the help file at a topic;
+// empty where the system has none.
+QString htmlHelpViewer();
+
+// The command that shows the help file, at the topic when one is given. The
+// HTML Help viewer takes the file and the topic as one address
+// ("file::/topic"). Without it the desktop's handler opens the file, at its
+// start: a handler takes a document, not a place inside one.
+DetachedCommand helpCommand(const QString& topic, const QString& viewer);

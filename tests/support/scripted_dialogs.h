@@ -4,6 +4,8 @@
 
 #include "mainwindow/user_dialogs.h"
 
+#include <QDialog>
+#include <QPrinter>
 #include <QStringList>
 #include <deque>
 
@@ -14,6 +16,13 @@ public:
     std::deque<QString> fileNames;    // chosen files in order; cancelled when empty
     std::deque<QFont> fonts;          // chosen fonts; cancelled when empty
     QStringList asked;                // every question and message, in order
+    // Each acts on one modal dialog of the program's own, in order; a dialog
+    // still open afterwards is closed like its close box. Counted in modalRuns.
+    std::deque<std::function<void(QDialog&)>> modalDialogs;
+    int modalRuns = 0;
+    // PDF files chosen in print dialogs, in order; cancelled when empty.
+    std::deque<QString> printFiles;
+    int previews = 0; // print previews asked for; none paints
 
     Answer askYesNoCancel(QWidget*, const QString& text) override {
         asked << text;
@@ -35,6 +44,24 @@ public:
         font = take(fonts, QFont());
         apply(font);
         return true;
+    }
+    bool choosePrinter(QWidget*, QPrinter& printer) override {
+        if (printFiles.empty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(take(printFiles, QString()));
+        return true;
+    }
+    void previewPrint(QWidget*, QPrinter&, const std::function<void(QPrinter*)>&) override {
+        ++previews;
+    }
+    void runModal(QDialog& dialog) override {
+        ++modalRuns;
+        dialog.show();
+        if (!modalDialogs.empty())
+            take(modalDialogs, {})(dialog);
+        if (dialog.isVisible())
+            dialog.reject();
     }
 
     // Installs a fresh script and returns it; the program owns it from then on.

@@ -1,0 +1,46 @@
+#pragma once
+// The item clipboard: cut and copied items are kept as a subtree with records
+// of their own, so that they outlive the document they came from and every
+// paste makes new, independent items.
+
+#include "document/outline_tree.h"
+
+#include <QString>
+#include <functional>
+
+// A new record with the item's content (date, percentage, body, priority); the
+// position number belongs to the document it was read from and is not copied.
+Tnota copyRecord(const Tnota& source);
+
+// Adds one copy of `source` as the last child of `parent` (nullptr: the top
+// level) and returns it.
+using AddCopy = std::function<OutlineNode*(OutlineNode* parent, const OutlineNode* source)>;
+
+// Copies `source` with its whole subtree, depth-first, each node added by
+// `addLastChild`: the source under `parent`, its children in order under the
+// source's copy, and so on. Returns the copy of `source`.
+OutlineNode* copySubtree(const OutlineNode* source, OutlineNode* parent,
+                         const AddCopy& addLastChild);
+
+// The same into a plain tree: each copy gets a copied record, the source's
+// caption and its image and state image indexes.
+OutlineNode* copySubtree(const OutlineNode* source, OutlineTree& tree, OutlineNode* parent);
+
+class ItemClipboard {
+public:
+    bool isEmpty() const { return m_tree.isEmpty(); }
+    // The copied item, the only top-level node; nullptr when empty.
+    const OutlineNode* item() const { return m_tree.firstTopLevel(); }
+
+    // Replaces the contents with a copy of `source` (not nullptr) and its subtree.
+    void copy(const OutlineNode* source);
+    // One line per copied item in depth-first order: a tab per level (one for
+    // the copied item itself), the caption and CR LF. Empty when empty.
+    QString outlineText() const;
+    // Adds a fresh copy of the contents as the last child of `parent`; returns
+    // it, or nullptr when the clipboard is empty.
+    OutlineNode* pasteAsLastChild(OutlineNode* parent, const AddCopy& addLastChild) const;
+
+private:
+    OutlineTree m_tree;
+};

@@ -1,0 +1,40 @@
+#pragma once
+// The browser of the report windows, behind a small interface: a window shows
+// a local page and runs print, preview and save on it. The program uses Qt
+// WebEngine, started only when the first report window opens; tests install a
+// browser that records what it is asked instead.
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+class ReportBrowser {
+public:
+    enum class Command { Print, Preview, SaveAs };
+
+    virtual ~ReportBrowser() = default;
+    // The widget showing the page, a child of the browser's parent.
+    virtual QWidget* widget() const = 0;
+    // Shows the file at the local path.
+    virtual void navigate(const QString& path) = 0;
+    // Whether the command can run on what the browser shows.
+    virtual bool isSupported(Command command) const = 0;
+    // Runs the command, letting the user choose printer, preview or file;
+    // `parent` owns the dialogs. Throws QuillnestError when the browser cannot.
+    virtual void exec(Command command, QWidget* parent) = 0;
+};
+
+using ReportBrowserFactory = std::function<std::unique_ptr<ReportBrowser>(QWidget* parent)>;
+
+// The Qt WebEngine browser, with JavaScript off: pages carry item texts as they are.
+std::unique_ptr<ReportBrowser> createWebEngineBrowser(QWidget* parent);
+// A new browser inside `parent`: Qt WebEngine unless another factory is installed.
+std::unique_ptr<ReportBrowser> createReportBrowser(QWidget* parent);
+// Installs another factory (tests); an empty one restores Qt WebEngine.
+void setReportBrowserFactory(ReportBrowserFactory factory);
+
+// Save as: the user picks a file name, is asked before an existing file is
+// replaced, and gets a copy of the page's file, byte for byte.
+void saveCopyOfPage(QWidget* parent, const QString& page);

@@ -1,0 +1,84 @@
+#pragma once
+// The About box: product, version, rights and a picture that starts turning a
+// quarter turn a second once the box has been open for 20 seconds. It is not
+// modal, and its texts are fixed rather than looked up.
+
+#include <QDialog>
+#include <QPixmap>
+#include <memory>
+
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// What turns the picture: a repeating tick whose interval can change. Tests
+// put in a clock they advance by hand.
+class PictureClock : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    virtual void start(int milliseconds) = 0;
+    virtual int interval() const = 0;
+    // Counts the new interval from now, as a timer does.
+    virtual void setInterval(int milliseconds) = 0;
+
+signals:
+    void timeout();
+};
+
+// A picture stretched to its place with its proportions kept, centred.
+class FittedPicture : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap m_picture;
+};
+
+class Tf_about : public QDialog {
+    Q_OBJECT
+public:
+    // `clock` turns the picture; a timer when none is given. Throws
+    // EInOutError when the picture cannot be decoded.
+    explicit Tf_about(QWidget* parent = nullptr, std::unique_ptr<PictureClock> clock = nullptr);
+
+    void Timer1Timer();
+    void OKButtonClick();
+
+    QFrame* Panel1 = nullptr;
+    QLabel* ProductName = nullptr;
+    QLabel* lb_version = nullptr;
+    QLabel* Copyright = nullptr;
+    QLabel* Holder = nullptr;
+    QLabel* Comments = nullptr;
+    QPlainTextEdit* me_comments = nullptr;
+    FittedPicture* im_icono = nullptr;
+    QPushButton* OKButton = nullptr;
+    PictureClock* Timer1 = nullptr;
+    // The picture upright and turned a further quarter turn clockwise each.
+    QPixmap Im_0;
+    QPixmap im_90;
+    QPixmap im_180;
+    QPixmap im_270;
+
+private:
+    void FormCreate();
+    void createControls();
+    void loadPictures();
+};
+
+// The run's About box; nullptr while none exists.
+Tf_about* f_about();
+// Shows the About box without waiting, first creating it, centred on the
+// screen, when none exists.
+void showAboutBox(QWidget* parent);
+
+// Tests: the picture sequence starts again from the upright picture.
+void resetAboutPictureCounterForTests();

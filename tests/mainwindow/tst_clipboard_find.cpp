@@ -1,0 +1,465 @@
+#include "../support/scripted_dialogs.h"
+#include "document/document_file.h"
+#include "document/program_folder.h"
+#include "document/rollup.h"
+#include "document/unt_funciones.h"
+#include "language/unt_idioma.h"
+#include "mainwindow/find_dialog.h"
+#include "mainwindow/outline_model.h"
+#include "mainwindow/outline_view.h"
+#include "mainwindow/unt_f_main.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDateEdit>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+
+namespace {
+
+// An outline written as lines, two blanks per level: "caption", optionally
+// followed by "|body" (lines of the body separated by "/"); a caption ending
+// in "+" is an expanded item.
+OutlineTree outlineOf(const QStringList& lines) {
+    OutlineTree tree;
+    std::vector<OutlineNode*> lastAt;
+    for (const QString& line : lines) {
+        const int level = int(line.size() - line.trimmed().size()) / 2;
+        QStringList parts = line.trimmed().split(u'|');
+        const bool expanded = parts[0].endsWith(u'+');
+        if (expanded)
+            parts[0].chop(1);
+        Tnota nota = newItemRecord();
+        nota.setTexto(parts.value(1).replace(u'/', QStringLiteral("\r\n")));
+        lastAt.resize(size_t(level));
+        OutlineNode* parent = level ? lastAt.back() : nullptr;
+        OutlineNode* node = parent ? tree.addLastChild(parent, parts[0], nota)
+                                   : tree.addLastTopLevel(parts[0], nota);
+        node->setExpanded(expanded);
+        lastAt.push_back(node);
+    }
+    return tree;
+}
+
+QStringList outline(const OutlineTree& tree) {
+    QStringList lines;
+    tree.forEach([&](OutlineNode* n) { lines << QString(n->level() * 2, u' ') + n->caption(); });
+    return lines;
+}
+
+QList<bool> expandedStates(const OutlineTree& tree) {
+    QList<bool> states;
+    tree.forEach([&](OutlineNode* n) { states << n->expanded(); });
+    return states;
+}
+
+// A clipboard as a word processor or a browser fills it.
+QMimeData* richClipboard() {
+    auto* data = new QMimeData;
+    data->setData(QStringLiteral("text/markdown"), "# Big\n\n**bold** text\n");
+    data->setHtml(QStringLiteral("<h1>Big</h1><p><b>bold</b> <span style='font-size:40pt'>"
+                                 "text</span></p>"));
+    data->setText(QStringLiteral("Big\nbold text"));
+    return data;
+}
+
+} // namespace
+
+class TestClipboardFind : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Tfrm_ppal> m_window;
+    ScriptedDialogs* m_dialogs = nullptr;
+
+    // An active window started with a document holding the outline.
+    Tfrm_ppal* open(const QStringList& lines) {
+        const QString path = m_dir->filePath(QStringLiteral("doc.qnf"));
+        f_guardarNodos(outlineOf(lines), path);
+        m_window = std::make_unique<Tfrm_ppal>(path);
+        m_window->activateWindow();
+        if (!QTest::qWaitForWindowActive(m_window.get()))
+            qFatal("the main window did not become active");
+        return m_window.get();
+    }
+    OutlineNode* node(const QString& caption) const {
+        OutlineNode* found = nullptr;
+        m_window->model()->tree().forEach([&](OutlineNode* n) {
+            if (!found && n->caption() == caption)
+                found = n;
+        });
+        return found;
+    }
+    QStringList currentOutline() const { return outline(m_window->model()->tree()); }
+    // Selects the item and gives the focus to the control, as a click would.
+    void focus(QWidget* control, const QString& caption = QString()) {
+        if (!caption.isEmpty())
+            m_window->selectNode(node(caption));
+        control->setFocus();
+        QTRY_VERIFY(control->hasFocus());
+    }
+    void trigger(const char* action) { m_window->action(QString::fromLatin1(action))->trigger(); }
+    QString clipboardText() const { return QGuiApplication::clipboard()->text(); }
+
+    FindDialog* openFind() {
+        trigger("buscar");
+        return m_window->findChild<FindDialog*>();
+    }
+    void findNext(FindDialog* dialog, const QString& text) {
+        dialog->ed_findText->setText(text);
+        QTest::mouseClick(dialog->bt_findNext, Qt::LeftButton);
+    }
+    // The selected item's caption and the editor's selection, as the user sees them.
+    QString shown() const {
+        const QTextCursor cursor = m_window->re_texto->textCursor();
+        return QStringLiteral("%1 %2-%3")
+            .arg(m_window->selectedNode()->caption())
+            .arg(cursor.selectionStart())
+            .arg(cursor.selectionEnd());
+    }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        setProgramPathForTests(m_dir->filePath(QStringLiteral("quillnest")));
+        discardLanguageTableForTests();
+        m_dialogs = ScriptedDialogs::install();
+        QGuiApplication::clipboard()->clear();
+    }
+    void cleanup() {
+        m_window.reset();
+        setUserDialogs(nullptr);
+        setProgramPathForTests(QString());
+    }
+
+    // ---- item clipboard ----
+
+    void copyPutsTheOutlineOnTheSystemClipboard() {
+        Tfrm_ppal* w = open({"A+", "  A1", "  A2", "B"});
+        focus(w->tv_lista, QStringLiteral("A"));
+        trigger("copiar");
+        QCOMPARE(clipboardText(), QStringLiteral("\tA\r\n\t\tA1\r\n\t\tA2\r\n"));
+        QCOMPARE(currentOutline(), QStringList({"A", "  A1", "  A2", "B"}));
+        QVERIFY(!w->docModificado());
+    }
+
+    void twoPastesMakeIndependentSubtrees() {
+        Tfrm_ppal* w = open({"A+", "  A1|first body", "  A2", "B"});
+        w->selectNode(node(QStringLiteral("A2")));
+        w->tb_cumplido->setValue(60);
+        w->action(QStringLiteral("prioridadalta"))->trigger();
+        focus(w->tv_lista, QStringLiteral("A"));
+        trigger("copiar");
+        w->selectNode(node(QStringLiteral("B")));
+        trigger("pegar");
+        trigger("pegar");
+        QCOMPARE(currentOutline(), QStringList({"A", "  A1", "  A2", "B", "  A", "    A1", "    A2",
+                                                "  A", "    A1", "    A2"}));
+        OutlineNode* b = node(QStringLiteral("B"));
+        QCOMPARE(w->selectedNode(), b);
+        QVERIFY(!b->expanded());
+        QVERIFY(!w->tb_cumplido->isEnabled()); // B's percentage now comes from its children
+        // Percentages, priority marks and the roll-up came along.
+        OutlineNode* pastedA2 = b->child(1)->child(1);
+        QCOMPARE(pastedA2->nota().cumplido, 60);
+        QCOMPARE(pastedA2->imageIndex(), progressImage(60));
+        QCOMPARE(pastedA2->stateIndex(), 2);
+        QCOMPARE(b->nota().cumplido, 30);
+        QVERIFY(w->docModificado());
+
+        // Editing one pasted body leaves the other and the original alone.
+        w->selectNode(b->child(0)->child(0));
+        focus(w->re_texto);
+        QTest::keyClicks(w->re_texto, QStringLiteral("edited "));
+        w->selectNode(b);
+        QCOMPARE(b->child(0)->child(0)->nota().texto(), QStringLiteral("edited first body"));
+        QCOMPARE(b->child(1)->child(0)->nota().texto(), QStringLiteral("first body"));
+        QCOMPARE(node(QStringLiteral("A1"))->nota().texto(), QStringLiteral("first body"));
+    }
+
+    void copyTakesTextStillInTheEditor() {
+        Tfrm_ppal* w = open({"A", "B"});
+        focus(w->re_texto, QStringLiteral("A"));
+        QTest::keyClicks(w->re_texto, QStringLiteral("typed"));
+        focus(w->tv_lista);
+        trigger("copiar");
+        w->selectNode(node(QStringLiteral("B")));
+        trigger("pegar");
+        QCOMPARE(node(QStringLiteral("B"))->child(0)->nota().texto(), QStringLiteral("typed"));
+    }
+
+    void cutAsksNothingAndPasteRestores() {
+        Tfrm_ppal* w = open({"A+", "  A1|body", "  A2", "B"});
+        w->selectNode(node(QStringLiteral("A1")));
+        w->tb_cumplido->setValue(40);
+        w->action(QStringLiteral("prioridadbaja"))->trigger();
+        w->setDocModificado(false);
+        focus(w->tv_lista);
+        // An empty item clipboard pastes nothing, but the command still counts as a change.
+        trigger("pegar");
+        QCOMPARE(currentOutline(), QStringList({"A", "  A1", "  A2", "B"}));
+        QVERIFY(w->docModificado());
+
+        w->setDocModificado(false);
+        focus(w->tv_lista, QStringLiteral("A1"));
+        trigger("cortar");
+        QCOMPARE(currentOutline(), QStringList({"A", "  A2", "B"}));
+        QVERIFY(m_dialogs->asked.isEmpty());
+        QVERIFY(w->docModificado());
+        QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, 20); // no roll-up after a cut
+        QCOMPARE(clipboardText(), QStringLiteral("\tA1\r\n"));
+
+        focus(w->tv_lista, QStringLiteral("B"));
+        trigger("pegar");
+        const OutlineNode* restored = node(QStringLiteral("B"))->lastChild();
+        QCOMPARE(restored->caption(), QStringLiteral("A1"));
+        QCOMPARE(restored->nota().texto(), QStringLiteral("body"));
+        QCOMPARE(restored->nota().cumplido, 40);
+        QCOMPARE(restored->nota().prioridad, quint8(2));
+        QCOMPARE(restored->stateIndex(), 3);
+        QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, 0); // rolled up by the paste
+    }
+
+    void cutAndCopyOutsideTreeAndEditorDoNothing() {
+        Tfrm_ppal* w = open({"A|some text", "B"});
+        focus(w->me_fecha, QStringLiteral("A"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+        trigger("copiar");
+        trigger("cortar");
+        QCOMPARE(clipboardText(), QStringLiteral("kept"));
+        QCOMPARE(currentOutline(), QStringList({"A", "B"}));
+        QCOMPARE(w->re_texto->toPlainText(), QStringLiteral("some text"));
+        QVERIFY(!w->docModificado());
+    }
+
+    // ---- text clipboard ----
+
+    void editorCutCopyAndPaste() {
+        Tfrm_ppal* w = open({"A|one two", "B"});
+        focus(w->re_texto, QStringLiteral("A"));
+        QTextCursor cursor = w->re_texto->textCursor();
+        cursor.setPosition(0);
+        cursor.setPosition(4, QTextCursor::KeepAnchor);
+        w->re_texto->setTextCursor(cursor);
+        trigger("copiar");
+        QCOMPARE(clipboardText(), QStringLiteral("one "));
+        QVERIFY(!w->docModificado());
+        trigger("cortar");
+        QCOMPARE(w->re_texto->toPlainText(), QStringLiteral("two"));
+        QVERIFY(w->docModificado());
+        w->re_texto->moveCursor(QTextCursor::End);
+        trigger("pegar");
+        // The paste reaches the record at once.
+        QCOMPARE(node(QStringLiteral("A"))->nota().texto(), QStringLiteral("twoone "));
+        QCOMPARE(currentOutline(), QStringList({"A", "B"}));
+    }
+
+    void pasteIntoTheEditorArrivesAsPlainText_data() {
+        QTest::addColumn<QString>("focusOn");
+        QTest::addColumn<bool>("byKeyboard");
+        QTest::newRow("paste command, editor focused") << "re_texto" << false;
+        QTest::newRow("paste command, date focused") << "me_fecha" << false;
+        QTest::newRow("Ctrl+V in the editor") << "re_texto" << true;
+    }
+    void pasteIntoTheEditorArrivesAsPlainText() {
+        QFETCH(QString, focusOn);
+        QFETCH(bool, byKeyboard);
+        Tfrm_ppal* w = open({"A|start:", "B"});
+        QWidget* control =
+            focusOn == u"me_fecha" ? static_cast<QWidget*>(w->me_fecha) : w->re_texto;
+        focus(control, QStringLiteral("A"));
+        w->re_texto->moveCursor(QTextCursor::End);
+        const QString dateBefore = w->me_fecha->text();
+        QGuiApplication::clipboard()->setMimeData(richClipboard());
+        if (byKeyboard)
+            QTest::keyClick(control, Qt::Key_V, Qt::ControlModifier);
+        else
+            trigger("pegar");
+
+        QCOMPARE(w->re_texto->toPlainText(), QStringLiteral("start:Big\nbold text"));
+        QCOMPARE(w->me_fecha->text(), dateBefore);
+        for (QTextBlock block = w->re_texto->document()->begin(); block.isValid();
+             block = block.next()) {
+            QCOMPARE(block.blockFormat().headingLevel(), 0);
+            for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+                const QTextCharFormat format = fragment.fragment().charFormat();
+                QVERIFY2(!format.hasProperty(QTextFormat::FontWeight),
+                         qPrintable(fragment.fragment().text()));
+                QVERIFY(!format.hasProperty(QTextFormat::FontPointSize));
+            }
+        }
+        QVERIFY(w->docModificado());
+        w->selectNode(node(QStringLiteral("B")));
+        QCOMPARE(node(QStringLiteral("A"))->nota().texto(),
+                 QStringLiteral("start:Big\r\nbold text"));
+    }
+
+    void longTextPastesWhole() {
+        Tfrm_ppal* w = open({"A"});
+        focus(w->re_texto, QStringLiteral("A"));
+        QString text;
+        for (int i = 0; text.size() < 40000; ++i)
+            text += QString::number(i) + u' ';
+        QGuiApplication::clipboard()->setText(text);
+        trigger("pegar");
+        QCOMPARE(w->re_texto->toPlainText(), text);
+        QCOMPARE(node(QStringLiteral("A"))->nota().texto(), text);
+    }
+
+    // ---- text to items ----
+
+    void textToItems_data() {
+        QTest::addColumn<bool>("erase");
+        QTest::addColumn<QString>("bodyAfter");
+        QTest::newRow("OK removes the text") << true << QStringLiteral("intro\r\n\r\nend");
+        QTest::newRow("Cancel keeps it")
+            << false << QStringLiteral("intro\r\n  first\r\n\r\n  second \r\n\tthird\r\nend");
+    }
+    void textToItems() {
+        QFETCH(bool, erase);
+        QFETCH(QString, bodyAfter);
+        Tfrm_ppal* w = open({"P+", "  S|intro/  first//  second /\tthird/end", "  T", "Q"});
+        focus(w->re_texto, QStringLiteral("S"));
+        const int start = int(QStringLiteral("intro\n").size());
+        const int end = int(w->re_texto->toPlainText().indexOf(QStringLiteral("\nend")));
+        QTextCursor cursor = w->re_texto->textCursor();
+        cursor.setPosition(start);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        w->re_texto->setTextCursor(cursor);
+        w->setDocModificado(false);
+        m_dialogs->okCancel.push_back(erase);
+        trigger("agregaritemtexto");
+
+        // S has no children, so the items go to the end of S's own list.
+        QCOMPARE(currentOutline(),
+                 QStringList({"P", "  S", "  T", "    first", "  second", "  third", "Q"}));
+        QCOMPARE(node(QStringLiteral("T"))->nextSibling()->caption(), QStringLiteral("  first"));
+        QCOMPARE(m_dialogs->asked, QStringList({"BORRA EL TEXTO?"}));
+        QCOMPARE(w->selectedNode(), node(QStringLiteral("S")));
+        QVERIFY(w->docModificado());
+        if (!erase) {
+            QCOMPARE(w->re_texto->textCursor().selectionStart(), start);
+            QCOMPARE(w->re_texto->textCursor().selectionEnd(), end);
+        }
+        w->selectNode(node(QStringLiteral("Q")));
+        QCOMPARE(node(QStringLiteral("S"))->nota().texto(), bodyAfter);
+    }
+
+    // ---- find ----
+
+    void findRunsThroughCaptionsAndBodiesAndWraps() {
+        Tfrm_ppal* w = open({"A+|alpha needle", "  A1|nothing", "needle caption|body without",
+                             "B|more needle text", "C|needle at the start"});
+        FindDialog* dialog = openFind();
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(w->selectedNode(), node(QStringLiteral("A")));
+        const QStringList expected{"A 6-12", "needle caption 0-0", "B 5-11", "C 0-6", "A 6-12"};
+        for (const QString& stop : expected) {
+            findNext(dialog, QStringLiteral("needle"));
+            QCOMPARE(shown(), stop);
+        }
+        QCOMPARE(w->focusWidget(), w->re_texto);
+        QVERIFY(m_dialogs->asked.isEmpty());
+    }
+
+    void findReadsTheEditorAndWritesBackTheItemLeft() {
+        Tfrm_ppal* w = open({"A", "B|needle"});
+        focus(w->re_texto, QStringLiteral("A"));
+        QTest::keyClicks(w->re_texto, QStringLiteral("a needle typed"));
+        w->re_texto->moveCursor(QTextCursor::Start);
+        FindDialog* dialog = openFind();
+        findNext(dialog, QStringLiteral("needle"));
+        QCOMPARE(shown(), QStringLiteral("A 2-8"));
+        findNext(dialog, QStringLiteral("needle"));
+        QCOMPARE(shown(), QStringLiteral("B 0-6"));
+        QCOMPARE(node(QStringLiteral("A"))->nota().texto(), QStringLiteral("a needle typed"));
+    }
+
+    void findCaseRules_data() {
+        QTest::addColumn<bool>("matchCase");
+        QTest::addColumn<QString>("stop");
+        // The caption "Needle item" never matches "needle", whatever the options.
+        QTest::newRow("match case off") << false << "B 0-6";
+        QTest::newRow("match case on") << true << "A 0-0";
+    }
+    void findCaseRules() {
+        QFETCH(bool, matchCase);
+        QFETCH(QString, stop);
+        open({"A|x", "Needle item|no", "B|NEEDLE"});
+        FindDialog* dialog = openFind();
+        dialog->cb_matchCase->setChecked(matchCase);
+        findNext(dialog, QStringLiteral("needle"));
+        QCOMPARE(shown(), stop);
+    }
+
+    void findShowsAChildOfACollapsedParent() {
+        Tfrm_ppal* w = open({"A|x", "P", "  child|the needle", "Q+", "  Q1", "R", "  R1"});
+        const QList<bool> before = expandedStates(w->model()->tree());
+        FindDialog* dialog = openFind();
+        findNext(dialog, QStringLiteral("needle"));
+        QCOMPARE(shown(), QStringLiteral("child 4-10"));
+        QVERIFY(node(QStringLiteral("P"))->expanded());
+        QVERIFY(w->tv_lista->isExpanded(w->model()->indexOf(node(QStringLiteral("P")))));
+        QList<bool> after = expandedStates(w->model()->tree());
+        after[1] = false; // P, the only item that had to open
+        QCOMPARE(after, before);
+    }
+
+    void findingNothingLeavesEverythingAsItWas() {
+        Tfrm_ppal* w = open({"A+|x", "  A1|y", "P", "  P1|z", "  P2+", "    P21", "Q+", "  Q1"});
+        OutlineView* view = w->tv_lista;
+        const QList<bool> before = expandedStates(w->model()->tree());
+        focus(w->re_texto, QStringLiteral("Q"));
+        w->setDocModificado(false);
+        FindDialog* dialog = openFind();
+        findNext(dialog, QStringLiteral("haystack"));
+        QCOMPARE(w->selectedNode(), node(QStringLiteral("Q")));
+        QCOMPARE(expandedStates(w->model()->tree()), before);
+        w->model()->tree().forEach([&](OutlineNode* n) {
+            QCOMPARE(view->isExpanded(w->model()->indexOf(n)), n->expanded());
+        });
+        QVERIFY(m_dialogs->asked.isEmpty());
+        QVERIFY(!w->docModificado());
+    }
+
+    void openingFindPrefillsFromTheSelection_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("findText");
+        QTest::newRow("selected words") << 4 << 9 << "brown";
+        QTest::newRow("caret in the middle") << 4 << 4 << "";
+        QTest::newRow("selection at the start keeps the last text") << 0 << 3 << "last";
+    }
+    void openingFindPrefillsFromTheSelection() {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QString, findText);
+        Tfrm_ppal* w = open({"A|the brown fox"});
+        FindDialog* dialog = openFind();
+        dialog->setFindText(QStringLiteral("last"));
+        QTextCursor cursor = w->re_texto->textCursor();
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        w->re_texto->setTextCursor(cursor);
+        QCOMPARE(openFind(), dialog);
+        QCOMPARE(dialog->findText(), findText);
+        QCOMPARE(dialog->bt_findNext->isEnabled(), !findText.isEmpty());
+    }
+
+    void findInAnEmptyTreeDoesNothing() {
+        Tfrm_ppal* w = open({"A"});
+        m_dialogs->okCancel.push_back(true);
+        trigger("borrarnodo");
+        QVERIFY(w->model()->tree().isEmpty());
+        QCOMPARE(openFind(), nullptr);
+    }
+};
+
+QTEST_MAIN(TestClipboardFind)
+#include "tst_clipboard_find.moc"

@@ -1,0 +1,495 @@
+#include "../support/scripted_dialogs.h"
+#include "document/document_file.h"
+#include "document/program_folder.h"
+#include "document/unt_funciones.h"
+#include "language/unt_idioma.h"
+#include "mainwindow/outline_model.h"
+#include "mainwindow/unt_f_main.h"
+#include "reports/Unt_f_today.h"
+#include "reports/optional_date_edit.h"
+#include "reports/report_browser.h"
+#include "reports/unt_f_defreportexdia.h"
+#include "reports/unt_f_reportexdia.h"
+#include "settings/unt_inifile.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+using Command = ReportBrowser::Command;
+
+// What the report windows asked of their browsers.
+struct BrowserLog {
+    int created = 0;
+    QStringList pages;
+    QList<Command> commands;
+    bool supported = true;
+};
+
+class RecordingBrowser final : public ReportBrowser {
+public:
+    RecordingBrowser(QWidget* parent, BrowserLog& log) : m_widget(new QWidget(parent)), m_log(log) {
+        ++m_log.created;
+    }
+    QWidget* widget() const override { return m_widget; }
+    void navigate(const QString& path) override { m_log.pages << path; }
+    bool isSupported(Command) const override { return m_log.supported; }
+    void exec(Command command, QWidget*) override { m_log.commands << command; }
+
+private:
+    QWidget* m_widget;
+    BrowserLog& m_log;
+};
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+const QString kNoStart = QStringLiteral("2162688");  // 1 January 1980
+const QString kNoEnd = QStringLiteral("2015428608"); // 1 January 2040
+
+QString fechaForm(const QDate& day) {
+    return f_fechaHoraAEntero(QDateTime(day, QTime(0, 0)));
+}
+
+QString stored(const SettingKey& key) {
+    return f_leerIni(QString(key.section), QString(key.key), QStringLiteral("<missing>"));
+}
+
+// Deletes what deleteLater() scheduled, as the event loop would.
+void runDeferredDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class TestReportWindows : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Tfrm_ppal> m_window;
+    ScriptedDialogs* m_dialogs = nullptr;
+    BrowserLog m_browsers;
+    const QDate m_today = QDate::currentDate();
+
+    QString webFile(const char* name) const {
+        return m_dir->filePath(QStringLiteral("web/") + QLatin1StringView(name));
+    }
+
+    // The main window with a document of top-level items, each "caption",
+    // "caption=percent" or "  child" (one level down), dated `dates` in order.
+    Tfrm_ppal* open(const QStringList& items, const QList<QDate>& dates) {
+        OutlineTree tree;
+        OutlineNode* last = nullptr;
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            const QStringList parts = items[i].trimmed().split(u'=');
+            Tnota nota = newItemRecord();
+            nota.setFechaValue(packFecha(QDateTime(dates.value(i, m_today), QTime(9, 30))));
+            nota.cumplido = parts.value(1).toInt();
+            last = items[i].startsWith(u' ') ? tree.addLastChild(last, parts[0], nota)
+                                             : tree.addLastTopLevel(parts[0], nota);
+        }
+        const QString path = m_dir->filePath(QStringLiteral("doc.qnf"));
+        f_guardarNodos(tree, path);
+        m_window = std::make_unique<Tfrm_ppal>(path);
+        return m_window.get();
+    }
+
+    OutlineNode* node(const QString& caption) const {
+        OutlineNode* found = nullptr;
+        m_window->model()->tree().forEach([&](OutlineNode* n) {
+            if (!found && n->caption() == caption)
+                found = n;
+        });
+        return found;
+    }
+
+    Tf_defreportexdia* openDialog() {
+        m_window->action(QStringLiteral("definicionreportes"))->trigger();
+        return f_defreportexdia;
+    }
+
+    void closeDialog() {
+        f_defreportexdia->bt_cerrar->click();
+        runDeferredDeletes();
+    }
+
+    static void clickCheckBox(OptionalDateEdit* picker) {
+        QTest::mouseClick(picker->checkBox(), Qt::LeftButton);
+    }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
+    void cleanupTestCase() { QLocale::setDefault(QLocale::c()); }
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        setProgramPathForTests(m_dir->filePath(QStringLiteral("quillnest")));
+        discardLanguageTableForTests();
+        m_dialogs = ScriptedDialogs::install();
+        m_browsers = {};
+        setReportBrowserFactory([this](QWidget* parent) {
+            return std::make_unique<RecordingBrowser>(parent, m_browsers);
+        });
+        // A chosen language, and no file-type registration at start.
+        f_escribirIni(Settings::opciones::idioma, QStringLiteral("espanol"));
+        f_escribirIni(Settings::opciones::regexts, QStringLiteral("0"));
+    }
+    void cleanup() {
+        m_window.reset();
+        QVERIFY(!f_today && !f_reportexdia && !f_defreportexdia);
+        QVERIFY(posicionInicial);
+        setReportBrowserFactory({});
+        setUserDialogs(nullptr);
+        setProgramPathForTests(QString());
+    }
+
+    void todayWindowRendersOnlyWhenCreated() {
+        open({"open", "done=100", "parent", "  tomorrow"},
+             {m_today, m_today, m_today, m_today.addDays(1)});
+        // The browser engine does not start with the program.
+        QCOMPARE(m_browsers.created, 0);
+
+        m_window->action(QStringLiteral("verhoy"))->trigger();
+        QVERIFY(f_today && f_today->isVisible());
+        QCOMPARE(f_today->windowTitle(), QStringLiteral("Tareas para hoy"));
+        QCOMPARE(f_today->bt_preview->text(), QStringLiteral("Vista previa"));
+        QCOMPARE(m_browsers.pages, QStringList{webFile("today.htm")});
+        const QByteArray page = bytesOf(webFile("today.htm"));
+        QVERIFY(page.contains("<span class=\"titulo\">Tareas del d\xed"
+                              "a</span>"));
+        QVERIFY(page.contains("<b>open</b>"));
+        QVERIFY(page.contains("<b>parent</b> - 0%"));
+        QVERIFY(!page.contains("done"));
+        QVERIFY(!page.contains("tomorrow"));
+
+        // Shown again, hidden by its close box or not, it keeps its page.
+        m_window->model()->renameNode(node(QStringLiteral("open")), QStringLiteral("renamed"));
+        Tf_today* first = f_today;
+        first->close();
+        QVERIFY(f_today && !f_today->isVisible());
+        m_window->action(QStringLiteral("verhoy"))->trigger();
+        QCOMPARE(f_today.data(), first);
+        QVERIFY(f_today->isVisible());
+        QCOMPARE(m_browsers.pages.size(), 1);
+        QCOMPARE(bytesOf(webFile("today.htm")), page);
+
+        // "Cerrar" destroys it; the next one renders afresh.
+        f_today->bt_cerrar->click();
+        runDeferredDeletes();
+        QVERIFY(!f_today);
+        m_window->action(QStringLiteral("verhoy"))->trigger();
+        QVERIFY(f_today && f_today.data() != first);
+        QCOMPARE(m_browsers.pages.size(), 2);
+        QVERIFY(bytesOf(webFile("today.htm")).contains("<b>renamed</b>"));
+        QCOMPARE(m_browsers.created, 2);
+    }
+
+    void todayWindowOpensEvenWhenItsPageFails() {
+        open({"A"}, {m_today});
+        QFile blocker(m_dir->filePath(QStringLiteral("web")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should go
+        blocker.close();
+        m_window->action(QStringLiteral("verhoy"))->trigger();
+        QVERIFY(f_today && f_today->isVisible());
+        QVERIFY(m_browsers.pages.isEmpty());
+        QCOMPARE(m_dialogs->asked.size(), 1);
+        QVERIFY(m_dialogs->asked.first().contains(QStringLiteral("could not be written")));
+    }
+
+    // The editor's text reaches the page without first leaving the item.
+    void pageShowsTheTextBeingEdited() {
+        open({"A"}, {m_today});
+        m_window->selectNode(node(QStringLiteral("A")));
+        m_window->re_texto->setFocus();
+        QTest::keyClicks(m_window->re_texto, QStringLiteral("typed"));
+        m_window->action(QStringLiteral("verhoy"))->trigger();
+        QVERIFY(bytesOf(webFile("today.htm")).contains("<p class=\"texto\">typed</p>"));
+    }
+
+    void commands_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("command");
+        QTest::addColumn<bool>("supported");
+        for (bool supported : {true, false}) {
+            const char* tag = supported ? "supported" : "unsupported";
+            QTest::addRow("print, %s", tag) << "bt_print" << int(Command::Print) << supported;
+            QTest::addRow("preview, %s", tag) << "bt_preview" << int(Command::Preview) << supported;
+            QTest::addRow("save, %s", tag) << "bt_guardar" << int(Command::SaveAs) << supported;
+        }
+    }
+    // An unsupported command disables its button for good and is still issued,
+    // so the browser's refusal reaches the user.
+    void commands() {
+        QFETCH(QString, button);
+        QFETCH(int, command);
+        QFETCH(bool, supported);
+        open({"A"}, {m_today});
+        m_window->action(QStringLiteral("verhoy"))->trigger();
+        m_browsers.supported = supported;
+        auto* pressed = f_today->findChild<QPushButton*>(button);
+        pressed->click();
+        QCOMPARE(m_browsers.commands, QList<Command>{Command(command)});
+        QCOMPARE(pressed->isEnabled(), supported);
+        m_browsers.supported = true;
+        pressed->click();
+        QCOMPARE(pressed->isEnabled(), supported);
+    }
+
+    void saveCopiesThePage() {
+        const QString page = m_dir->filePath(QStringLiteral("page.htm"));
+        const QString copy = m_dir->filePath(QStringLiteral("copy.htm"));
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("caf\xe9\r\n");
+        file.close();
+
+        m_dialogs->fileNames = {copy};
+        saveCopyOfPage(nullptr, page);
+        QCOMPARE(bytesOf(copy), QByteArray("caf\xe9\r\n"));
+        QVERIFY(m_dialogs->asked.isEmpty());
+
+        // An existing file is replaced only on Yes.
+        QFile::remove(page);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("new");
+        file.close();
+        m_dialogs->fileNames = {copy, copy};
+        m_dialogs->yesNoCancel = {UserDialogs::Answer::No, UserDialogs::Answer::Yes};
+        saveCopyOfPage(nullptr, page);
+        QCOMPARE(bytesOf(copy), QByteArray("caf\xe9\r\n"));
+        saveCopyOfPage(nullptr, page);
+        QCOMPARE(bytesOf(copy), QByteArray("new"));
+        QCOMPARE(m_dialogs->asked.size(), 2);
+
+        // Saving the page onto itself leaves it whole.
+        m_dialogs->fileNames = {page};
+        m_dialogs->yesNoCancel = {UserDialogs::Answer::Yes};
+        saveCopyOfPage(nullptr, page);
+        QCOMPARE(bytesOf(page), QByteArray("new"));
+    }
+
+    void dialogFirstOpening() {
+        Tfrm_ppal* w = open({"A"}, {m_today});
+        w->setGeometry(200, 173, 904, 643);
+        Tf_defreportexdia* d = openDialog();
+        QVERIFY(d && d->isVisible());
+        QCOMPARE(d->frameGeometry().left(), w->frameGeometry().left());
+        QCOMPARE(d->frameGeometry().bottom(), w->frameGeometry().bottom());
+        QVERIFY(!d->dt_fechaini->isChecked());
+        QCOMPARE(d->dt_fechaini->date(), QDate(1980, 1, 1));
+        QVERIFY(d->dt_fechafin->isChecked());
+        QCOMPARE(d->dt_fechafin->date(), m_today);
+        QVERIFY(d->rb_fecha->isChecked());
+        QVERIFY(d->rb_Completo->isChecked());
+        QVERIFY(!d->cb_completados->isChecked());
+        QVERIFY(d->cb_texto->isChecked());
+        QVERIFY(!d->cb_terminales->isChecked());
+        // Ticking "Texto" from its default stored it; the rest stays unwritten.
+        QCOMPARE(stored(Settings::reportes::mostrartexto), QStringLiteral("1"));
+        for (const SettingKey& key :
+             {SettingKey(Settings::reportes::fechadesde), Settings::reportes::fechahasta,
+              SettingKey(Settings::reportes::orden), SettingKey(Settings::reportes::completo),
+              SettingKey(Settings::reportes::mostrarcompletados)})
+            QCOMPARE(stored(key), QStringLiteral("<missing>"));
+        // Texts come from the language file ("Cerrar " there loses its blank).
+        QCOMPARE(d->bt_cerrar->text(), QStringLiteral("Cerrar"));
+        QCOMPARE(d->rb_Completo->text(), QStringLiteral("Todo el arbol"));
+        QCOMPARE(d->rb_Completo->toolTip(),
+                 QStringLiteral("Si esta tildado se mostrara todo el arbol"));
+    }
+
+    void choicesAreStoredAsMade_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<bool>("reopened");
+        QTest::newRow("keep tree order") << "rb_noorden"
+                                         << "orden"
+                                         << "1" << true << true;
+        QTest::newRow("completed items") << "cb_completados"
+                                         << "mostrarcompletados"
+                                         << "1" << true << true;
+        QTest::newRow("no texts") << "cb_texto"
+                                  << "mostrartexto"
+                                  << "0" << false << false;
+        QTest::newRow("from the selected item") << "rb_seleccion"
+                                                << "completo"
+                                                << "0" << true << true;
+        // "Solo terminales" stores "Texto" again, and is forgotten.
+        QTest::newRow("only leaves") << "cb_terminales"
+                                     << "mostrartexto"
+                                     << "1" << true << false;
+    }
+    void choicesAreStoredAsMade() {
+        QFETCH(QString, control);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(bool, checked);
+        QFETCH(bool, reopened);
+        open({"A"}, {m_today});
+        auto* button = openDialog()->findChild<QAbstractButton*>(control);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
+        QCOMPARE(button->isChecked(), checked);
+        QCOMPARE(f_leerIni(QStringLiteral("reportes"), key, QString()), value);
+        closeDialog();
+        QCOMPARE(openDialog()->findChild<QAbstractButton*>(control)->isChecked(), reopened);
+    }
+
+    void otherStoredValuesAreReplaced() {
+        f_escribirIni(Settings::reportes::orden, QStringLiteral("7"));
+        f_escribirIni(Settings::reportes::completo, QStringLiteral("yes"));
+        f_escribirIni(Settings::reportes::mostrarcompletados, QStringLiteral("x"));
+        open({"A"}, {m_today});
+        Tf_defreportexdia* d = openDialog();
+        QVERIFY(d->rb_noorden->isChecked());
+        QVERIFY(d->rb_seleccion->isChecked());
+        QVERIFY(d->cb_completados->isChecked());
+        QCOMPARE(stored(Settings::reportes::orden), QStringLiteral("1"));
+        QCOMPARE(stored(Settings::reportes::completo), QStringLiteral("0"));
+        QCOMPARE(stored(Settings::reportes::mostrarcompletados), QStringLiteral("1"));
+    }
+
+    void damagedDatesStillOpenTheDialog() {
+        f_escribirIni(Settings::reportes::fechadesde, QStringLiteral("yesterday"));
+        f_escribirIni(Settings::reportes::fechahasta, QStringLiteral("0"));
+        open({"A"}, {m_today});
+        Tf_defreportexdia* d = openDialog();
+        QVERIFY(!d->dt_fechaini->isChecked());
+        QVERIFY(d->dt_fechafin->isChecked());
+        QCOMPARE(d->dt_fechafin->date(), m_today);
+    }
+
+    void startPickerRemembersItsDate() {
+        const QDate chosen(2024, 3, 5);
+        f_escribirIni(Settings::reportes::fechadesde, fechaForm(chosen));
+        open({"A"}, {m_today});
+        Tf_defreportexdia* d = openDialog();
+        QVERIFY(d->dt_fechaini->isChecked());
+        QCOMPARE(d->dt_fechaini->date(), chosen);
+
+        clickCheckBox(d->dt_fechaini); // cleared: 1 January 1980 stands for "no start"
+        QCOMPARE(d->dt_fechaini->date(), QDate(1980, 1, 1));
+        QCOMPARE(stored(Settings::reportes::fechadesde), kNoStart);
+        clickCheckBox(d->dt_fechaini); // ticked: the date comes back, and is stored
+        QCOMPARE(d->dt_fechaini->date(), chosen);
+        QCOMPARE(stored(Settings::reportes::fechadesde), fechaForm(chosen));
+
+        d->dt_fechaini->dateEdit()->setFocus();
+        QTest::keyClick(d->dt_fechaini->dateEdit(), Qt::Key_Up); // the day goes up by one
+        QCOMPARE(stored(Settings::reportes::fechadesde), fechaForm(chosen.addDays(1)));
+
+        clickCheckBox(d->dt_fechaini);
+        closeDialog();
+        d = openDialog();
+        QVERIFY(!d->dt_fechaini->isChecked());
+        QCOMPARE(d->fechaIniRecordada, m_today);
+        clickCheckBox(d->dt_fechaini);
+        QCOMPARE(d->dt_fechaini->date(), m_today);
+    }
+
+    void endPickerUntickedStoresItsSentinel() {
+        open({"A"}, {m_today});
+        Tf_defreportexdia* d = openDialog();
+        clickCheckBox(d->dt_fechafin);
+        QCOMPARE(d->dt_fechafin->date(), QDate(2040, 1, 1));
+        QCOMPARE(stored(Settings::reportes::fechahasta), kNoEnd);
+        closeDialog();
+        QVERIFY(!openDialog()->dt_fechafin->isChecked());
+    }
+
+    void showingThePerDayReport() {
+        Tfrm_ppal* w =
+            open({"old", "now", "  child", "future", "far=100"},
+                 {QDate(1999, 5, 1), m_today, m_today, QDate(2039, 12, 31), QDate(2041, 1, 1)});
+        w->setGeometry(200, 173, 904, 643);
+        Tf_defreportexdia* d = openDialog();
+        d->bt_mostrar->click();
+        QVERIFY(f_reportexdia && f_reportexdia->isVisible());
+        QCOMPARE(f_reportexdia->windowTitle(), QStringLiteral("Reportes"));
+        // Beside the dialog, over the editor down to the main window's bottom.
+        const QRect placed = f_reportexdia->frameGeometry();
+        const int editorTop = w->pn_texto->mapToGlobal(QPoint(0, 0)).y();
+        QCOMPARE(placed.topLeft(), QPoint(d->frameGeometry().right() + 1, editorTop));
+        QCOMPARE(placed.width(), w->frameGeometry().width() - d->frameGeometry().width());
+        QCOMPARE(placed.bottom(), w->frameGeometry().bottom());
+        QCOMPARE(m_browsers.pages, QStringList{webFile("reporte.htm")});
+        QByteArray page = bytesOf(webFile("reporte.htm"));
+        QVERIFY(page.contains("<b>old</b>"));
+        QVERIFY(page.contains("now - <b>child</b>"));
+        QVERIFY(!page.contains("future"));
+
+        // Moved by the user, rendered again with other choices, in the same window.
+        Tf_reportexdia* window = f_reportexdia;
+        window->move(10, 20);
+        clickCheckBox(d->dt_fechafin);
+        d->cb_completados->click();
+        d->cb_terminales->click();
+        d->bt_mostrar->click();
+        QCOMPARE(f_reportexdia.data(), window);
+        QCOMPARE(window->pos(), QPoint(10, 20));
+        QCOMPARE(m_browsers.pages.size(), 2);
+        page = bytesOf(webFile("reporte.htm"));
+        QVERIFY(page.contains("<b>future</b>"));
+        QVERIFY(!page.contains("far")); // after 1 January 2040
+        QVERIFY(!page.contains("<b>now</b>"));
+        QVERIFY(page.contains("hasta</b> 01/01/2040<br>"));
+
+        // "Cerrar" of the window: the next one is placed beside the dialog again.
+        window->bt_cerrar->click();
+        runDeferredDeletes();
+        QVERIFY(!f_reportexdia && posicionInicial);
+        d->bt_mostrar->click();
+        QCOMPARE(f_reportexdia->frameGeometry().topLeft(),
+                 QPoint(d->frameGeometry().right() + 1, editorTop));
+    }
+
+    void subtreeReportWithAndWithoutSelection() {
+        Tfrm_ppal* w = open({"top", "  sel", "other"}, {m_today, m_today, m_today});
+        Tf_defreportexdia* d = openDialog();
+        d->rb_seleccion->click();
+        w->selectNode(nullptr);
+        d->bt_mostrar->click();
+        QVERIFY(bytesOf(webFile("reporte.htm")).contains("<b>other</b>"));
+        w->selectNode(node(QStringLiteral("sel")));
+        d->bt_mostrar->click();
+        const QByteArray page = bytesOf(webFile("reporte.htm"));
+        QVERIFY(page.contains("<span class=\"titulo_item\"><b>sel</b>"));
+        QVERIFY(!page.contains("other"));
+    }
+
+    // The action brings back both windows as they were, without rendering.
+    void reportsActionBringsBothForward() {
+        open({"A"}, {m_today});
+        Tf_defreportexdia* d = openDialog();
+        d->bt_mostrar->click();
+        f_reportexdia->close();
+        d->hide();
+        openDialog();
+        QCOMPARE(f_defreportexdia.data(), d);
+        QVERIFY(d->isVisible() && f_reportexdia->isVisible());
+        QCOMPARE(m_browsers.pages.size(), 1);
+    }
+
+    void closingTheDialogLeavesTheReport() {
+        open({"A"}, {m_today});
+        Tf_defreportexdia* d = openDialog();
+        d->bt_mostrar->click();
+        QTest::keyClick(d, Qt::Key_Escape);
+        runDeferredDeletes();
+        QVERIFY(!f_defreportexdia);
+        QVERIFY(f_reportexdia && f_reportexdia->isVisible());
+    }
+};
+
+QTEST_MAIN(TestReportWindows)
+#include "tst_report_windows.moc"

@@ -1,0 +1,167 @@
+#include "document/errors.h"
+#include "document/program_folder.h"
+#include "language/unt_idioma.h"
+#include "settings/detached_command.h"
+#include "settings/unt_extensiones.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestExtensiones : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QList<DetachedCommand> m_started;
+
+    QString dataHome() const { return m_dir->filePath(QStringLiteral("data")); }
+    void useProgram(const QString& relativePath) {
+        setProgramPathForTests(m_dir->filePath(relativePath));
+        QDir().mkpath(programFolder());
+    }
+    static QByteArray bytes(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    static void replaceIn(const QString& path, const QByteArray& from, const QByteArray& to) {
+        QByteArray contents = bytes(path);
+        QVERIFY2(contents.contains(from), from.constData());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contents.replace(from, to));
+    }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        qputenv("XDG_DATA_HOME", dataHome().toLocal8Bit());
+        useProgram(QStringLiteral("bin/quillnest"));
+        discardLanguageTableForTests();
+        m_started.clear();
+        setCommandStarterForTests([this](const DetachedCommand& c) { m_started << c; });
+    }
+    void cleanup() {
+        setCommandStarterForTests({});
+        discardLanguageTableForTests();
+        setProgramPathForTests(QString());
+        qunsetenv("XDG_DATA_HOME");
+    }
+
+    void registrationIsFoundByTheNextCheck() {
+        QVERIFY(!f_extensionRegistrada());
+        f_registrarExtension();
+        QVERIFY(mimePackagePath().startsWith(dataHome()));
+        QVERIFY(desktopEntryPath().startsWith(dataHome()));
+        QVERIFY(bytes(mimePackagePath()).contains("<glob pattern=\"*.qnf\"/>"));
+        QVERIFY(
+            bytes(desktopEntryPath()).contains("\nExec=\"" + programPath().toUtf8() + "\" %f\n"));
+        QVERIFY(f_extensionRegistrada());
+        // The desktop's tools refresh this data home only, never the user's real one.
+        for (const DetachedCommand& command : m_started)
+            QVERIFY2(command.arguments.value(0).startsWith(dataHome()),
+                     qPrintable(command.program));
+
+        // In place: nothing is written or refreshed again.
+        const QByteArray package = bytes(mimePackagePath());
+        const QByteArray entry = bytes(desktopEntryPath());
+        m_started.clear();
+        f_registrarExtension();
+        QCOMPARE(bytes(mimePackagePath()), package);
+        QCOMPARE(bytes(desktopEntryPath()), entry);
+        QVERIFY(m_started.isEmpty());
+    }
+
+    void descriptionIsInTheLanguageOfTheRun_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QByteArray>("comment");
+        QTest::newRow("none chosen") << "XXX" << QByteArray("<comment>Archivo Quillnest</comment>");
+        QTest::newRow("english") << "english" << QByteArray("<comment>Quillnest File</comment>");
+    }
+    void descriptionIsInTheLanguageOfTheRun() {
+        QFETCH(QString, language);
+        QFETCH(QByteArray, comment);
+        f_setIdioma(language);
+        f_registrarExtension();
+        QVERIFY(bytes(mimePackagePath()).contains(comment));
+    }
+
+    void anythingOffCountsAsMissing_data() {
+        QTest::addColumn<bool>("inPackage");
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::newRow("entry starts another program")
+            << false << QByteArray("bin/quillnest") << QByteArray("old/quillnest");
+        QTest::newRow("entry lacks the type")
+            << false << QByteArray("MimeType=") << QByteArray("X-MimeType=");
+        QTest::newRow("entry in another group")
+            << false << QByteArray("[Desktop Entry]") << QByteArray("[Desktop Action x]");
+        QTest::newRow("package lacks the pattern")
+            << true << QByteArray("*.qnf") << QByteArray("*.txt");
+        QTest::newRow("package cut short") << true << QByteArray("</mime-info>") << QByteArray();
+    }
+    void anythingOffCountsAsMissing() {
+        QFETCH(bool, inPackage);
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        f_registrarExtension();
+        const QByteArray package = bytes(mimePackagePath());
+        const QByteArray entry = bytes(desktopEntryPath());
+        replaceIn(inPackage ? mimePackagePath() : desktopEntryPath(), from, to);
+        QVERIFY(!f_extensionRegistrada());
+        f_registrarExtension();
+        QCOMPARE(bytes(mimePackagePath()), package);
+        QCOMPARE(bytes(desktopEntryPath()), entry);
+    }
+
+    void copyInAnotherFolderTakesTheRegistrationOver() {
+        f_registrarExtension();
+        useProgram(QStringLiteral("elsewhere/quillnest"));
+        QVERIFY(!f_extensionRegistrada());
+        f_registrarExtension();
+        QVERIFY(f_extensionRegistrada());
+        QVERIFY(bytes(desktopEntryPath()).contains("elsewhere/quillnest"));
+    }
+
+    void execSurvivesAnyPath_data() {
+        QTest::addColumn<QString>("executable");
+        QTest::addColumn<QString>("exec");
+        QTest::newRow("plain") << "/opt/q/quillnest"
+                               << "\"/opt/q/quillnest\" %f";
+        QTest::newRow("blank") << "/opt/my apps/quillnest"
+                               << "\"/opt/my apps/quillnest\" %f";
+        QTest::newRow("quote and dollar") << "/opt/a\"b$c`d/quillnest"
+                                          << "\"/opt/a\\\\\"b\\\\$c\\\\`d/quillnest\" %f";
+        QTest::newRow("backslash") << "/opt/a\\b/quillnest"
+                                   << "\"/opt/a\\\\\\\\b/quillnest\" %f";
+        QTest::newRow("percent") << "/opt/100%/quillnest"
+                                 << "\"/opt/100%%/quillnest\" %f";
+        QTest::newRow("line break") << "/opt/a\nb/quillnest"
+                                    << "\"/opt/a\\nb/quillnest\" %f";
+    }
+    void execSurvivesAnyPath() {
+        QFETCH(QString, executable);
+        QFETCH(QString, exec);
+        QCOMPARE(desktopExecValue(executable), exec);
+    }
+
+    void pathWithLineBreakStaysOneEntryLine() {
+        useProgram(QStringLiteral("a\nExec=evil/quillnest"));
+        f_registrarExtension();
+        QVERIFY(!bytes(desktopEntryPath()).contains("\nExec=evil"));
+        QVERIFY(f_extensionRegistrada());
+    }
+
+    void unwritableDataHomeRaises() {
+        // A file where the data folder should be: no folder can be made in it.
+        QFile blocker(dataHome());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QVERIFY_THROWS_EXCEPTION(EInOutError, f_registrarExtension());
+        QVERIFY(!f_extensionRegistrada());
+        QVERIFY(m_started.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExtensiones)
+#include "tst_extensiones.moc"

@@ -1,0 +1,189 @@
+#include "document/errors.h"
+#include "settings/jpeg_image.h"
+#include "settings/unt_f_about.h"
+
+#include <QFile>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Time passes only when the test says so.
+class FakeClock final : public PictureClock {
+public:
+    void start(int milliseconds) override {
+        m_interval = milliseconds;
+        m_sinceTick = 0;
+    }
+    int interval() const override { return m_interval; }
+    void setInterval(int milliseconds) override { start(milliseconds); }
+
+    void advance(int milliseconds) {
+        while (milliseconds > 0) {
+            const int step = std::min(milliseconds, m_interval - m_sinceTick);
+            m_sinceTick += step;
+            milliseconds -= step;
+            if (m_sinceTick == m_interval) {
+                m_sinceTick = 0;
+                emit timeout();
+            }
+        }
+    }
+
+private:
+    int m_interval = 0;
+    int m_sinceTick = 0;
+};
+
+const QString kPicture = QStringLiteral(":/about/quillnest.jpg");
+
+} // namespace
+
+class TestAbout : public QObject {
+    Q_OBJECT
+
+    struct Box {
+        std::unique_ptr<Tf_about> box;
+        FakeClock* clock;
+    };
+    static Box openBox() {
+        auto clock = std::make_unique<FakeClock>();
+        FakeClock* raw = clock.get();
+        return {std::make_unique<Tf_about>(nullptr, std::move(clock)), raw};
+    }
+    // Which of the four pictures the box shows.
+    static QString shown(const Tf_about& box) {
+        const qint64 key = box.im_icono->picture().cacheKey();
+        return key == box.Im_0.cacheKey()     ? QStringLiteral("0")
+               : key == box.im_90.cacheKey()  ? QStringLiteral("90")
+               : key == box.im_180.cacheKey() ? QStringLiteral("180")
+               : key == box.im_270.cacheKey() ? QStringLiteral("270")
+                                              : QStringLiteral("other");
+    }
+    static QStringList shownEverySecond(Box& open, int seconds) {
+        QStringList pictures;
+        for (int i = 0; i < seconds; ++i) {
+            open.clock->advance(1000);
+            pictures << shown(*open.box);
+        }
+        return pictures;
+    }
+
+private slots:
+    void init() { resetAboutPictureCounterForTests(); }
+
+    void pictureTurnsAfterTwentySeconds() {
+        Box open = openBox();
+        QCOMPARE(shown(*open.box), QStringLiteral("0"));
+        open.clock->advance(19999);
+        QCOMPARE(shown(*open.box), QStringLiteral("0"));
+        open.clock->advance(1);
+        QCOMPARE(shown(*open.box), QStringLiteral("90"));
+        QCOMPARE(open.clock->interval(), 1000);
+        QCOMPARE(shownEverySecond(open, 5), QStringList({"180", "270", "0", "90", "180"}));
+    }
+
+    void nextBoxGoesOnFromWhereTheLastStopped() {
+        Box first = openBox();
+        first.clock->advance(20000);
+        QCOMPARE(shownEverySecond(first, 2), QStringList({"180", "270"}));
+        QTest::mouseClick(first.box->OKButton, Qt::LeftButton);
+        first.box.reset();
+
+        Box second = openBox();
+        QCOMPARE(shown(*second.box), QStringLiteral("0"));
+        second.clock->advance(19000);
+        QCOMPARE(shownEverySecond(second, 2), QStringList({"0", "90"}));
+    }
+
+    void picturesAreTheUprightOneTurned() {
+        Box open = openBox();
+        const QImage upright = open.box->Im_0.toImage();
+        QCOMPARE(upright.size(), QSize(234, 248));
+        // Each a further quarter turn clockwise: the upright picture's top left
+        // corner goes to the top right, bottom right, then bottom left.
+        const QPoint corner(3, 3);
+        const QRgb colour = upright.pixel(corner);
+        const auto near = [colour](const QPixmap& turned, QPoint at) {
+            const QRgb other = turned.toImage().pixel(at);
+            return qAbs(qRed(other) - qRed(colour)) + qAbs(qGreen(other) - qGreen(colour)) +
+                       qAbs(qBlue(other) - qBlue(colour)) <
+                   12;
+        };
+        QCOMPARE(open.box->im_90.size(), QSize(248, 234));
+        QVERIFY(near(open.box->im_90, {247 - 3, 3}));
+        QCOMPARE(open.box->im_180.size(), QSize(234, 248));
+        QVERIFY(near(open.box->im_180, {233 - 3, 247 - 3}));
+        QCOMPARE(open.box->im_270.size(), QSize(248, 234));
+        QVERIFY(near(open.box->im_270, {3, 233 - 3}));
+    }
+
+    void aboutBoxIsHiddenByItsCloseBoxAndEndedByOk() {
+        showAboutBox(nullptr);
+        QPointer<Tf_about> box = f_about();
+        QVERIFY(box && box->isVisible());
+        QVERIFY(!box->isModal());
+        box->close();
+        QVERIFY(!box->isVisible());
+        showAboutBox(nullptr);
+        QCOMPARE(f_about(), box.data());
+        QVERIFY(box->isVisible());
+
+        QTest::mouseClick(box->OKButton, Qt::LeftButton);
+        QVERIFY(!f_about());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!box);
+        showAboutBox(nullptr);
+        QVERIFY(f_about());
+        delete f_about();
+    }
+
+    void decodesLikeQtsOwnReader() {
+        const QImage ours = readJpeg(kPicture);
+        QImage reference(kPicture, "JPEG");
+        if (reference.isNull())
+            QSKIP("Qt's JPEG reader is not installed");
+        reference = reference.convertToFormat(ours.format());
+        QCOMPARE(ours.size(), reference.size());
+        int worst = 0;
+        for (int y = 0; y < ours.height(); ++y)
+            for (int x = 0; x < ours.width(); ++x) {
+                const QRgb a = ours.pixel(x, y);
+                const QRgb b = reference.pixel(x, y);
+                worst = std::max({worst, qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)),
+                                  qAbs(qBlue(a) - qBlue(b))});
+            }
+        QVERIFY2(worst <= 4, qPrintable(QString::number(worst)));
+    }
+
+    void damagedPictureIsAnError_data() {
+        QFile file(kPicture);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray whole = file.readAll();
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("truncated") << whole.first(whole.size() * 2 / 3);
+        QTest::newRow("header only") << whole.first(600);
+        QTest::newRow("not a JPEG") << QByteArray("GIF89a and so on");
+        QTest::newRow("empty") << QByteArray();
+    }
+    void damagedPictureIsAnError() {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("damaged.jpg"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        try {
+            readJpeg(path);
+            QFAIL("a damaged picture was decoded");
+        } catch (const EInOutError& error) {
+            QVERIFY2(error.message().contains(path), qPrintable(error.message()));
+        }
+    }
+};
+
+QTEST_MAIN(TestAbout)
+#include "tst_f_about.moc"

@@ -1,0 +1,397 @@
+#include "../support/scripted_dialogs.h"
+#include "document/program_folder.h"
+#include "language/unt_idioma.h"
+#include "mainwindow/main_actions.h"
+#include "mainwindow/unt_f_main.h"
+#include "settings/detached_command.h"
+#include "settings/unt_extensiones.h"
+#include "settings/unt_f_opciones.h"
+#include "settings/unt_help.h"
+#include "settings/unt_inifile.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+const QByteArray kSpanish = "[opciones]\r\nidioma=espanol\r\n";
+
+} // namespace
+
+class TestOpciones : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Tfrm_ppal> m_window;
+    ScriptedDialogs* m_dialogs = nullptr;
+    QList<DetachedCommand> m_started;
+
+    QString dataHome() const { return m_dir->filePath(QStringLiteral("data")); }
+
+    // The main window started on these settings; no settings file when null.
+    Tfrm_ppal* start(const QByteArray& settings) {
+        if (!settings.isNull())
+            writeBytes(f_nombreIni(), settings);
+        m_window = std::make_unique<Tfrm_ppal>();
+        return m_window.get();
+    }
+    std::unique_ptr<Tf_opciones> openOptions() {
+        return std::make_unique<Tf_opciones>(m_window.get());
+    }
+    // Keeps the first-run question out of tests about other things.
+    Tfrm_ppal* startWithoutFirstRun(const QByteArray& settings) {
+        Tfrm_ppal* w = start(settings);
+        w->tm_init.stop();
+        return w;
+    }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        setProgramPathForTests(m_dir->filePath(QStringLiteral("quillnest")));
+        qputenv("XDG_DATA_HOME", dataHome().toLocal8Bit());
+        discardLanguageTableForTests();
+        m_dialogs = ScriptedDialogs::install();
+        m_started.clear();
+        setCommandStarterForTests([this](const DetachedCommand& c) { m_started << c; });
+    }
+    void cleanup() {
+        m_window.reset();
+        setUserDialogs(nullptr);
+        setCommandStarterForTests({});
+        qunsetenv("XDG_DATA_HOME");
+        discardLanguageTableForTests();
+        setProgramPathForTests(QString());
+    }
+
+    void firstRunAsksForALanguageThenEnds_data() {
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<QString>("storedLanguage");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("none chosen") << -1 << "XXX" << QStringList();
+        QTest::newRow("English")
+            << 1 << "english"
+            << QStringList{"Debe cerrar la aplicacion para que los cambios surtan efecto"};
+    }
+    void firstRunAsksForALanguageThenEnds() {
+        QFETCH(int, chosen);
+        QFETCH(QString, storedLanguage);
+        QFETCH(QStringList, messages);
+        bool noneSelected = false;
+        m_dialogs->modalDialogs.push_back([&](QDialog& dialog) {
+            auto* options = qobject_cast<Tf_opciones*>(&dialog);
+            noneSelected = options && options->lb_idiomas->selectedItems().isEmpty();
+            if (chosen >= 0)
+                options->lb_idiomas->setCurrentRow(chosen);
+            options->sb_aceptar->click();
+        });
+        Tfrm_ppal* w = start(QByteArray());
+        // The question comes by itself once start-up is over.
+        QCOMPARE(m_dialogs->modalRuns, 0);
+        QTRY_VERIFY(!w->isVisible());
+        QCOMPARE(m_dialogs->modalRuns, 1);
+        QVERIFY(noneSelected);
+        // The program ends without asking about the new document.
+        QCOMPARE(m_dialogs->asked, messages);
+        QCOMPARE(f_leerIni(Settings::opciones::idioma), storedLanguage);
+        QCOMPARE(f_getIdioma(), storedLanguage);
+    }
+
+    void leavingChangesNothing_data() {
+        QTest::addColumn<bool>("byEscape");
+        QTest::newRow("Cancelar") << false;
+        QTest::newRow("Esc") << true;
+    }
+    void leavingChangesNothing() {
+        QFETCH(bool, byEscape);
+        Tfrm_ppal* w = startWithoutFirstRun("[OPCIONES]\r\nidioma=espanol\r\nAutoGuardado=2\r\n\r\n"
+                                            "[archivos]\r\nultimo1=/docs/a.qnf\r\n\r\n");
+        const QByteArray before = bytesOf(f_nombreIni());
+        auto options = openOptions();
+        options->rg_archivosItems->button(1)->click();
+        options->ud_autoguardado->stepBy(3);
+        options->lb_idiomas->setCurrentRow(1);
+        options->cb_extension->setChecked(false);
+        options->cb_borrarhistorial->setChecked(true);
+        if (byEscape)
+            QTest::keyClick(options.get(), Qt::Key_Escape);
+        else
+            options->sb_cancelar->click();
+        QVERIFY(!options->isVisible());
+        QCOMPARE(bytesOf(f_nombreIni()), before);
+        QCOMPARE(w->tm_autoguardado.interval(), 2 * 60000);
+        QCOMPARE(f_getIdioma(), QStringLiteral("espanol"));
+        QCOMPARE(w->recentFiles().paths(), QStringList{"/docs/a.qnf"});
+        QVERIFY(m_dialogs->asked.isEmpty());
+        // Single calls after the dialog reach the file again.
+        f_escribirIni(Settings::opciones::docinicio, QStringLiteral("1"));
+        QVERIFY(bytesOf(f_nombreIni()).contains("docinicio=1"));
+    }
+
+    void acceptWritesTheDefaultsItRead() {
+        startWithoutFirstRun(kSpanish);
+        openOptions()->sb_aceptar->click();
+        QCOMPARE(bytesOf(f_nombreIni()),
+                 kSpanish + "docinicio=0\r\nautoguardado=0\r\nregexts=1\r\n\r\n");
+    }
+
+    void startupChoice_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<int>("clicked");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("blank document") << QByteArray("1") << 1 << 0 << QByteArray("0");
+        QTest::newRow("last used") << QByteArray("0") << 0 << 1 << QByteArray("1");
+        QTest::newRow("other number") << QByteArray("7") << 0 << 1 << QByteArray("1");
+        QTest::newRow("no number") << QByteArray("x") << 0 << 0 << QByteArray("0");
+    }
+    void startupChoice() {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, shown);
+        QFETCH(int, clicked);
+        QFETCH(QByteArray, written);
+        startWithoutFirstRun(kSpanish + "docinicio=" + stored + "\r\n");
+        auto options = openOptions();
+        QCOMPARE(options->rg_archivosItems->checkedId(), shown);
+        options->rg_archivosItems->button(clicked)->click();
+        options->sb_aceptar->click();
+        QVERIFY(bytesOf(f_nombreIni()).contains("docinicio=" + written + "\r\n"));
+    }
+
+    void autosaveInterval_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("running");
+        QTest::addColumn<int>("interval");
+        QTest::newRow("five minutes") << QByteArray("5") << 0 << "5" << true << 300000;
+        QTest::newRow("off") << QByteArray("0") << 0 << "0" << false << 0;
+        QTest::newRow("switched off") << QByteArray("1") << -1 << "0" << false << 0;
+        QTest::newRow("stepped up") << QByteArray("4") << 1 << "5" << true << 300000;
+        QTest::newRow("no step below zero") << QByteArray("0") << -1 << "0" << false << 0;
+        QTest::newRow("no step above 1000")
+            << QByteArray("1000") << 1 << "1000" << true << 60000000;
+        QTest::newRow("no number") << QByteArray("abc") << 0 << "0" << false << 0;
+        QTest::newRow("too large") << QByteArray("5000") << 0 << "1000" << true << 60000000;
+        QTest::newRow("negative") << QByteArray("-3") << 0 << "0" << false << 0;
+    }
+    void autosaveInterval() {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, steps);
+        QFETCH(QString, shown);
+        QFETCH(bool, running);
+        QFETCH(int, interval);
+        // The locale must not bring separators or other digits into the field.
+        QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+        const auto restoreLocale = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+        Tfrm_ppal* w = startWithoutFirstRun(kSpanish + "autoguardado=" + stored + "\r\n");
+        auto options = openOptions();
+        options->ud_autoguardado->stepBy(steps);
+        QCOMPARE(options->ed_autoguardado->text(), shown);
+        options->sb_aceptar->click();
+        QCOMPARE(w->tm_autoguardado.isActive(), running);
+        if (running)
+            QCOMPARE(w->tm_autoguardado.interval(), interval);
+        QVERIFY(bytesOf(f_nombreIni()).contains("autoguardado=" + shown.toLatin1() + "\r\n"));
+    }
+
+    void languageChoice_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("choice"); // -2 leaves the list alone, -1 clears it
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QStringList>("messages");
+        const QStringList spanishMessage{
+            "Debe cerrar la aplicaci\u00f3n para que el cambios de idioma surta efecto"};
+        QTest::newRow("Spanish kept") << "espanol" << 0 << -2 << "espanol" << QStringList();
+        QTest::newRow("Spanish to English") << "espanol" << 0 << 1 << "english" << spanishMessage;
+        QTest::newRow("English to Spanish")
+            << "english" << 1 << 0 << "espanol"
+            << QStringList{"You must restart application to see your changes"};
+        QTest::newRow("English chosen again") << "english" << 1 << 1 << "english" << QStringList();
+        QTest::newRow("user's own language") << "mine" << 1 << -2 << "mine" << QStringList();
+        QTest::newRow("selection cleared") << "espanol" << 0 << -1 << "espanol" << QStringList();
+    }
+    void languageChoice() {
+        QFETCH(QString, language);
+        QFETCH(int, selected);
+        QFETCH(int, choice);
+        QFETCH(QString, result);
+        QFETCH(QStringList, messages);
+        startWithoutFirstRun("[opciones]\r\nidioma=" + language.toLatin1() + "\r\n");
+        auto options = openOptions();
+        QCOMPARE(options->lb_idiomas->currentRow(), selected);
+        if (choice == -1)
+            options->lb_idiomas->clearSelection();
+        else if (choice >= 0)
+            options->lb_idiomas->setCurrentRow(choice);
+        options->sb_aceptar->click();
+        QCOMPARE(m_dialogs->asked, messages);
+        QCOMPARE(f_leerIni(Settings::opciones::idioma), result);
+        QCOMPARE(f_getIdioma(), result);
+        // Help follows the new language at once.
+        QVERIFY(helpFileName().endsWith(QStringLiteral("quilnst_") + result + ".chm"));
+        // The dialog opened again in the same run shows the choice.
+        if (result != language)
+            QCOMPARE(openOptions()->lb_idiomas->currentRow(), choice);
+    }
+
+    void registrationOnAccept_data() {
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("ticked registers again") << true << QByteArray("1");
+        QTest::newRow("unticked keeps the registration") << false << QByteArray("0");
+    }
+    void registrationOnAccept() {
+        QFETCH(bool, ticked);
+        QFETCH(QByteArray, stored);
+        startWithoutFirstRun(kSpanish);
+        QVERIFY(f_extensionRegistrada());
+        QFile::remove(desktopEntryPath());
+        auto options = openOptions();
+        QVERIFY(options->cb_extension->isChecked());
+        options->cb_extension->setChecked(ticked);
+        options->sb_aceptar->click();
+        QVERIFY(bytesOf(f_nombreIni()).contains("regexts=" + stored + "\r\n"));
+        QCOMPARE(f_extensionRegistrada(), ticked);
+        QVERIFY(QFile::exists(mimePackagePath()));
+    }
+
+    void failedRegistrationKeepsTheOtherChoices() {
+        startWithoutFirstRun(kSpanish + "regexts=0\r\n");
+        writeBytes(dataHome(), "a file where a folder should be");
+        auto options = openOptions();
+        options->cb_extension->setChecked(true);
+        options->ud_autoguardado->setValue(3);
+        options->sb_aceptar->click();
+        QCOMPARE(m_dialogs->asked.size(), 1);
+        QVERIFY(!options->isVisible());
+        QVERIFY(bytesOf(f_nombreIni()).contains("autoguardado=3\r\n"));
+        QCOMPARE(m_window->tm_autoguardado.interval(), 3 * 60000);
+    }
+
+    void clearingTheRecentDocuments() {
+        Tfrm_ppal* w = startWithoutFirstRun(
+            kSpanish + "\r\n[archivos]\r\nultimo1=/docs/a.qnf\r\nultimo2=/docs/b.qnf\r\n");
+        QCOMPARE(w->recentFiles().paths().size(), 2);
+        auto options = openOptions();
+        QVERIFY(!options->cb_borrarhistorial->isChecked());
+        options->cb_borrarhistorial->setChecked(true);
+        options->sb_aceptar->click();
+        QVERIFY(w->recentFiles().paths().isEmpty());
+        for (const QString& name : recentActionNames())
+            QVERIFY(!w->action(name)->isVisible());
+        QVERIFY(bytesOf(f_nombreIni()).contains("ultimo1=\r\n"));
+    }
+
+    void optionsActionOpensAFreshDialog() {
+        Tfrm_ppal* w = startWithoutFirstRun(kSpanish);
+        QStringList shown;
+        const auto setInterval = [&](int minutes) {
+            return [&shown, minutes](QDialog& dialog) {
+                auto* options = qobject_cast<Tf_opciones*>(&dialog);
+                shown << options->ed_autoguardado->text();
+                QVERIFY(options->isModal());
+                options->ud_autoguardado->setValue(minutes);
+                options->sb_aceptar->click();
+            };
+        };
+        m_dialogs->modalDialogs = {setInterval(7), setInterval(8)};
+        w->action(QStringLiteral("opciones"))->trigger();
+        w->action(QStringLiteral("opciones"))->trigger();
+        QCOMPARE(shown, QStringList({"0", "7"}));
+        QVERIFY(w->findChildren<Tf_opciones*>().isEmpty());
+    }
+
+    void helpKey_data() {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<bool>("helpFileExists");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("started");
+        QTest::newRow("no language chosen yet")
+            << QByteArray() << false << int(Qt::NoModifier)
+            << "No se encuentra el archivo de ayuda %1/quilnst_XXX.chm" << false;
+        QTest::newRow("Spanish help missing")
+            << kSpanish << false << int(Qt::NoModifier)
+            << QString::fromUtf8("No se encuentra el archivo de ayuda %1/quilnst_espanol.chm. "
+                                 "Revise su instalación")
+            << false;
+        QTest::newRow("help file present") << kSpanish << true << int(Qt::NoModifier) << "" << true;
+        QTest::newRow("with Shift") << kSpanish << true << int(Qt::ShiftModifier) << "" << false;
+    }
+    void helpKey() {
+        QFETCH(QByteArray, settings);
+        QFETCH(bool, helpFileExists);
+        QFETCH(int, modifiers);
+        QFETCH(QString, message);
+        QFETCH(bool, started);
+        startWithoutFirstRun(settings);
+        m_started.clear(); // the desktop's tools after the registration at start
+        if (helpFileExists)
+            writeBytes(helpFileName(), "help");
+        auto options = openOptions();
+        options->show();
+        QVERIFY(QTest::qWaitForWindowActive(options.get()));
+        QTest::keyClick(options->ud_autoguardado, Qt::Key_F1, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(m_dialogs->asked,
+                 message.isEmpty() ? QStringList() : QStringList{message.arg(m_dir->path())});
+        QCOMPARE(m_started.size(), started ? 1 : 0);
+        if (started)
+            QVERIFY(m_started.first().arguments.first().startsWith(helpFileName()));
+    }
+
+    void helpActionOpensTheFileAlone() {
+        Tfrm_ppal* w = startWithoutFirstRun(kSpanish);
+        m_started.clear();
+        writeBytes(helpFileName(), "help");
+        w->action(QStringLiteral("help"))->trigger();
+        QCOMPARE(m_started.size(), 1);
+        QCOMPARE(m_started.first().arguments, QStringList{helpFileName()});
+    }
+
+    void registrationAtStart_data() {
+        QTest::addColumn<QByteArray>("regexts");
+        QTest::addColumn<bool>("blocked");
+        QTest::addColumn<bool>("registered");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("asked for") << QByteArray("1") << false << true << 0;
+        QTest::newRow("not asked for") << QByteArray("0") << false << false << 0;
+        QTest::newRow("failing") << QByteArray("1") << true << false << 1;
+    }
+    void registrationAtStart() {
+        QFETCH(QByteArray, regexts);
+        QFETCH(bool, blocked);
+        QFETCH(bool, registered);
+        QFETCH(int, messages);
+        if (blocked)
+            writeBytes(dataHome(), "a file where a folder should be");
+        Tfrm_ppal* w = startWithoutFirstRun(kSpanish + "regexts=" + regexts + "\r\n");
+        QCOMPARE(f_extensionRegistrada(), registered);
+        QCOMPARE(m_dialogs->asked.size(), messages);
+        // Start-up carried on to the end.
+        QVERIFY(w->ventanaIniciada());
+        QVERIFY(!w->archivoActual().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestOpciones)
+#include "tst_f_opciones.moc"
