@@ -40,9 +40,8 @@ QString todayPageHead() {
     return pieces.join(QString());
 }
 
-// The markup is exactly what these pages have always carried, the unclosed
-// "cabecera" span and the lone "</h4>" included: style sheets that users edited
-// may rely on it.
+// The markup is kept exactly as it is, the unclosed "cabecera" span and the
+// lone "</h4>" included: style sheets that users edited may rely on it.
 QString perDayPageHead(const ReportOptions& options) {
     const QStringList pieces{
         commonPageHead(),

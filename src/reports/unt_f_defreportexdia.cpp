@@ -156,7 +156,7 @@ void Tf_defreportexdia::createControls() {
         layout->addWidget(group);
     layout->addLayout(buttons);
 
-    // The order the dialog has always had: the root choice comes after the buttons.
+    // Dates, order and what to show, then the buttons, and the root choice last.
     QWidget* const tabOrder[] = {dt_fechaini,    dt_fechafin, rb_fecha,      rb_noorden,
                                  cb_completados, cb_texto,    cb_terminales, bt_mostrar,
                                  bt_cerrar,      rb_Completo, rb_seleccion};
