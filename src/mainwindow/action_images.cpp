@@ -28,7 +28,7 @@ ImageSource source(int index) {
     case 7: return {"preferences-desktop-font", kNone, "A"};
     case 8: return {"document-save", QStyle::SP_DialogSaveButton, nullptr};
     case 9: return {"list-add", kNone, "+"};
-    case 11: return {"edit-paste", kNone, "\u2398"};
+    case 11: return {"edit-paste", kNone, "\u25A4"};
     case 12: return {"edit-copy", kNone, "\u2750"};
     case 13: return {"edit-cut", kNone, "\u2702"};
     case 14: return {"go-down", QStyle::SP_ArrowDown, nullptr};

@@ -5,9 +5,9 @@
 #include "mainwindow/user_dialogs.h"
 
 namespace {
-// The browser engine of the report windows, started only when the first one
+// The browser engine of the report windows, loaded only when the first one
 // opens, needs OpenGL contexts shared from the start: the attribute must be set
-// before the application object exists. It costs nothing until then.
+// before the application object exists.
 int& prepareBrowserEngine(int& argc) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     return argc;

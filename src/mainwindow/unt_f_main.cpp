@@ -60,17 +60,17 @@ Tfrm_ppal::Tfrm_ppal(const QString& startupDocument, QWidget* parent) : QMainWin
 Tfrm_ppal::~Tfrm_ppal() = default;
 
 void Tfrm_ppal::createActions() {
-    for (const ActionSpec& spec : mainActions()) {
-        auto* action = new QAction(spec.caption, this);
-        action->setObjectName(spec.name);
-        action->setStatusTip(spec.hint);
-        action->setToolTip(spec.hint.isEmpty() ? spec.caption : spec.hint);
-        action->setShortcuts(spec.shortcuts);
-        action->setCheckable(spec.checkable);
-        action->setProperty("category", spec.category);
-        if (spec.image >= 0)
-            action->setIcon(actionImage(spec.image));
-        m_actions.insert(spec.name, action);
+    for (const ActionSpec& entry : mainActions()) {
+        auto* action = new QAction(entry.caption, this);
+        action->setObjectName(entry.name);
+        action->setStatusTip(entry.hint);
+        action->setToolTip(entry.hint.isEmpty() ? entry.caption : entry.hint);
+        action->setShortcuts(entry.shortcuts);
+        action->setCheckable(entry.checkable);
+        action->setProperty("category", entry.category);
+        if (entry.image >= 0)
+            action->setIcon(actionImage(entry.image));
+        m_actions.insert(entry.name, action);
         addAction(action); // shortcuts work wherever the focus is in the window
     }
     for (const QString& name : recentActionNames())
@@ -141,12 +141,12 @@ void fill(QWidget* target, const QStringList& entries, const QHash<QString, QAct
 } // namespace
 
 void Tfrm_ppal::createMenus() {
-    for (const MenuSpec& spec : mainMenus()) {
-        QMenu* menu = menuBar()->addMenu(spec.caption);
-        menu->setObjectName(spec.name);
+    for (const MenuSpec& entry : mainMenus()) {
+        QMenu* menu = menuBar()->addMenu(entry.caption);
+        menu->setObjectName(entry.name);
         menu->setToolTipsVisible(true);
-        fill(menu, spec.entries, m_actions);
-        m_menus.insert(spec.name, menu);
+        fill(menu, entry.entries, m_actions);
+        m_menus.insert(entry.name, menu);
     }
     pm_tv_lista = new QMenu(this);
     pm_tv_lista->setObjectName(QStringLiteral("pm_tv_lista"));

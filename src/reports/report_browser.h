@@ -1,8 +1,9 @@
 #pragma once
 // The browser of the report windows, behind a small interface: a window shows
 // a local page and runs print, preview and save on it. The program uses Qt
-// WebEngine, started only when the first report window opens; tests install a
-// browser that records what it is asked instead.
+// WebEngine, kept in the module quillnest_browser beside the executable and
+// loaded only when the first report window opens; tests install a browser that
+// records what it is asked instead.
 
 #include <QString>
 #include <functional>
@@ -28,7 +29,12 @@ public:
 
 using ReportBrowserFactory = std::function<std::unique_ptr<ReportBrowser>(QWidget* parent)>;
 
-// The Qt WebEngine browser, with JavaScript off: pages carry item texts as they are.
+// The browser module's one entry point: a new Qt WebEngine browser inside
+// `parent`, owned by the caller, with JavaScript off: pages carry item texts as
+// they are.
+extern "C" ReportBrowser* quillnest_newWebEngineBrowser(QWidget* parent);
+// The Qt WebEngine browser; loads the browser module on first use and throws
+// QuillnestError when it cannot.
 std::unique_ptr<ReportBrowser> createWebEngineBrowser(QWidget* parent);
 // A new browser inside `parent`: Qt WebEngine unless another factory is installed.
 std::unique_ptr<ReportBrowser> createReportBrowser(QWidget* parent);

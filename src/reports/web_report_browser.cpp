@@ -113,6 +113,6 @@ private:
 
 } // namespace
 
-std::unique_ptr<ReportBrowser> createWebEngineBrowser(QWidget* parent) {
-    return std::make_unique<WebEngineBrowser>(parent);
+extern "C" Q_DECL_EXPORT ReportBrowser* quillnest_newWebEngineBrowser(QWidget* parent) {
+    return new WebEngineBrowser(parent);
 }

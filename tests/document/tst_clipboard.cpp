@@ -1,3 +1,4 @@
+#include "../support/outline_text.h"
 #include "document/outline_tree.h"
 #include "document/unt_clipboard.h"
 #include "document/unt_funciones.h"
@@ -5,33 +6,6 @@
 #include <QTest>
 
 namespace {
-
-// Builds a tree from an indented outline: one line per node, two blanks per level.
-void build(OutlineTree& tree, const QStringList& lines) {
-    std::vector<OutlineNode*> lastAt;
-    for (const QString& line : lines) {
-        const int level = int(line.size() - line.trimmed().size()) / 2;
-        lastAt.resize(size_t(level));
-        OutlineNode* parent = level ? lastAt.back() : nullptr;
-        lastAt.push_back(parent ? tree.addLastChild(parent, line.trimmed())
-                                : tree.addLastTopLevel(line.trimmed()));
-    }
-}
-
-// A subtree back as indented lines, in depth-first order.
-QStringList outline(const OutlineNode* top) {
-    QStringList lines;
-    const int base = top->level();
-    std::vector<const OutlineNode*> pending{top};
-    while (!pending.empty()) {
-        const OutlineNode* n = pending.back();
-        pending.pop_back();
-        lines << QString((n->level() - base) * 2, u' ') + n->caption();
-        for (int i = n->childCount() - 1; i >= 0; --i)
-            pending.push_back(n->child(i));
-    }
-    return lines;
-}
 
 // Pastes the way the item tree does: into a plain tree through copySubtree's callback.
 OutlineNode* pasteInto(const ItemClipboard& clipboard, OutlineTree& tree, OutlineNode* parent) {
@@ -48,7 +22,7 @@ class TestClipboard : public QObject {
 private slots:
     void copyKeepsContentAndImagesWithRecordsOfItsOwn() {
         OutlineTree document;
-        build(document, {"A", "  A1", "    A11", "  A2", "B"});
+        buildOutline(document, {"A", "  A1", "    A11", "  A2", "B"});
         OutlineNode* a = document.firstTopLevel();
         OutlineNode* a1 = a->child(0);
         a1->nota().indice = 7;
@@ -62,7 +36,7 @@ private slots:
         ItemClipboard clipboard;
         QVERIFY(clipboard.isEmpty());
         clipboard.copy(a);
-        QCOMPARE(outline(clipboard.item()), QStringList({"A", "  A1", "    A11", "  A2"}));
+        QCOMPARE(outlineLines(clipboard.item()), QStringList({"A", "  A1", "    A11", "  A2"}));
         QCOMPARE(clipboard.item()->parent(), nullptr);
         QCOMPARE(clipboard.item()->nextSibling(), nullptr);
 
@@ -80,14 +54,14 @@ private slots:
         QCOMPARE(copied->nota().texto(), QStringLiteral("body\r\nline two"));
 
         // The next copy replaces the contents.
-        build(document, {"X"});
+        buildOutline(document, {"X"});
         clipboard.copy(document.firstTopLevel());
-        QCOMPARE(outline(clipboard.item()), QStringList({"X"}));
+        QCOMPARE(outlineLines(clipboard.item()), QStringList({"X"}));
     }
 
     void outlineTextHasATabPerLevelAndCrLfLines() {
         OutlineTree document;
-        build(document, {"top", "  A", "    A1", "      A11", "    A2", "  B"});
+        buildOutline(document, {"top", "  A", "    A1", "      A11", "    A2", "  B"});
         ItemClipboard clipboard;
         QCOMPARE(clipboard.outlineText(), QString());
         clipboard.copy(document.firstTopLevel()->child(0));
@@ -97,7 +71,7 @@ private slots:
 
     void everyPasteMakesIndependentItems() {
         OutlineTree document;
-        build(document, {"A", "  A1", "T"});
+        buildOutline(document, {"A", "  A1", "T"});
         document.firstTopLevel()->child(0)->nota().setTexto(QStringLiteral("original"));
         ItemClipboard clipboard;
         QCOMPARE(pasteInto(clipboard, document, document.lastTopLevel()), nullptr);
@@ -106,7 +80,7 @@ private slots:
         OutlineNode* target = document.lastTopLevel();
         OutlineNode* first = pasteInto(clipboard, document, target);
         OutlineNode* second = pasteInto(clipboard, document, target);
-        QCOMPARE(outline(target), QStringList({"T", "  A", "    A1", "  A", "    A1"}));
+        QCOMPARE(outlineLines(target), QStringList({"T", "  A", "    A1", "  A", "    A1"}));
         QCOMPARE(first->parent(), target);
         QCOMPARE(second->row(), 1);
 

@@ -1,3 +1,4 @@
+#include "../support/outline_text.h"
 #include "document/document_file.h"
 #include "document/errors.h"
 #include "document/rollup.h"
@@ -21,12 +22,6 @@ QByteArray record(int index, int level, const char* expanded, const QByteArray& 
     return QByteArray::number(index) + "\r\n" + QByteArray::number(level) + "\r\n" + expanded +
            "\r\n" + caption + "\r\n" + fecha + "\r\n" + QByteArray::number(cumplido) + "\r\n" +
            QByteArray::number(prioridad) + "\r\n" + body + "\x01\x02\x03\r\n";
-}
-
-QStringList outline(const OutlineTree& tree) {
-    QStringList lines;
-    tree.forEach([&](OutlineNode* n) { lines << QString(n->level() * 2, u' ') + n->caption(); });
-    return lines;
 }
 
 // Everything a document keeps of a node, for comparing two trees.
@@ -165,7 +160,7 @@ private slots:
                                  record(3, 1, "0", "B1", "0", 0, 0, "") +
                                  record(4, 2, "0", "B1a", "0", 0, 0, "") +
                                  record(5, 1, "0", "B2", "0", 0, 0, "");
-        QCOMPARE(outline(*parse(bytes)),
+        QCOMPARE(outlineLines(*parse(bytes)),
                  QStringList({"A", "B", "orphan", "  B1", "    B1a", "  B2"}));
     }
 

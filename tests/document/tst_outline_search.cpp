@@ -1,32 +1,9 @@
+#include "../support/outline_text.h"
 #include "document/outline_search.h"
 
 #include <QTest>
 
 namespace {
-
-// One item per line, two blanks per level: "caption" or "caption|body".
-void build(OutlineTree& tree, const QStringList& lines) {
-    std::vector<OutlineNode*> lastAt;
-    for (const QString& line : lines) {
-        const int level = int(line.size() - line.trimmed().size()) / 2;
-        const QStringList parts = line.trimmed().split(u'|');
-        Tnota nota;
-        nota.setTexto(parts.value(1));
-        lastAt.resize(size_t(level));
-        OutlineNode* parent = level ? lastAt.back() : nullptr;
-        lastAt.push_back(parent ? tree.addLastChild(parent, parts[0], nota)
-                                : tree.addLastTopLevel(parts[0], nota));
-    }
-}
-
-OutlineNode* find(const OutlineTree& tree, const QString& caption) {
-    OutlineNode* found = nullptr;
-    tree.forEach([&](OutlineNode* n) {
-        if (n->caption() == caption)
-            found = n;
-    });
-    return found;
-}
 
 // Bodies hold "needle" in several forms; captions are plain unless a case
 // puts the text there.
@@ -86,26 +63,26 @@ private slots:
         QFETCH(QString, stopsAt);
         QFETCH(int, position);
         OutlineTree tree;
-        build(tree, kDocument);
+        buildOutline(tree, kDocument);
         const FindHit hit =
-            findInOutline(tree, find(tree, origin), from, text, {matchCase, wholeWord});
-        QCOMPARE(hit.node, stopsAt.isEmpty() ? nullptr : find(tree, stopsAt));
+            findInOutline(tree, findNode(tree, origin), from, text, {matchCase, wholeWord});
+        QCOMPARE(hit.node, stopsAt.isEmpty() ? nullptr : findNode(tree, stopsAt));
         if (hit.node)
             QCOMPARE(hit.position, position);
     }
 
     void collapsedItemsAreSearched() {
         OutlineTree tree;
-        build(tree, {"A", "  hidden|the needle", "B"});
+        buildOutline(tree, {"A", "  hidden|the needle", "B"});
         QVERIFY(!tree.firstTopLevel()->expanded());
-        const FindHit hit = findInOutline(tree, find(tree, "B"), 0, "needle", {});
-        QCOMPARE(hit.node, find(tree, "hidden"));
+        const FindHit hit = findInOutline(tree, findNode(tree, "B"), 0, "needle", {});
+        QCOMPARE(hit.node, findNode(tree, "hidden"));
         QCOMPARE(hit.position, 4);
     }
 
     void singleItemStopsAtOnce() {
         OutlineTree tree;
-        build(tree, {"needle|needle"});
+        buildOutline(tree, {"needle|needle"});
         QCOMPARE(findInOutline(tree, tree.firstTopLevel(), 1, "needle", {}).node, nullptr);
     }
 

@@ -1,36 +1,9 @@
+#include "../support/outline_text.h"
 #include "document/outline_tree.h"
 
 #include <QTest>
 
 namespace {
-
-// Builds a tree from an indented outline: one line per node, two blanks per level.
-void build(OutlineTree& tree, const QStringList& lines) {
-    std::vector<OutlineNode*> lastAt;
-    for (const QString& line : lines) {
-        const int level = int(line.size() - line.trimmed().size()) / 2;
-        lastAt.resize(size_t(level));
-        OutlineNode* parent = level ? lastAt.back() : nullptr;
-        lastAt.push_back(parent ? tree.addLastChild(parent, line.trimmed())
-                                : tree.addLastTopLevel(line.trimmed()));
-    }
-}
-
-// The outline back as indented lines, in depth-first order.
-QStringList outline(const OutlineTree& tree) {
-    QStringList lines;
-    tree.forEach([&](OutlineNode* n) { lines << QString(n->level() * 2, u' ') + n->caption(); });
-    return lines;
-}
-
-OutlineNode* find(const OutlineTree& tree, const QString& caption) {
-    OutlineNode* found = nullptr;
-    tree.forEach([&](OutlineNode* n) {
-        if (n->caption() == caption)
-            found = n;
-    });
-    return found;
-}
 
 const QStringList kSample{"A", "  A1", "  B", "    B1", "  C", "D"};
 
@@ -46,7 +19,7 @@ private slots:
         OutlineNode* a1 = tree.addLastChild(a, QStringLiteral("A1"));
         tree.addLastSibling(a1, QStringLiteral("A2"));
         tree.addLastSibling(a, QStringLiteral("C"));
-        QCOMPARE(outline(tree), QStringList({"A", "  A1", "  A2", "B", "C"}));
+        QCOMPARE(outlineLines(tree), QStringList({"A", "  A1", "  A2", "B", "C"}));
         QCOMPARE(tree.count(), 5);
         QCOMPARE(b->row(), 1);
         QCOMPARE(a1->level(), 1);
@@ -56,7 +29,7 @@ private slots:
 
     void absoluteIndexMatchesDepthFirstOrder() {
         OutlineTree tree;
-        build(tree, kSample);
+        buildOutline(tree, kSample);
         int index = 0;
         tree.forEach([&](OutlineNode* n) {
             QCOMPARE(tree.absoluteIndex(n), index);
@@ -70,25 +43,26 @@ private slots:
 
     void removeTakesTheSubtree() {
         OutlineTree tree;
-        build(tree, kSample);
-        tree.remove(find(tree, QStringLiteral("B")));
-        QCOMPARE(outline(tree), QStringList({"A", "  A1", "  C", "D"}));
+        buildOutline(tree, kSample);
+        tree.remove(findNode(tree, QStringLiteral("B")));
+        QCOMPARE(outlineLines(tree), QStringList({"A", "  A1", "  C", "D"}));
         QCOMPARE(tree.count(), 4);
-        QCOMPARE(find(tree, QStringLiteral("C"))->row(), 1);
+        QCOMPARE(findNode(tree, QStringLiteral("C"))->row(), 1);
     }
 
     void previousItems() {
         OutlineTree tree;
-        build(tree, kSample);
-        OutlineNode* c = find(tree, QStringLiteral("C"));
+        buildOutline(tree, kSample);
+        OutlineNode* c = findNode(tree, QStringLiteral("C"));
         QCOMPARE(tree.previous(c)->caption(), QStringLiteral("B1"));
         QCOMPARE(tree.previousVisible(c)->caption(), QStringLiteral("B")); // B is collapsed
-        find(tree, QStringLiteral("B"))->setExpanded(true);
+        findNode(tree, QStringLiteral("B"))->setExpanded(true);
         QCOMPARE(tree.previousVisible(c)->caption(), QStringLiteral("B1"));
-        QCOMPARE(tree.previous(find(tree, QStringLiteral("A1")))->caption(), QStringLiteral("A"));
-        QCOMPARE(tree.previous(find(tree, QStringLiteral("A"))), nullptr);
+        QCOMPARE(tree.previous(findNode(tree, QStringLiteral("A1")))->caption(),
+                 QStringLiteral("A"));
+        QCOMPARE(tree.previous(findNode(tree, QStringLiteral("A"))), nullptr);
         // D's previous sibling A is collapsed, so its whole subtree is hidden.
-        QCOMPARE(tree.previousVisible(find(tree, QStringLiteral("D")))->caption(),
+        QCOMPARE(tree.previousVisible(findNode(tree, QStringLiteral("D")))->caption(),
                  QStringLiteral("A"));
     }
 
@@ -126,39 +100,40 @@ private slots:
         QFETCH(bool, moved);
         QFETCH(QStringList, result);
         OutlineTree tree;
-        build(tree, kSample);
-        OutlineNode* dest = destination.isEmpty() ? nullptr : find(tree, destination);
-        QCOMPARE(tree.move(find(tree, node), OutlineTree::Place(place), dest), moved);
-        QCOMPARE(outline(tree), result);
+        buildOutline(tree, kSample);
+        OutlineNode* dest = destination.isEmpty() ? nullptr : findNode(tree, destination);
+        QCOMPARE(tree.move(findNode(tree, node), OutlineTree::Place(place), dest), moved);
+        QCOMPARE(outlineLines(tree), result);
         QCOMPARE(tree.count(), kSample.size());
         // Rows stay consistent after every move.
         tree.forEach([&](OutlineNode* n) { QCOMPARE(tree.child(n->parent(), n->row()), n); });
-        OutlineNode* movedNode = find(tree, node);
+        OutlineNode* movedNode = findNode(tree, node);
         if (moved && movedNode->parent())
             QVERIFY(movedNode->parent()->expanded());
     }
 
     void copyIntoAuxSharesRecords() {
         OutlineTree tree;
-        build(tree, kSample);
-        OutlineNode* a = find(tree, QStringLiteral("A"));
-        find(tree, QStringLiteral("B1"))->nota().setTexto(QStringLiteral("body"));
+        buildOutline(tree, kSample);
+        OutlineNode* a = findNode(tree, QStringLiteral("A"));
+        findNode(tree, QStringLiteral("B1"))->nota().setTexto(QStringLiteral("body"));
         a->setExpanded(true);
         OutlineTree aux;
         aux.addLastTopLevel(QStringLiteral("left over"));
         QCOMPARE(f_copiarNodoAux(a, aux), &aux);
-        QCOMPARE(outline(aux), QStringList({"A", "  A1", "  B", "    B1", "  C"}));
-        QCOMPARE(&find(aux, QStringLiteral("B1"))->nota(), &find(tree, QStringLiteral("B1"))->nota());
+        QCOMPARE(outlineLines(aux), QStringList({"A", "  A1", "  B", "    B1", "  C"}));
+        QCOMPARE(&findNode(aux, QStringLiteral("B1"))->nota(),
+                 &findNode(tree, QStringLiteral("B1"))->nota());
         QVERIFY(!aux.firstTopLevel()->expanded());
 
         aux.clear();
-        QCOMPARE(find(tree, QStringLiteral("B1"))->nota().texto(), QStringLiteral("body"));
+        QCOMPARE(findNode(tree, QStringLiteral("B1"))->nota().texto(), QStringLiteral("body"));
 
         // A leaf copies as a tree of one node; no source leaves aux as it was.
-        f_copiarNodoAux(find(tree, QStringLiteral("D")), aux);
-        QCOMPARE(outline(aux), QStringList({"D"}));
+        f_copiarNodoAux(findNode(tree, QStringLiteral("D")), aux);
+        QCOMPARE(outlineLines(aux), QStringList({"D"}));
         QCOMPARE(f_copiarNodoAux(nullptr, aux), nullptr);
-        QCOMPARE(outline(aux), QStringList({"D"}));
+        QCOMPARE(outlineLines(aux), QStringList({"D"}));
     }
 
     void veryDeepOutlineNeedsNoStack() {

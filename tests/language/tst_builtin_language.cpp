@@ -1,3 +1,4 @@
+#include "../support/outline_text.h"
 #include "document/errors.h"
 #include "language/unt_english.h"
 #include "language/unt_espanol.h"
@@ -22,11 +23,6 @@ using Writer = void (*)(const QString&);
 Q_DECLARE_METATYPE(Writer)
 
 namespace {
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Names the first line that differs, so a mismatch is found without a hex dump.
 QString firstDifference(const QByteArray& actual, const QByteArray& expected) {
     const QList<QByteArray> a = actual.split('\n');
@@ -64,9 +60,9 @@ void TestBuiltinLanguage::writesExpectedFile() {
 
     writer(path);
 
-    const QByteArray expected = readAll(fixture);
+    const QByteArray expected = readBytes(fixture, QByteArray());
     QVERIFY(!expected.isEmpty());
-    const QByteArray written = readAll(path);
+    const QByteArray written = readBytes(path, QByteArray());
     QVERIFY2(written == expected, qPrintable(firstDifference(written, expected)));
     QVERIFY(f_idiomaActualizado(path));
 }

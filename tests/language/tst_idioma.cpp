@@ -1,3 +1,4 @@
+#include "../support/outline_text.h"
 #include "document/program_folder.h"
 #include "language/messages.h"
 #include "language/unt_english.h"
@@ -62,14 +63,11 @@ QString TestIdioma::languageFile(const QString& name) const {
 }
 
 void TestIdioma::writeLanguageFile(const QString& name, const QByteArray& bytes) const {
-    QFile file(languageFile(name));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    writeBytes(languageFile(name), bytes);
 }
 
 QByteArray TestIdioma::languageFileBytes(const QString& name) const {
-    QFile file(languageFile(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    return readBytes(languageFile(name));
 }
 
 void TestIdioma::startRun(const QString& language) {

@@ -1,4 +1,4 @@
-#include "../support/scripted_dialogs.h"
+#include "../support/window_fixture.h"
 #include "document/document_file.h"
 #include "document/program_folder.h"
 #include "document/rollup.h"
@@ -24,36 +24,6 @@
 
 namespace {
 
-// An outline written as lines, two blanks per level: "caption", optionally
-// followed by "|body" (lines of the body separated by "/"); a caption ending
-// in "+" is an expanded item.
-OutlineTree outlineOf(const QStringList& lines) {
-    OutlineTree tree;
-    std::vector<OutlineNode*> lastAt;
-    for (const QString& line : lines) {
-        const int level = int(line.size() - line.trimmed().size()) / 2;
-        QStringList parts = line.trimmed().split(u'|');
-        const bool expanded = parts[0].endsWith(u'+');
-        if (expanded)
-            parts[0].chop(1);
-        Tnota nota = newItemRecord();
-        nota.setTexto(parts.value(1).replace(u'/', QStringLiteral("\r\n")));
-        lastAt.resize(size_t(level));
-        OutlineNode* parent = level ? lastAt.back() : nullptr;
-        OutlineNode* node = parent ? tree.addLastChild(parent, parts[0], nota)
-                                   : tree.addLastTopLevel(parts[0], nota);
-        node->setExpanded(expanded);
-        lastAt.push_back(node);
-    }
-    return tree;
-}
-
-QStringList outline(const OutlineTree& tree) {
-    QStringList lines;
-    tree.forEach([&](OutlineNode* n) { lines << QString(n->level() * 2, u' ') + n->caption(); });
-    return lines;
-}
-
 QList<bool> expandedStates(const OutlineTree& tree) {
     QList<bool> states;
     tree.forEach([&](OutlineNode* n) { states << n->expanded(); });
@@ -72,31 +42,17 @@ QMimeData* richClipboard() {
 
 } // namespace
 
-class TestClipboardFind : public QObject {
+class TestClipboardFind : public MainWindowTest {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Tfrm_ppal> m_window;
-    ScriptedDialogs* m_dialogs = nullptr;
 
-    // An active window started with a document holding the outline.
+    // An active window started with a document of new items, as outlineOf reads them.
     Tfrm_ppal* open(const QStringList& lines) {
-        const QString path = m_dir->filePath(QStringLiteral("doc.qnf"));
-        f_guardarNodos(outlineOf(lines), path);
-        m_window = std::make_unique<Tfrm_ppal>(path);
+        openDocument(outlineOf(lines, newItemRecord()));
         m_window->activateWindow();
         if (!QTest::qWaitForWindowActive(m_window.get()))
             qFatal("the main window did not become active");
         return m_window.get();
     }
-    OutlineNode* node(const QString& caption) const {
-        OutlineNode* found = nullptr;
-        m_window->model()->tree().forEach([&](OutlineNode* n) {
-            if (!found && n->caption() == caption)
-                found = n;
-        });
-        return found;
-    }
-    QStringList currentOutline() const { return outline(m_window->model()->tree()); }
     // Selects the item and gives the focus to the control, as a click would.
     void focus(QWidget* control, const QString& caption = QString()) {
         if (!caption.isEmpty())
@@ -126,17 +82,10 @@ class TestClipboardFind : public QObject {
 
 private slots:
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        setProgramPathForTests(m_dir->filePath(QStringLiteral("quillnest")));
-        discardLanguageTableForTests();
-        m_dialogs = ScriptedDialogs::install();
+        setUpWindowTest();
         QGuiApplication::clipboard()->clear();
     }
-    void cleanup() {
-        m_window.reset();
-        setUserDialogs(nullptr);
-        setProgramPathForTests(QString());
-    }
+    void cleanup() { tearDownWindowTest(); }
 
     // ---- item clipboard ----
 

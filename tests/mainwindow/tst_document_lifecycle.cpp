@@ -1,4 +1,4 @@
-#include "../support/scripted_dialogs.h"
+#include "../support/window_fixture.h"
 #include "document/document_file.h"
 #include "document/errors.h"
 #include "document/program_folder.h"
@@ -16,24 +16,10 @@
 
 namespace {
 QString defaults(const QString&, const QString&, const QString& def) { return def; }
-
-QStringList captions(const OutlineTree& tree) {
-    QStringList list;
-    tree.forEach([&](OutlineNode* n) { list << QString(n->level() * 2, u' ') + n->caption(); });
-    return list;
-}
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 } // namespace
 
-class TestDocumentLifecycle : public QObject {
+class TestDocumentLifecycle : public MainWindowTest {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Tfrm_ppal> m_window;
-    ScriptedDialogs* m_dialogs = nullptr;
 
     QString path(const char* name) const { return m_dir->filePath(QString::fromLatin1(name)); }
 
@@ -59,17 +45,8 @@ class TestDocumentLifecycle : public QObject {
     }
 
 private slots:
-    void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        setProgramPathForTests(path("quillnest"));
-        discardLanguageTableForTests();
-        m_dialogs = ScriptedDialogs::install();
-    }
-    void cleanup() {
-        m_window.reset();
-        setUserDialogs(nullptr);
-        setProgramPathForTests(QString());
-    }
+    void init() { setUpWindowTest(); }
+    void cleanup() { tearDownWindowTest(); }
 
     void stateTable() {
         Tfrm_ppal* w = start();
@@ -91,7 +68,7 @@ private slots:
         QVERIFY(w->docModificado());
         w->action(QStringLiteral("guardar"))->trigger();
         QVERIFY(!w->docModificado());
-        QCOMPARE(captions(*readDocument(path("b.qnf"), defaults)).size(), 2);
+        QCOMPARE(outlineLines(*readDocument(path("b.qnf"), defaults)).size(), 2);
 
         // Saving with no changes writes nothing and says nothing.
         QFile::remove(path("b.qnf"));
@@ -135,7 +112,7 @@ private slots:
         QCOMPARE(m_dialogs->asked, QStringList{"GUARDA LOS CAMBIOS?"});
         const bool stillOnA = w->archivoActual() == path("a.qnf") && w->isVisible();
         QCOMPARE(!stillOnA || closed, proceeds);
-        QCOMPARE(captions(*readDocument(path("a.qnf"), defaults)).first(),
+        QCOMPARE(outlineLines(*readDocument(path("a.qnf"), defaults)).first(),
                  saved ? QStringLiteral("A changed") : QStringLiteral("A"));
         if (!proceeds)
             QVERIFY(w->docModificado());
@@ -166,7 +143,7 @@ private slots:
         QVERIFY(w->guardarcomoExecute());
         QCOMPARE(m_dialogs->asked, QStringList{"desea sobreescribir"});
         QCOMPARE(w->archivoActual(), path("free.qnf"));
-        QCOMPARE(captions(*readDocument(path("taken.qnf"), defaults)), QStringList{"Taken"});
+        QCOMPARE(outlineLines(*readDocument(path("taken.qnf"), defaults)), QStringList{"Taken"});
         // Yes overwrites; Cancel changes nothing.
         m_dialogs->fileNames = {path("taken.qnf")};
         m_dialogs->yesNoCancel = {UserDialogs::Answer::Cancel};
@@ -174,7 +151,8 @@ private slots:
         m_dialogs->fileNames = {path("taken.qnf")};
         m_dialogs->yesNoCancel = {UserDialogs::Answer::Yes};
         QVERIFY(w->guardarcomoExecute());
-        QCOMPARE(captions(*readDocument(path("taken.qnf"), defaults)), QStringList{"NUEVO ITEM"});
+        QCOMPARE(outlineLines(*readDocument(path("taken.qnf"), defaults)),
+                 QStringList{"NUEVO ITEM"});
     }
 
     void autosaveWritesOnlyASavedChangedDocument() {
@@ -190,8 +168,7 @@ private slots:
         w = startChanged();
         w->tm_autoguardadoTimer();
         QVERIFY(!w->docModificado());
-        QCOMPARE(captions(*readDocument(path("a.qnf"), defaults)),
-                 QStringList{"A changed"});
+        QCOMPARE(outlineLines(*readDocument(path("a.qnf"), defaults)), QStringList{"A changed"});
 
         f_escribirIni(QStringLiteral("opciones"), QStringLiteral("autoguardado"),
                       QStringLiteral("0"));
@@ -208,7 +185,7 @@ private slots:
         m_dialogs->fileNames = {path("bad.qnf")};
         QVERIFY_THROWS_EXCEPTION(QuillnestError, w->recuperarExecute());
         QCOMPARE(w->archivoActual(), path("a.qnf"));
-        QCOMPARE(captions(w->model()->tree()), QStringList{"A"});
+        QCOMPARE(outlineLines(w->model()->tree()), QStringList{"A"});
         QVERIFY(!w->docModificado());
         QCOMPARE(w->recentFiles().paths(), QStringList{path("a.qnf")});
 
@@ -231,7 +208,7 @@ private slots:
         m_dialogs->yesNoCancel = {UserDialogs::Answer::No};
         first->trigger();
         QCOMPARE(w->archivoActual(), path("a&b.qnf"));
-        QCOMPARE(captions(w->model()->tree()), QStringList{"AB"});
+        QCOMPARE(outlineLines(w->model()->tree()), QStringList{"AB"});
     }
 
     void failedWriteKeepsTheDocumentModified() {
@@ -259,8 +236,8 @@ private slots:
         w->selectNode(w->model()->tree().firstTopLevel()->firstChild());
         m_dialogs->fileNames = {path("b.qnf")};
         w->guardarnodoExecute();
-        QCOMPARE(captions(*readDocument(path("b.qnf"), defaults)), QStringList({"B", "  C"}));
-        QVERIFY(bytesOf(path("b.qnf")).startsWith("0\r\n0\r\n0\r\nB\r\n"));
+        QCOMPARE(outlineLines(*readDocument(path("b.qnf"), defaults)), QStringList({"B", "  C"}));
+        QVERIFY(readBytes(path("b.qnf")).startsWith("0\r\n0\r\n0\r\nB\r\n"));
         QCOMPARE(w->archivoActual(), path("a.qnf"));
         QVERIFY(!w->docModificado());
         QCOMPARE(w->recentFiles().paths(), QStringList{path("a.qnf")});
@@ -313,7 +290,7 @@ private slots:
                  path("mine.qnf"));
         w = start();
         QCOMPARE(w->archivoActual(), path("mine.qnf"));
-        QCOMPARE(captions(w->model()->tree()), QStringList{"Buy milk"});
+        QCOMPARE(outlineLines(w->model()->tree()), QStringList{"Buy milk"});
         QCOMPARE(w->re_texto->toPlainText(), QStringLiteral("two litres"));
     }
 

@@ -1,4 +1,4 @@
-#include "../support/scripted_dialogs.h"
+#include "../support/window_fixture.h"
 #include "document/document_file.h"
 #include "document/program_folder.h"
 #include "document/unt_funciones.h"
@@ -20,88 +20,36 @@
 
 namespace {
 
-// An outline written as indented lines ("caption" or "caption=percent"), two
-// blanks per level.
-OutlineTree outlineOf(const QStringList& lines) {
-    OutlineTree tree;
-    std::vector<OutlineNode*> lastAt;
-    for (const QString& line : lines) {
-        const int level = int(line.size() - line.trimmed().size()) / 2;
-        const QStringList parts = line.trimmed().split(u'=');
-        Tnota nota = newItemRecord();
-        nota.cumplido = parts.value(1).toInt();
-        lastAt.resize(size_t(level));
-        OutlineNode* parent = level ? lastAt.back() : nullptr;
-        lastAt.push_back(parent ? tree.addLastChild(parent, parts[0], nota)
-                                : tree.addLastTopLevel(parts[0], nota));
-    }
-    return tree;
-}
-
-QStringList outline(const OutlineTree& tree) {
-    QStringList lines;
-    tree.forEach([&](OutlineNode* n) { lines << QString(n->level() * 2, u' ') + n->caption(); });
-    return lines;
-}
-
-OutlineNode* find(const OutlineTree& tree, const QString& caption) {
-    OutlineNode* found = nullptr;
-    tree.forEach([&](OutlineNode* n) {
-        if (!found && n->caption() == caption)
-            found = n;
-    });
-    return found;
-}
-
 const QStringList kSample{"A", "  A1=100", "  B", "    B1=30", "  C=0", "D=50"};
 const QStringList kSampleOutline{"A", "  A1", "  B", "    B1", "  C", "D"};
 
 } // namespace
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public MainWindowTest {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Tfrm_ppal> m_window;
-    ScriptedDialogs* m_dialogs = nullptr;
 
-    // A window started with a document holding the tree.
-    Tfrm_ppal* open(const OutlineTree& tree) {
-        const QString path = m_dir->filePath(QStringLiteral("doc.qnf"));
-        f_guardarNodos(tree, path);
-        m_window = std::make_unique<Tfrm_ppal>(path);
-        return m_window.get();
+    // Items as the program adds them, dated today: "caption" or "caption=percent".
+    static OutlineTree newItems(const QStringList& lines) {
+        return outlineOf(lines, newItemRecord());
     }
     Tfrm_ppal* openSample() {
-        OutlineTree tree = outlineOf(kSample);
+        OutlineTree tree = newItems(kSample);
         tree.expandAll();
-        return open(tree);
+        return openDocument(tree);
     }
-    OutlineNode* node(const QString& caption) {
-        return find(m_window->model()->tree(), caption);
-    }
-    QStringList currentOutline() { return outline(m_window->model()->tree()); }
 
 private slots:
-    void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        setProgramPathForTests(m_dir->filePath(QStringLiteral("quillnest")));
-        discardLanguageTableForTests();
-        m_dialogs = ScriptedDialogs::install();
-    }
-    void cleanup() {
-        m_window.reset();
-        setUserDialogs(nullptr);
-        setProgramPathForTests(QString());
-    }
+    void init() { setUpWindowTest(); }
+    void cleanup() { tearDownWindowTest(); }
 
     void loadingAndLeavingItemsChangesNothing() {
-        OutlineTree tree = outlineOf({"A", "  A1", "B"});
+        OutlineTree tree = newItems({"A", "  A1", "B"});
         tree.firstTopLevel()->setExpanded(true);
-        Tnota& timed = find(tree, QStringLiteral("A1"))->nota();
+        Tnota& timed = findNode(tree, QStringLiteral("A1"))->nota();
         timed.setFechaValue(packFecha(QDateTime(QDate(2006, 7, 15), QTime(13, 45, 10))));
         timed.setTexto(QStringLiteral("line one\r\n\r\nline\u00a0three\r\n"));
-        find(tree, QStringLiteral("B"))->nota().setFecha(QStringLiteral("garbage"));
-        Tfrm_ppal* w = open(tree);
+        findNode(tree, QStringLiteral("B"))->nota().setFecha(QStringLiteral("garbage"));
+        Tfrm_ppal* w = openDocument(tree);
         const QByteArray before = documentBytes(w->model()->tree());
         QVERIFY(!w->docModificado());
         for (const char* caption : {"A1", "B", "A", "A1", "B"})
@@ -112,16 +60,16 @@ private slots:
     }
 
     void pickedDayReplacesTheStoredDateTime() {
-        OutlineTree tree = outlineOf({"A"});
+        OutlineTree tree = newItems({"A"});
         tree.firstTopLevel()->nota().setFecha(QStringLiteral("garbage"));
-        Tfrm_ppal* w = open(tree);
+        Tfrm_ppal* w = openDocument(tree);
         w->me_fecha->setDate(QDate(2006, 7, 15));
         QCOMPARE(node(QStringLiteral("A"))->nota().fecha(), QStringLiteral("888078336"));
         QVERIFY(w->docModificado());
     }
 
     void typedTextReachesTheRecordWithCrLf() {
-        Tfrm_ppal* w = open(outlineOf({"A", "B"}));
+        Tfrm_ppal* w = openDocument(newItems({"A", "B"}));
         w->re_texto->setFocus();
         QTest::keyClicks(w->re_texto, QStringLiteral("one"));
         QTest::keyClick(w->re_texto, Qt::Key_Return);
@@ -336,7 +284,7 @@ private slots:
     void textsFollowTheLanguage() {
         f_escribirIni(QStringLiteral("opciones"), QStringLiteral("idioma"),
                       QStringLiteral("english"));
-        Tfrm_ppal* w = open(outlineOf({"A"}));
+        Tfrm_ppal* w = openDocument(newItems({"A"}));
         QCOMPARE(w->action(QStringLiteral("buscar"))->text(), QStringLiteral("Find"));
         QCOMPARE(w->lb_fecha->text(), QStringLiteral("Date:"));
         // The move shortcuts are the designed ones whatever the language.
@@ -349,7 +297,7 @@ private slots:
         f_escribirIni(QStringLiteral("fuentes"), QStringLiteral("nombre"),
                       QStringLiteral("DejaVu Sans"));
         f_escribirIni(QStringLiteral("fuentes"), QStringLiteral("size"), QStringLiteral("big"));
-        Tfrm_ppal* w = open(outlineOf({"A"}));
+        Tfrm_ppal* w = openDocument(newItems({"A"}));
         QCOMPARE(w->width(), 904);
         QCOMPARE(w->re_texto->font().pointSize(), 10);
         QVERIFY(w->ventanaIniciada());

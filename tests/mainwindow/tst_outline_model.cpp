@@ -1,3 +1,4 @@
+#include "../support/outline_text.h"
 #include "document/rollup.h"
 #include "mainwindow/item_images.h"
 #include "mainwindow/outline_model.h"
@@ -14,39 +15,11 @@ namespace {
 
 using Place = OutlineTree::Place;
 
-// A tree from an indented outline: two blanks per level; a trailing "+" marks
-// an expanded node.
+// A tree to hand to a model.
 std::unique_ptr<OutlineTree> makeTree(const QStringList& lines) {
     auto tree = std::make_unique<OutlineTree>();
-    std::vector<OutlineNode*> lastAt;
-    for (QString line : lines) {
-        const bool expanded = line.endsWith(u'+');
-        if (expanded)
-            line.chop(1);
-        const int level = int(line.size() - line.trimmed().size()) / 2;
-        lastAt.resize(size_t(level));
-        OutlineNode* parent = level ? lastAt.back() : nullptr;
-        OutlineNode* node = parent ? tree->addLastChild(parent, line.trimmed())
-                                   : tree->addLastTopLevel(line.trimmed());
-        node->setExpanded(expanded);
-        lastAt.push_back(node);
-    }
+    buildOutline(*tree, lines);
     return tree;
-}
-
-QStringList outline(const OutlineTree& tree) {
-    QStringList lines;
-    tree.forEach([&](OutlineNode* n) { lines << QString(n->level() * 2, u' ') + n->caption(); });
-    return lines;
-}
-
-OutlineNode* find(const OutlineModel& model, const QString& caption) {
-    OutlineNode* found = nullptr;
-    model.tree().forEach([&](OutlineNode* n) {
-        if (n->caption() == caption)
-            found = n;
-    });
-    return found;
 }
 
 const QStringList kSample{"A", "  A1", "  B", "    B1", "  C", "D"};
@@ -93,18 +66,18 @@ private slots:
         model.addLastSibling(a1, QStringLiteral("A2"));
         model.addLastSibling(a, QStringLiteral("B"));
         OutlineNode* between = model.insertNode(a, 1, QStringLiteral("between"));
-        QCOMPARE(outline(model.tree()), QStringList({"A", "  A1", "  between", "  A2", "B"}));
+        QCOMPARE(outlineLines(model.tree()), QStringList({"A", "  A1", "  between", "  A2", "B"}));
         QCOMPARE(model.rowCount(model.indexOf(a)), 3);
         QCOMPARE(model.parent(model.indexOf(between)), model.indexOf(a));
         QCOMPARE(changed.count(), 5);
 
         QCOMPARE(model.insertNode(a, 4, QStringLiteral("out of range")), nullptr);
         model.removeNode(a);
-        QCOMPARE(outline(model.tree()), QStringList({"B"}));
+        QCOMPARE(outlineLines(model.tree()), QStringList({"B"}));
         QCOMPARE(changed.count(), 6);
 
         model.resetTree(makeTree(kSample));
-        QCOMPARE(outline(model.tree()), kSample);
+        QCOMPARE(outlineLines(model.tree()), kSample);
         model.clear();
         QVERIFY(model.tree().isEmpty());
         QCOMPARE(changed.count(), 7); // the reset loads a document, it does not change one
@@ -165,13 +138,13 @@ private slots:
         model.resetTree(makeTree(kSample));
         QAbstractItemModelTester tester(&model,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
-        OutlineNode* moving = find(model, node);
-        OutlineNode* target = find(model, destination);
+        OutlineNode* moving = findNode(model.tree(), node);
+        OutlineNode* target = findNode(model.tree(), destination);
         ChangeSpies spies(model);
         QSignalSpy moved(&model, &QAbstractItemModel::rowsMoved);
 
         QVERIFY(model.moveNode(moving, place, target));
-        QCOMPARE(outline(model.tree()), expected);
+        QCOMPARE(outlineLines(model.tree()), expected);
         QCOMPARE(moved.count(), structureChanges ? 1 : 0);
         QCOMPARE(spies.document.count(), structureChanges ? 1 : 0);
         // The persistent index of the moved node still finds it.
@@ -202,16 +175,17 @@ private slots:
         OutlineModel model;
         model.resetTree(makeTree(kSample));
         ChangeSpies spies(model);
-        QVERIFY(!model.moveNode(find(model, node), place, find(model, destination)));
-        QCOMPARE(outline(model.tree()), kSample);
+        QVERIFY(!model.moveNode(findNode(model.tree(), node), place,
+                                findNode(model.tree(), destination)));
+        QCOMPARE(outlineLines(model.tree()), kSample);
         QVERIFY(!spies.anything());
-        QVERIFY(!find(model, QStringLiteral("A"))->expanded());
+        QVERIFY(!findNode(model.tree(), QStringLiteral("A"))->expanded());
     }
 
     void inPlaceEditRenames() {
         OutlineModel model;
         model.resetTree(makeTree(kSample));
-        const QModelIndex b = model.indexOf(find(model, QStringLiteral("B")));
+        const QModelIndex b = model.indexOf(findNode(model.tree(), QStringLiteral("B")));
         ChangeSpies spies(model);
 
         QVERIFY(model.setData(b, QStringLiteral("Beta")));
@@ -266,19 +240,19 @@ private slots:
     void rollUpAnnouncesChangedParents() {
         OutlineModel model;
         model.resetTree(makeTree({"A", "  A1", "  A2", "B", "  B1", "    B11", "C", "  C1"}));
-        model.setCumplido(find(model, QStringLiteral("A1")), 100);
-        model.setCumplido(find(model, QStringLiteral("B11")), 50);
+        model.setCumplido(findNode(model.tree(), QStringLiteral("A1")), 100);
+        model.setCumplido(findNode(model.tree(), QStringLiteral("B11")), 50);
         ChangeSpies spies(model);
 
         model.rollUp();
         QSet<OutlineNode*> announced;
         for (const QList<QVariant>& signal : std::as_const(spies.data))
             announced << model.nodeOf(signal.at(0).toModelIndex());
-        const QSet<OutlineNode*> expected{find(model, QStringLiteral("A")),
-                                          find(model, QStringLiteral("B")),
-                                          find(model, QStringLiteral("B1"))};
+        const QSet<OutlineNode*> expected{findNode(model.tree(), QStringLiteral("A")),
+                                          findNode(model.tree(), QStringLiteral("B")),
+                                          findNode(model.tree(), QStringLiteral("B1"))};
         QCOMPARE(announced, expected);
-        QCOMPARE(find(model, QStringLiteral("A"))->imageIndex(), progressImage(50));
+        QCOMPARE(findNode(model.tree(), QStringLiteral("A"))->imageIndex(), progressImage(50));
         QVERIFY(spies.document.isEmpty());
 
         spies.data.clear();
@@ -293,7 +267,7 @@ private slots:
         model.resetTree(makeTree({"A+", "  A1", "  B", "    B1+", "      B11", "C+", "  C1"}));
         view.show();
         const auto index = [&](const char* caption) {
-            return model.indexOf(find(model, QString::fromLatin1(caption)));
+            return model.indexOf(findNode(model.tree(), QString::fromLatin1(caption)));
         };
 
         // After loading, the view shows what the nodes say, a collapsed parent's
@@ -304,17 +278,17 @@ private slots:
         QVERIFY(view.isExpanded(index("C")));
 
         view.collapse(index("C"));
-        QVERIFY(!find(model, QStringLiteral("C"))->expanded());
+        QVERIFY(!findNode(model.tree(), QStringLiteral("C"))->expanded());
         view.expand(index("B"));
-        QVERIFY(find(model, QStringLiteral("B"))->expanded());
+        QVERIFY(findNode(model.tree(), QStringLiteral("B"))->expanded());
 
-        model.setExpanded(find(model, QStringLiteral("A")), false);
+        model.setExpanded(findNode(model.tree(), QStringLiteral("A")), false);
         QVERIFY(!view.isExpanded(index("A")));
 
         // The user's "expand everything below" key.
         view.setCurrentIndex(index("C"));
         QTest::keyClick(&view, Qt::Key_Asterisk);
-        QVERIFY(find(model, QStringLiteral("C"))->expanded());
+        QVERIFY(findNode(model.tree(), QStringLiteral("C"))->expanded());
     }
 
     void moveShowsTheNewParentOpenAndKeepsTheItemOpen() {
@@ -323,8 +297,8 @@ private slots:
         new OutlineViewBinding(&view, &model);
         model.resetTree(makeTree({"A", "  A1", "B+", "  B1"}));
         view.show();
-        OutlineNode* a = find(model, QStringLiteral("A"));
-        OutlineNode* b = find(model, QStringLiteral("B"));
+        OutlineNode* a = findNode(model.tree(), QStringLiteral("A"));
+        OutlineNode* b = findNode(model.tree(), QStringLiteral("B"));
 
         QVERIFY(model.moveNode(b, Place::LastChild, a));
         QVERIFY(view.isExpanded(model.indexOf(a)));
@@ -341,7 +315,7 @@ private slots:
         QVERIFY(model.canDropMimeData(drag.get(), Qt::MoveAction, -1, -1, {}));
         // The model never inserts dropped rows itself.
         QVERIFY(!model.dropMimeData(drag.get(), Qt::MoveAction, -1, -1, {}));
-        QCOMPARE(outline(model.tree()), kSample);
+        QCOMPARE(outlineLines(model.tree()), kSample);
     }
 
     void progressImagesFillStepByStep_data() {

@@ -1,3 +1,4 @@
+#include "../support/outline_text.h"
 #include "document/errors.h"
 #include "document/outline_tree.h"
 #include "document/program_folder.h"
@@ -19,60 +20,12 @@ namespace {
 
 const QDate kDay(2026, 12, 8);
 
-// An outline written as indented lines, two blanks per level:
-// "caption @ yyyy-MM-dd hh:mm:ss = percent | text". The date may be any other
-// stored text ("@ garbage"); date, percent and text are optional.
-OutlineTree outlineOf(const QStringList& lines) {
-    OutlineTree tree;
-    std::vector<OutlineNode*> lastAt;
-    for (const QString& line : lines) {
-        const int level = int(line.size() - line.trimmed().size()) / 2;
-        QString rest = line.trimmed();
-        Tnota nota;
-        nota.setFechaValue(packFecha(QDateTime(kDay, QTime(0, 0))));
-        if (const qsizetype bar = rest.indexOf(u'|'); bar >= 0) {
-            nota.setTexto(rest.mid(bar + 1)
-                              .trimmed()
-                              .replace(QStringLiteral("\\r"), QStringLiteral("\r"))
-                              .replace(QStringLiteral("\\n"), QStringLiteral("\n")));
-            rest.truncate(bar);
-        }
-        if (const qsizetype eq = rest.indexOf(u'='); eq >= 0) {
-            nota.cumplido = rest.mid(eq + 1).trimmed().toInt();
-            rest.truncate(eq);
-        }
-        if (const qsizetype at = rest.indexOf(u'@'); at >= 0) {
-            const QString date = rest.mid(at + 1).trimmed();
-            QDateTime value = QDateTime::fromString(date, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-            if (!value.isValid())
-                value = QDateTime::fromString(date, QStringLiteral("yyyy-MM-dd"));
-            if (value.isValid())
-                nota.setFechaValue(packFecha(value));
-            else
-                nota.setFecha(date);
-            rest.truncate(at);
-        }
-        lastAt.resize(size_t(level));
-        OutlineNode* parent = level ? lastAt.back() : nullptr;
-        const QString caption = rest.trimmed();
-        lastAt.push_back(parent ? tree.addLastChild(parent, caption, nota)
-                                : tree.addLastTopLevel(caption, nota));
-    }
-    return tree;
-}
-
-OutlineNode* find(const OutlineTree& tree, const QString& caption) {
-    OutlineNode* found = nullptr;
-    tree.forEach([&](OutlineNode* n) {
-        if (!found && n->caption() == caption)
-            found = n;
-    });
-    return found;
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+// Items dated kDay at midnight unless their line gives a date, as outlineOf
+// reads them: "caption @ yyyy-MM-dd hh:mm:ss = percent | text".
+OutlineTree outlineOnDay(const QStringList& lines) {
+    Tnota record;
+    record.setFechaValue(packFecha(QDateTime(kDay, QTime(0, 0))));
+    return outlineOf(lines, record);
 }
 
 // The markup of one item dated kDay as the page carries it; no text means the
@@ -163,11 +116,11 @@ private slots:
     void pageFileIsWindows1252WithReferences() {
         f_guardarArchivoWeb(QStringLiteral("p.htm"),
                             QStringLiteral("d\u00eda \u20ac \u03a9 \U0001F600").toUtf8());
-        QCOMPARE(fileBytes(webFile(QLatin1StringView("p.htm"))),
+        QCOMPARE(readBytes(webFile(QLatin1StringView("p.htm"))),
                  QByteArray("d\xed"
                             "a \x80 &#937; &#128512;"));
         f_guardarArchivoWeb(QStringLiteral("p.htm"), "short");
-        QCOMPARE(fileBytes(webFile(QLatin1StringView("p.htm"))), QByteArray("short"));
+        QCOMPARE(readBytes(webFile(QLatin1StringView("p.htm"))), QByteArray("short"));
     }
 
     // A large page is converted in pieces; none may split a character.
@@ -180,7 +133,7 @@ private slots:
         }
         const QByteArray longLine = QByteArray(100'000, 'x') + "\xce\xa9";
         f_guardarArchivoWeb(QStringLiteral("big.htm"), utf8 + longLine + utf8);
-        QCOMPARE(fileBytes(webFile(QLatin1StringView("big.htm"))),
+        QCOMPARE(readBytes(webFile(QLatin1StringView("big.htm"))),
                  expected + QByteArray(100'000, 'x') + "&#937;" + expected);
     }
 
@@ -195,7 +148,7 @@ private slots:
         const QString css = webFile(Unthtml_constantes::hojaEstilos);
         QVERIFY(!QFile::exists(css));
         QCOMPARE(commonPageHead().toLatin1(), kCommonHead);
-        const QByteArray written = fileBytes(css);
+        const QByteArray written = readBytes(css);
         QCOMPARE(written,
                  QByteArray("body {\tfont-family: tahoma, Arial, Helvetica;\tmargin-top:-4; "
                             "margin-bottom:-4}\r\n"
@@ -217,11 +170,11 @@ private slots:
         edited.close();
         todayPageHead();
         perDayPageHead(dayOptions());
-        QCOMPARE(fileBytes(css), QByteArray("body { color: red }"));
+        QCOMPARE(readBytes(css), QByteArray("body { color: red }"));
 
         QVERIFY(QFile::remove(css));
         commonPageHead();
-        QCOMPARE(fileBytes(css), written);
+        QCOMPARE(readBytes(css), written);
     }
 
     void heads_data() {
@@ -274,7 +227,7 @@ private slots:
         options.soloTerminales = true;
         const QString head = today ? todayPageHead() : perDayPageHead(options);
         f_guardarArchivoWeb(QString(Unthtml_constantes::reporteXDia), head.toUtf8());
-        QCOMPARE(fileBytes(webFile(Unthtml_constantes::reporteXDia)), kCommonHead + title);
+        QCOMPARE(readBytes(webFile(Unthtml_constantes::reporteXDia)), kCommonHead + title);
     }
 
     void textConversion_data() {
@@ -321,7 +274,7 @@ private slots:
         QFETCH(QStringList, outline);
         QFETCH(bool, conTexto);
         QFETCH(QString, expected);
-        const OutlineTree tree = outlineOf(outline);
+        const OutlineTree tree = outlineOnDay(outline);
         ReportOptions options = dayOptions();
         options.conTexto = conTexto;
         QCOMPARE(html(tree, options), expected);
@@ -338,7 +291,7 @@ private slots:
     void completedItems() {
         QFETCH(bool, conCompletados);
         QFETCH(QString, expected);
-        const OutlineTree tree = outlineOf({"done = 100", "almost = 99"});
+        const OutlineTree tree = outlineOnDay({"done = 100", "almost = 99"});
         ReportOptions options = dayOptions();
         options.conCompletados = conCompletados;
         QCOMPARE(html(tree, options), expected);
@@ -346,7 +299,7 @@ private slots:
 
     // A parent is left out, but its children are judged on their own.
     void onlyLeavesKeepTheirPaths() {
-        const OutlineTree tree = outlineOf({"P", "  C1", "  Q", "    C2", "L"});
+        const OutlineTree tree = outlineOnDay({"P", "  C1", "  Q", "    C2", "L"});
         ReportOptions options = dayOptions();
         options.soloTerminales = true;
         QCOMPARE(html(tree, options), markupOf("P - ", "C1", 0, false, std::nullopt) +
@@ -371,16 +324,16 @@ private slots:
     void subtreeMode() {
         QFETCH(QString, selected);
         QFETCH(QString, expected);
-        const OutlineTree tree = outlineOf({"Root", "  Sel", "    Kid", "Other"});
+        const OutlineTree tree = outlineOnDay({"Root", "  Sel", "    Kid", "Other"});
         ReportOptions options = dayOptions();
         options.todoElArbol = false;
-        QCOMPARE(html(tree, options, find(tree, selected)), expected);
+        QCOMPARE(html(tree, options, findNode(tree, selected)), expected);
     }
 
     // The scratch copy shares the records: rendering reads the document's items.
     void subtreeCopySharesRecords() {
-        const OutlineTree tree = outlineOf({"Root", "  Sel"});
-        OutlineNode* sel = find(tree, QStringLiteral("Sel"));
+        const OutlineTree tree = outlineOnDay({"Root", "  Sel"});
+        OutlineNode* sel = findNode(tree, QStringLiteral("Sel"));
         std::vector<OutlineNode*> items;
         f_itemsEntreFechas(items, false, false, kDay, kDay, {tree, sel, m_aux});
         QCOMPARE(items.size(), size_t(1));
@@ -407,7 +360,7 @@ private slots:
         QFETCH(QDate, first);
         QFETCH(QDate, last);
         QFETCH(QStringList, captions);
-        const OutlineTree tree = outlineOf({
+        const OutlineTree tree = outlineOnDay({
             "1980 @ 1980-01-01",
             "late 7th @ 2026-12-07 23:59:58",
             "  8th @ 2026-12-08 12:00:00",
@@ -422,7 +375,7 @@ private slots:
 
     // By stored date-time, tree order among equal values, dates past 2043 last.
     void sortByDateIsStable() {
-        const OutlineTree tree = outlineOf({
+        const OutlineTree tree = outlineOnDay({
             "evening @ 2026-12-08 20:00:00",
             "  first midnight @ 2026-12-08",
             "2050 @ 2050-06-01",
@@ -441,8 +394,8 @@ private slots:
 
     // Today's page: tree order, open items with their texts, parents included.
     void todayItems() {
-        const OutlineTree tree = outlineOf({"later @ 2026-12-08 10:00:00 | b", "P = 50 | a",
-                                            "  done = 100", "  other day @ 2026-12-09"});
+        const OutlineTree tree = outlineOnDay({"later @ 2026-12-08 10:00:00 | b", "P = 50 | a",
+                                               "  done = 100", "  other day @ 2026-12-09"});
         const QString a = QStringLiteral("a");
         const QString b = QStringLiteral("b");
         QByteArray markup;

@@ -1,4 +1,4 @@
-#include "../support/scripted_dialogs.h"
+#include "../support/window_fixture.h"
 #include "document/document_file.h"
 #include "document/program_folder.h"
 #include "document/unt_funciones.h"
@@ -50,11 +50,6 @@ private:
     BrowserLog& m_log;
 };
 
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 const QString kNoStart = QStringLiteral("2162688");  // 1 January 1980
 const QString kNoEnd = QStringLiteral("2015428608"); // 1 January 2040
 
@@ -73,11 +68,8 @@ void runDeferredDeletes() {
 
 } // namespace
 
-class TestReportWindows : public QObject {
+class TestReportWindows : public MainWindowTest {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Tfrm_ppal> m_window;
-    ScriptedDialogs* m_dialogs = nullptr;
     BrowserLog m_browsers;
     const QDate m_today = QDate::currentDate();
 
@@ -85,32 +77,15 @@ class TestReportWindows : public QObject {
         return m_dir->filePath(QStringLiteral("web/") + QLatin1StringView(name));
     }
 
-    // The main window with a document of top-level items, each "caption",
-    // "caption=percent" or "  child" (one level down), dated `dates` in order.
+    // The main window with a document of new items as outlineOf reads them
+    // ("caption", "caption=percent", "  child"), dated `dates` in order.
     Tfrm_ppal* open(const QStringList& items, const QList<QDate>& dates) {
-        OutlineTree tree;
-        OutlineNode* last = nullptr;
-        for (qsizetype i = 0; i < items.size(); ++i) {
-            const QStringList parts = items[i].trimmed().split(u'=');
-            Tnota nota = newItemRecord();
-            nota.setFechaValue(packFecha(QDateTime(dates.value(i, m_today), QTime(9, 30))));
-            nota.cumplido = parts.value(1).toInt();
-            last = items[i].startsWith(u' ') ? tree.addLastChild(last, parts[0], nota)
-                                             : tree.addLastTopLevel(parts[0], nota);
-        }
-        const QString path = m_dir->filePath(QStringLiteral("doc.qnf"));
-        f_guardarNodos(tree, path);
-        m_window = std::make_unique<Tfrm_ppal>(path);
-        return m_window.get();
-    }
-
-    OutlineNode* node(const QString& caption) const {
-        OutlineNode* found = nullptr;
-        m_window->model()->tree().forEach([&](OutlineNode* n) {
-            if (!found && n->caption() == caption)
-                found = n;
+        OutlineTree tree = outlineOf(items, newItemRecord());
+        qsizetype i = 0;
+        tree.forEach([&](OutlineNode* n) {
+            n->nota().setFechaValue(packFecha(QDateTime(dates.value(i++, m_today), QTime(9, 30))));
         });
-        return found;
+        return openDocument(tree);
     }
 
     Tf_defreportexdia* openDialog() {
@@ -131,10 +106,7 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
     void cleanupTestCase() { QLocale::setDefault(QLocale::c()); }
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        setProgramPathForTests(m_dir->filePath(QStringLiteral("quillnest")));
-        discardLanguageTableForTests();
-        m_dialogs = ScriptedDialogs::install();
+        setUpWindowTest();
         m_browsers = {};
         setReportBrowserFactory([this](QWidget* parent) {
             return std::make_unique<RecordingBrowser>(parent, m_browsers);
@@ -148,8 +120,7 @@ private slots:
         QVERIFY(!f_today && !f_reportexdia && !f_defreportexdia);
         QVERIFY(posicionInicial);
         setReportBrowserFactory({});
-        setUserDialogs(nullptr);
-        setProgramPathForTests(QString());
+        tearDownWindowTest();
     }
 
     void todayWindowRendersOnlyWhenCreated() {
@@ -163,7 +134,7 @@ private slots:
         QCOMPARE(f_today->windowTitle(), QStringLiteral("Tareas para hoy"));
         QCOMPARE(f_today->bt_preview->text(), QStringLiteral("Vista previa"));
         QCOMPARE(m_browsers.pages, QStringList{webFile("today.htm")});
-        const QByteArray page = bytesOf(webFile("today.htm"));
+        const QByteArray page = readBytes(webFile("today.htm"));
         QVERIFY(page.contains("<span class=\"titulo\">Tareas del d\xed"
                               "a</span>"));
         QVERIFY(page.contains("<b>open</b>"));
@@ -180,7 +151,7 @@ private slots:
         QCOMPARE(f_today.data(), first);
         QVERIFY(f_today->isVisible());
         QCOMPARE(m_browsers.pages.size(), 1);
-        QCOMPARE(bytesOf(webFile("today.htm")), page);
+        QCOMPARE(readBytes(webFile("today.htm")), page);
 
         // "Cerrar" destroys it; the next one renders afresh.
         f_today->bt_cerrar->click();
@@ -189,7 +160,7 @@ private slots:
         m_window->action(QStringLiteral("verhoy"))->trigger();
         QVERIFY(f_today && f_today.data() != first);
         QCOMPARE(m_browsers.pages.size(), 2);
-        QVERIFY(bytesOf(webFile("today.htm")).contains("<b>renamed</b>"));
+        QVERIFY(readBytes(webFile("today.htm")).contains("<b>renamed</b>"));
         QCOMPARE(m_browsers.created, 2);
     }
 
@@ -212,7 +183,7 @@ private slots:
         m_window->re_texto->setFocus();
         QTest::keyClicks(m_window->re_texto, QStringLiteral("typed"));
         m_window->action(QStringLiteral("verhoy"))->trigger();
-        QVERIFY(bytesOf(webFile("today.htm")).contains("<p class=\"texto\">typed</p>"));
+        QVERIFY(readBytes(webFile("today.htm")).contains("<p class=\"texto\">typed</p>"));
     }
 
     void commands_data() {
@@ -254,7 +225,7 @@ private slots:
 
         m_dialogs->fileNames = {copy};
         saveCopyOfPage(nullptr, page);
-        QCOMPARE(bytesOf(copy), QByteArray("caf\xe9\r\n"));
+        QCOMPARE(readBytes(copy), QByteArray("caf\xe9\r\n"));
         QVERIFY(m_dialogs->asked.isEmpty());
 
         // An existing file is replaced only on Yes.
@@ -265,16 +236,16 @@ private slots:
         m_dialogs->fileNames = {copy, copy};
         m_dialogs->yesNoCancel = {UserDialogs::Answer::No, UserDialogs::Answer::Yes};
         saveCopyOfPage(nullptr, page);
-        QCOMPARE(bytesOf(copy), QByteArray("caf\xe9\r\n"));
+        QCOMPARE(readBytes(copy), QByteArray("caf\xe9\r\n"));
         saveCopyOfPage(nullptr, page);
-        QCOMPARE(bytesOf(copy), QByteArray("new"));
+        QCOMPARE(readBytes(copy), QByteArray("new"));
         QCOMPARE(m_dialogs->asked.size(), 2);
 
         // Saving the page onto itself leaves it whole.
         m_dialogs->fileNames = {page};
         m_dialogs->yesNoCancel = {UserDialogs::Answer::Yes};
         saveCopyOfPage(nullptr, page);
-        QCOMPARE(bytesOf(page), QByteArray("new"));
+        QCOMPARE(readBytes(page), QByteArray("new"));
     }
 
     void dialogFirstOpening() {
@@ -423,7 +394,7 @@ private slots:
         QCOMPARE(placed.width(), w->frameGeometry().width() - d->frameGeometry().width());
         QCOMPARE(placed.bottom(), w->frameGeometry().bottom());
         QCOMPARE(m_browsers.pages, QStringList{webFile("reporte.htm")});
-        QByteArray page = bytesOf(webFile("reporte.htm"));
+        QByteArray page = readBytes(webFile("reporte.htm"));
         QVERIFY(page.contains("<b>old</b>"));
         QVERIFY(page.contains("now - <b>child</b>"));
         QVERIFY(!page.contains("future"));
@@ -438,7 +409,7 @@ private slots:
         QCOMPARE(f_reportexdia.data(), window);
         QCOMPARE(window->pos(), QPoint(10, 20));
         QCOMPARE(m_browsers.pages.size(), 2);
-        page = bytesOf(webFile("reporte.htm"));
+        page = readBytes(webFile("reporte.htm"));
         QVERIFY(page.contains("<b>future</b>"));
         QVERIFY(!page.contains("far")); // after 1 January 2040
         QVERIFY(!page.contains("<b>now</b>"));
@@ -459,10 +430,10 @@ private slots:
         d->rb_seleccion->click();
         w->selectNode(nullptr);
         d->bt_mostrar->click();
-        QVERIFY(bytesOf(webFile("reporte.htm")).contains("<b>other</b>"));
+        QVERIFY(readBytes(webFile("reporte.htm")).contains("<b>other</b>"));
         w->selectNode(node(QStringLiteral("sel")));
         d->bt_mostrar->click();
-        const QByteArray page = bytesOf(webFile("reporte.htm"));
+        const QByteArray page = readBytes(webFile("reporte.htm"));
         QVERIFY(page.contains("<span class=\"titulo_item\"><b>sel</b>"));
         QVERIFY(!page.contains("other"));
     }

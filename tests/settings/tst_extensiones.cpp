@@ -1,3 +1,4 @@
+#include "../support/outline_text.h"
 #include "document/errors.h"
 #include "document/program_folder.h"
 #include "language/unt_idioma.h"
@@ -19,16 +20,10 @@ class TestExtensiones : public QObject {
         setProgramPathForTests(m_dir->filePath(relativePath));
         QDir().mkpath(programFolder());
     }
-    static QByteArray bytes(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
     static void replaceIn(const QString& path, const QByteArray& from, const QByteArray& to) {
-        QByteArray contents = bytes(path);
+        QByteArray contents = readBytes(path);
         QVERIFY2(contents.contains(from), from.constData());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(contents.replace(from, to));
+        writeBytes(path, contents.replace(from, to));
     }
 
 private slots:
@@ -53,9 +48,9 @@ private slots:
         f_registrarExtension();
         QVERIFY(mimePackagePath().startsWith(dataHome()));
         QVERIFY(desktopEntryPath().startsWith(dataHome()));
-        QVERIFY(bytes(mimePackagePath()).contains("<glob pattern=\"*.qnf\"/>"));
-        QVERIFY(
-            bytes(desktopEntryPath()).contains("\nExec=\"" + programPath().toUtf8() + "\" %f\n"));
+        QVERIFY(readBytes(mimePackagePath()).contains("<glob pattern=\"*.qnf\"/>"));
+        QVERIFY(readBytes(desktopEntryPath())
+                    .contains("\nExec=\"" + programPath().toUtf8() + "\" %f\n"));
         QVERIFY(f_extensionRegistrada());
         // The desktop's tools refresh this data home only, never the user's real one.
         for (const DetachedCommand& command : m_started)
@@ -63,12 +58,12 @@ private slots:
                      qPrintable(command.program));
 
         // In place: nothing is written or refreshed again.
-        const QByteArray package = bytes(mimePackagePath());
-        const QByteArray entry = bytes(desktopEntryPath());
+        const QByteArray package = readBytes(mimePackagePath());
+        const QByteArray entry = readBytes(desktopEntryPath());
         m_started.clear();
         f_registrarExtension();
-        QCOMPARE(bytes(mimePackagePath()), package);
-        QCOMPARE(bytes(desktopEntryPath()), entry);
+        QCOMPARE(readBytes(mimePackagePath()), package);
+        QCOMPARE(readBytes(desktopEntryPath()), entry);
         QVERIFY(m_started.isEmpty());
     }
 
@@ -83,7 +78,7 @@ private slots:
         QFETCH(QByteArray, comment);
         f_setIdioma(language);
         f_registrarExtension();
-        QVERIFY(bytes(mimePackagePath()).contains(comment));
+        QVERIFY(readBytes(mimePackagePath()).contains(comment));
     }
 
     void anythingOffCountsAsMissing_data() {
@@ -105,13 +100,13 @@ private slots:
         QFETCH(QByteArray, from);
         QFETCH(QByteArray, to);
         f_registrarExtension();
-        const QByteArray package = bytes(mimePackagePath());
-        const QByteArray entry = bytes(desktopEntryPath());
+        const QByteArray package = readBytes(mimePackagePath());
+        const QByteArray entry = readBytes(desktopEntryPath());
         replaceIn(inPackage ? mimePackagePath() : desktopEntryPath(), from, to);
         QVERIFY(!f_extensionRegistrada());
         f_registrarExtension();
-        QCOMPARE(bytes(mimePackagePath()), package);
-        QCOMPARE(bytes(desktopEntryPath()), entry);
+        QCOMPARE(readBytes(mimePackagePath()), package);
+        QCOMPARE(readBytes(desktopEntryPath()), entry);
     }
 
     void copyInAnotherFolderTakesTheRegistrationOver() {
@@ -120,7 +115,7 @@ private slots:
         QVERIFY(!f_extensionRegistrada());
         f_registrarExtension();
         QVERIFY(f_extensionRegistrada());
-        QVERIFY(bytes(desktopEntryPath()).contains("elsewhere/quillnest"));
+        QVERIFY(readBytes(desktopEntryPath()).contains("elsewhere/quillnest"));
     }
 
     void execSurvivesAnyPath_data() {
@@ -148,7 +143,7 @@ private slots:
     void pathWithLineBreakStaysOneEntryLine() {
         useProgram(QStringLiteral("a\nExec=evil/quillnest"));
         f_registrarExtension();
-        QVERIFY(!bytes(desktopEntryPath()).contains("\nExec=evil"));
+        QVERIFY(!readBytes(desktopEntryPath()).contains("\nExec=evil"));
         QVERIFY(f_extensionRegistrada());
     }
 

@@ -1,4 +1,4 @@
-#include "../support/scripted_dialogs.h"
+#include "../support/window_fixture.h"
 #include "document/program_folder.h"
 #include "language/unt_idioma.h"
 #include "mainwindow/main_actions.h"
@@ -21,26 +21,12 @@
 
 namespace {
 
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 const QByteArray kSpanish = "[opciones]\r\nidioma=espanol\r\n";
 
 } // namespace
 
-class TestOpciones : public QObject {
+class TestOpciones : public MainWindowTest {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Tfrm_ppal> m_window;
-    ScriptedDialogs* m_dialogs = nullptr;
     QList<DetachedCommand> m_started;
 
     QString dataHome() const { return m_dir->filePath(QStringLiteral("data")); }
@@ -64,22 +50,17 @@ class TestOpciones : public QObject {
 
 private slots:
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
+        setUpWindowTest();
         QVERIFY(m_dir->isValid());
-        setProgramPathForTests(m_dir->filePath(QStringLiteral("quillnest")));
         qputenv("XDG_DATA_HOME", dataHome().toLocal8Bit());
-        discardLanguageTableForTests();
-        m_dialogs = ScriptedDialogs::install();
         m_started.clear();
         setCommandStarterForTests([this](const DetachedCommand& c) { m_started << c; });
     }
     void cleanup() {
-        m_window.reset();
-        setUserDialogs(nullptr);
+        tearDownWindowTest();
         setCommandStarterForTests({});
         qunsetenv("XDG_DATA_HOME");
         discardLanguageTableForTests();
-        setProgramPathForTests(QString());
     }
 
     void firstRunAsksForALanguageThenEnds_data() {
@@ -124,7 +105,7 @@ private slots:
         QFETCH(bool, byEscape);
         Tfrm_ppal* w = startWithoutFirstRun("[OPCIONES]\r\nidioma=espanol\r\nAutoGuardado=2\r\n\r\n"
                                             "[archivos]\r\nultimo1=/docs/a.qnf\r\n\r\n");
-        const QByteArray before = bytesOf(f_nombreIni());
+        const QByteArray before = readBytes(f_nombreIni());
         auto options = openOptions();
         options->rg_archivosItems->button(1)->click();
         options->ud_autoguardado->stepBy(3);
@@ -136,20 +117,20 @@ private slots:
         else
             options->sb_cancelar->click();
         QVERIFY(!options->isVisible());
-        QCOMPARE(bytesOf(f_nombreIni()), before);
+        QCOMPARE(readBytes(f_nombreIni()), before);
         QCOMPARE(w->tm_autoguardado.interval(), 2 * 60000);
         QCOMPARE(f_getIdioma(), QStringLiteral("espanol"));
         QCOMPARE(w->recentFiles().paths(), QStringList{"/docs/a.qnf"});
         QVERIFY(m_dialogs->asked.isEmpty());
         // Single calls after the dialog reach the file again.
         f_escribirIni(Settings::opciones::docinicio, QStringLiteral("1"));
-        QVERIFY(bytesOf(f_nombreIni()).contains("docinicio=1"));
+        QVERIFY(readBytes(f_nombreIni()).contains("docinicio=1"));
     }
 
     void acceptWritesTheDefaultsItRead() {
         startWithoutFirstRun(kSpanish);
         openOptions()->sb_aceptar->click();
-        QCOMPARE(bytesOf(f_nombreIni()),
+        QCOMPARE(readBytes(f_nombreIni()),
                  kSpanish + "docinicio=0\r\nautoguardado=0\r\nregexts=1\r\n\r\n");
     }
 
@@ -173,7 +154,7 @@ private slots:
         QCOMPARE(options->rg_archivosItems->checkedId(), shown);
         options->rg_archivosItems->button(clicked)->click();
         options->sb_aceptar->click();
-        QVERIFY(bytesOf(f_nombreIni()).contains("docinicio=" + written + "\r\n"));
+        QVERIFY(readBytes(f_nombreIni()).contains("docinicio=" + written + "\r\n"));
     }
 
     void autosaveInterval_data() {
@@ -210,7 +191,7 @@ private slots:
         QCOMPARE(w->tm_autoguardado.isActive(), running);
         if (running)
             QCOMPARE(w->tm_autoguardado.interval(), interval);
-        QVERIFY(bytesOf(f_nombreIni()).contains("autoguardado=" + shown.toLatin1() + "\r\n"));
+        QVERIFY(readBytes(f_nombreIni()).contains("autoguardado=" + shown.toLatin1() + "\r\n"));
     }
 
     void languageChoice_data() {
@@ -270,7 +251,7 @@ private slots:
         QVERIFY(options->cb_extension->isChecked());
         options->cb_extension->setChecked(ticked);
         options->sb_aceptar->click();
-        QVERIFY(bytesOf(f_nombreIni()).contains("regexts=" + stored + "\r\n"));
+        QVERIFY(readBytes(f_nombreIni()).contains("regexts=" + stored + "\r\n"));
         QCOMPARE(f_extensionRegistrada(), ticked);
         QVERIFY(QFile::exists(mimePackagePath()));
     }
@@ -284,7 +265,7 @@ private slots:
         options->sb_aceptar->click();
         QCOMPARE(m_dialogs->asked.size(), 1);
         QVERIFY(!options->isVisible());
-        QVERIFY(bytesOf(f_nombreIni()).contains("autoguardado=3\r\n"));
+        QVERIFY(readBytes(f_nombreIni()).contains("autoguardado=3\r\n"));
         QCOMPARE(m_window->tm_autoguardado.interval(), 3 * 60000);
     }
 
@@ -299,7 +280,7 @@ private slots:
         QVERIFY(w->recentFiles().paths().isEmpty());
         for (const QString& name : recentActionNames())
             QVERIFY(!w->action(name)->isVisible());
-        QVERIFY(bytesOf(f_nombreIni()).contains("ultimo1=\r\n"));
+        QVERIFY(readBytes(f_nombreIni()).contains("ultimo1=\r\n"));
     }
 
     void optionsActionOpensAFreshDialog() {

@@ -1,3 +1,4 @@
+#include "../support/outline_text.h"
 #include "document/errors.h"
 #include "document/program_folder.h"
 #include "settings/unt_inifile.h"
@@ -53,14 +54,11 @@ void TestIniFile::cleanup() {
 }
 
 QByteArray TestIniFile::fileBytes() const {
-    QFile file(f_nombreIni());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    return readBytes(f_nombreIni());
 }
 
 void TestIniFile::writeFileBytes(const QByteArray& bytes) const {
-    QFile file(f_nombreIni());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    writeBytes(f_nombreIni(), bytes);
 }
 
 void TestIniFile::settingsFileName_data() {

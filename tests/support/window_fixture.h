@@ -1,0 +1,50 @@
+#pragma once
+// What every test of the main window sets up: a program folder of its own in
+// a temporary folder, so that settings, language files and pages land there;
+// the language table built afresh for each test; and dialogs answered from a
+// script. A test class derives from it and calls setUpWindowTest() first in
+// init() and tearDownWindowTest() last in cleanup().
+
+#include "document/document_file.h"
+#include "document/program_folder.h"
+#include "language/unt_idioma.h"
+#include "mainwindow/outline_model.h"
+#include "mainwindow/unt_f_main.h"
+#include "outline_text.h"
+#include "scripted_dialogs.h"
+
+#include <QObject>
+#include <QTemporaryDir>
+#include <memory>
+
+class MainWindowTest : public QObject {
+protected:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Tfrm_ppal> m_window;
+    ScriptedDialogs* m_dialogs = nullptr;
+
+    void setUpWindowTest() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        setProgramPathForTests(m_dir->filePath(QStringLiteral("quillnest")));
+        discardLanguageTableForTests();
+        m_dialogs = ScriptedDialogs::install();
+    }
+    // The window goes first, while the dialogs it may still use are in place.
+    void tearDownWindowTest() {
+        m_window.reset();
+        setUserDialogs(nullptr);
+        setProgramPathForTests(QString());
+    }
+
+    // A window started with a document "doc.qnf" holding the tree.
+    Tfrm_ppal* openDocument(const OutlineTree& tree) {
+        const QString path = m_dir->filePath(QStringLiteral("doc.qnf"));
+        f_guardarNodos(tree, path);
+        m_window = std::make_unique<Tfrm_ppal>(path);
+        return m_window.get();
+    }
+    OutlineNode* node(const QString& caption) const {
+        return findNode(m_window->model()->tree(), caption);
+    }
+    QStringList currentOutline() const { return outlineLines(m_window->model()->tree()); }
+};
