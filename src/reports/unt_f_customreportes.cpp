@@ -3,7 +3,7 @@
 #include "language/unt_idioma.h"
 #include "mainwindow/outline_model.h"
 #include "mainwindow/unt_f_main.h"
-#include "reports/report_texts.h"
+#include "mainwindow/control_texts.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -4,7 +4,7 @@
 #include "language/unt_idioma.h"
 #include "mainwindow/unt_f_main.h"
 #include "reports/optional_date_edit.h"
-#include "reports/report_texts.h"
+#include "mainwindow/control_texts.h"
 #include "reports/unt_f_reportexdia.h"
 #include "settings/unt_inifile.h"
 

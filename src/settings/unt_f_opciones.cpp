@@ -3,6 +3,7 @@
 #include "document/errors.h"
 #include "language/messages.h"
 #include "language/unt_idioma.h"
+#include "mainwindow/control_texts.h"
 #include "mainwindow/unt_f_main.h"
 #include "mainwindow/user_dialogs.h"
 #include "settings/settings_keys.h"
@@ -36,23 +37,8 @@ QString texto(const QString& key, const QString& designed) {
     return f_getTexto(kSection, key, designed);
 }
 
-void applyHint(QWidget* control, const QString& name) {
-    control->setToolTip(texto(name + QStringLiteral(".Hint"), control->toolTip()));
-}
-
-void applyCaption(QAbstractButton* button, const QString& name) {
-    button->setText(texto(name + QStringLiteral(".Caption"), button->text()));
-    applyHint(button, name);
-}
-
-void applyCaption(QGroupBox* group, const QString& name) {
-    group->setTitle(texto(name + QStringLiteral(".Caption"), group->title()));
-    applyHint(group, name);
-}
-
-void applyCaption(QLabel* label, const QString& name) {
-    label->setText(texto(name + QStringLiteral(".Caption"), label->text()));
-    applyHint(label, name);
+void applyCaption(QWidget* control, const QString& name) {
+    applyCaptionAndHint(kSection, control, name);
 }
 
 QString itemKey(const QString& name, int index) {
