@@ -91,17 +91,18 @@ OutlineNode* OutlineTree::addLastSibling(OutlineNode* sibling, const QString& ca
     return insert(parent, childCount(parent), caption.toUtf8(), nota);
 }
 
-OutlineNode* OutlineTree::insert(OutlineNode* parent, int row, QByteArray captionUtf8, Tnota nota) {
+OutlineNode* OutlineTree::insert(OutlineNode* parent, int row, QByteArrayView captionUtf8,
+                                 Tnota nota) {
     std::unique_ptr<OutlineNode> node(new OutlineNode);
-    node->m_caption = std::move(captionUtf8);
+    node->m_caption = CompactText(captionUtf8);
     node->m_ownNota = std::move(nota);
     return attach(parent, row, std::move(node));
 }
 
-OutlineNode* OutlineTree::insertShared(OutlineNode* parent, int row, QByteArray captionUtf8,
+OutlineNode* OutlineTree::insertShared(OutlineNode* parent, int row, QByteArrayView captionUtf8,
                                        Tnota* nota) {
     std::unique_ptr<OutlineNode> node(new OutlineNode);
-    node->m_caption = std::move(captionUtf8);
+    node->m_caption = CompactText(captionUtf8);
     node->m_nota = nota;
     return attach(parent, row, std::move(node));
 }

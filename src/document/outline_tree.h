@@ -21,9 +21,9 @@ public:
     OutlineNode(const OutlineNode&) = delete;
     OutlineNode& operator=(const OutlineNode&) = delete;
 
-    QString caption() const { return QString::fromUtf8(m_caption); }
-    void setCaption(const QString& caption) { m_caption = caption.toUtf8(); }
-    const QByteArray& captionUtf8() const { return m_caption; }
+    QString caption() const { return QString::fromUtf8(m_caption.view()); }
+    void setCaption(const QString& caption) { m_caption = CompactText(caption.toUtf8()); }
+    QByteArrayView captionUtf8() const { return m_caption.view(); }
 
     Tnota& nota() { return *m_nota; }
     const Tnota& nota() const { return *m_nota; }
@@ -55,7 +55,7 @@ private:
     friend class OutlineTree;
     OutlineNode() : m_nota(&m_ownNota) {}
 
-    QByteArray m_caption; // UTF-8 keeps large outlines compact
+    CompactText m_caption;
     OutlineNode* m_parent = nullptr; // the tree's invisible root for top-level nodes
     std::vector<std::unique_ptr<OutlineNode>> m_children;
     Tnota m_ownNota;
@@ -104,9 +104,10 @@ public:
     OutlineNode* addLastSibling(OutlineNode* sibling, const QString& caption,
                                 const Tnota& nota = {});
     // The general form: `parent` nullptr means the top level; row in 0..childCount.
-    OutlineNode* insert(OutlineNode* parent, int row, QByteArray captionUtf8, Tnota nota);
+    OutlineNode* insert(OutlineNode* parent, int row, QByteArrayView captionUtf8, Tnota nota);
     // A node that refers to a record owned elsewhere, which must outlive it.
-    OutlineNode* insertShared(OutlineNode* parent, int row, QByteArray captionUtf8, Tnota* nota);
+    OutlineNode* insertShared(OutlineNode* parent, int row, QByteArrayView captionUtf8,
+                              Tnota* nota);
 
     // Deletes the node with its whole subtree.
     void remove(OutlineNode* node);

@@ -12,7 +12,7 @@
 // ---- Tnota ----
 
 QString Tnota::fecha() const {
-    return m_fechaIsValue ? QString::number(m_fechaValue) : m_fechaOtherText;
+    return m_fechaIsValue ? QString::number(m_fechaValue) : QString::fromUtf8(m_fechaOtherText.view());
 }
 
 void Tnota::setFecha(const QString& text) {
@@ -23,7 +23,7 @@ void Tnota::setFecha(const QString& text) {
         setFechaValue(value);
     } else {
         m_fechaIsValue = false;
-        m_fechaOtherText = cut;
+        m_fechaOtherText = CompactText(cut.toUtf8());
     }
 }
 
@@ -31,14 +31,14 @@ std::optional<qint32> Tnota::fechaValue() const {
     if (m_fechaIsValue)
         return m_fechaValue;
     bool ok = false;
-    const qint32 value = m_fechaOtherText.toInt(&ok);
+    const qint32 value = QString::fromUtf8(m_fechaOtherText.view()).toInt(&ok);
     return ok ? std::optional<qint32>(value) : std::nullopt;
 }
 
 void Tnota::setFechaValue(qint32 packed) {
     m_fechaIsValue = true;
     m_fechaValue = packed;
-    m_fechaOtherText.clear();
+    m_fechaOtherText = CompactText();
 }
 
 bool Tnota::sameContent(const Tnota& other) const {

@@ -2,6 +2,8 @@
 // The item record, its packed date form and the date helpers, and the copy of
 // one subtree into a scratch tree that shares the records.
 
+#include "document/compact_text.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -20,6 +22,15 @@ public:
     qint32 cumplido = 0;
     quint8 prioridad = 0;
 
+private:
+    // Laid out next to the small public fields, so that a record takes 32 bytes.
+    bool m_fechaIsValue = true;
+    qint32 m_fechaValue = 0;
+    CompactText m_texto;
+    CompactText m_fechaOtherText; // UTF-8, used only when the stored text is not canonical
+
+public:
+
     // The date in fecha form: decimal text of a packed date-time, at most 20 characters.
     QString fecha() const;
     void setFecha(const QString& text);
@@ -29,19 +40,13 @@ public:
     // True when the stored text is exactly the decimal form of fechaValue().
     bool fechaIsNumber() const { return m_fechaIsValue; }
 
-    QString texto() const { return QString::fromUtf8(m_texto); }
-    void setTexto(const QString& texto) { m_texto = texto.toUtf8(); }
-    const QByteArray& textoUtf8() const { return m_texto; }
-    void setTextoUtf8(QByteArray texto) { m_texto = std::move(texto); }
+    QString texto() const { return QString::fromUtf8(m_texto.view()); }
+    void setTexto(const QString& texto) { m_texto = CompactText(texto.toUtf8()); }
+    QByteArrayView textoUtf8() const { return m_texto.view(); }
+    void setTextoUtf8(QByteArrayView texto) { m_texto = CompactText(texto); }
 
     // Same date, percentage, body and priority; `indice` is not part of an item's content.
     bool sameContent(const Tnota& other) const;
-
-private:
-    QByteArray m_texto;
-    QString m_fechaOtherText; // used only when the stored text is not canonical
-    qint32 m_fechaValue = 0;
-    bool m_fechaIsValue = true;
 };
 
 // ---- packed date-time (FAT time stamp layout) ----

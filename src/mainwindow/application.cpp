@@ -4,18 +4,8 @@
 #include "document/unt_constantes.h"
 #include "mainwindow/user_dialogs.h"
 
-namespace {
-// The browser engine of the report windows, loaded only when the first one
-// opens, needs OpenGL contexts shared from the start: the attribute must be set
-// before the application object exists.
-int& prepareBrowserEngine(int& argc) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    return argc;
-}
-} // namespace
-
 QuillnestApplication::QuillnestApplication(int& argc, char** argv)
-    : QApplication(prepareBrowserEngine(argc), argv) {
+    : QApplication(argc, argv) {
     setApplicationName(QString(Unt_constantes::producto));
     setApplicationVersion(QString(Unt_constantes::version));
 }

@@ -172,16 +172,24 @@ void OutlineModel::announceData(const OutlineNode* node, int role) {
 
 // ---- QAbstractItemModel ----
 
+// A view lays out every shown row after each change of structure, calling
+// index() and hasChildren() for each; both go straight to the nodes rather
+// than through the virtual rowCount() and columnCount().
 QModelIndex OutlineModel::index(int row, int column, const QModelIndex& parent) const {
-    if (!hasIndex(row, column, parent))
+    const OutlineNode* holder = nodeOf(parent);
+    if (row < 0 || column != 0 || parent.column() > 0 || row >= m_tree->childCount(holder))
         return {};
-    return createIndex(row, column, m_tree->child(nodeOf(parent), row));
+    return createIndex(row, column, m_tree->child(holder, row));
 }
 
 QModelIndex OutlineModel::parent(const QModelIndex& child) const {
     // Each node knows its row, so no sibling list is searched.
     const OutlineNode* node = nodeOf(child);
     return node ? indexOf(node->parent()) : QModelIndex();
+}
+
+bool OutlineModel::hasChildren(const QModelIndex& parent) const {
+    return parent.column() <= 0 && m_tree->childCount(nodeOf(parent)) > 0;
 }
 
 int OutlineModel::rowCount(const QModelIndex& parent) const {

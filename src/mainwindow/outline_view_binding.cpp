@@ -15,6 +15,12 @@ OutlineViewBinding::OutlineViewBinding(QTreeView* view, OutlineModel* model)
             [this](const QModelIndex& index) { viewExpanded(index, false); });
     connect(model, &OutlineModel::expandedChanged, this, &OutlineViewBinding::showExpanded);
     connect(model, &OutlineModel::modelReset, this, &OutlineViewBinding::showAllExpanded);
+    connect(model, &OutlineModel::rowsInserted, this,
+            [this](const QModelIndex& parent) { showGainedChildren(parent); });
+    connect(model, &OutlineModel::rowsMoved, this,
+            [this](const QModelIndex&, int, int, const QModelIndex& destination) {
+                showGainedChildren(destination);
+            });
     showAllExpanded();
 }
 
@@ -24,6 +30,11 @@ void OutlineViewBinding::viewExpanded(const QModelIndex& index, bool expanded) {
 }
 
 void OutlineViewBinding::showExpanded(const QModelIndex& index, bool expanded) {
+    // The view keeps a persistent index for every expanded row, which costs
+    // memory and time on every change of structure; an item without children
+    // shows no difference, so its state waits until it gains one.
+    if (expanded && !m_model->nodeOf(index)->hasChildren())
+        return;
     m_showing = true;
     m_view->setExpanded(index, expanded);
     m_showing = false;
@@ -34,8 +45,14 @@ void OutlineViewBinding::showAllExpanded() {
     // only the expanded nodes need a call, and each call only records the row.
     m_showing = true;
     m_model->tree().forEach([this](OutlineNode* node) {
-        if (node->expanded())
+        if (node->expanded() && node->hasChildren())
             m_view->setExpanded(m_model->indexOf(node), true);
     });
     m_showing = false;
+}
+
+void OutlineViewBinding::showGainedChildren(const QModelIndex& parent) {
+    const OutlineNode* node = m_model->nodeOf(parent);
+    if (node && node->expanded() && !m_view->isExpanded(parent))
+        showExpanded(parent, true);
 }

@@ -20,6 +20,8 @@ private:
     void viewExpanded(const QModelIndex& index, bool expanded);
     void showExpanded(const QModelIndex& index, bool expanded);
     void showAllExpanded();
+    // A node that was a leaf shows its own expanded state once it has children.
+    void showGainedChildren(const QModelIndex& parent);
 
     QTreeView* m_view;
     OutlineModel* m_model;

@@ -9,7 +9,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
+#include <QOpenGLContext>
 #include <QSaveFile>
+
+// QtGui's hook for engines that draw through OpenGL contexts shared with one
+// global context; exported, but declared in no public header.
+Q_GUI_EXPORT QOpenGLContext* qt_gl_global_share_context();
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
 
 namespace {
 ReportBrowserFactory& installedFactory() {
@@ -19,6 +25,19 @@ ReportBrowserFactory& installedFactory() {
 
 using WebEngineEntry = decltype(&quillnest_newWebEngineBrowser);
 
+// The browser engine needs the global shared OpenGL context before it loads.
+// Qt would make it at start-up when asked, and so load the OpenGL driver into
+// every run (tens of megabytes under a software renderer); made here, only a
+// run that shows a report pays for it. Without OpenGL the engine draws in
+// software and needs none.
+void shareOpenGLContexts() {
+    if (qt_gl_global_share_context())
+        return;
+    auto context = std::make_unique<QOpenGLContext>();
+    if (context->create())
+        qt_gl_set_global_share_context(context.release()); // lives as long as the program
+}
+
 // Linked into the program, the browser engine would cost every start its memory
 // and time, so it lives in a module beside the executable, loaded once and
 // never unloaded: its views may live until the program ends.
@@ -26,6 +45,7 @@ WebEngineEntry webEngineEntry() {
     static WebEngineEntry entry = nullptr;
     if (entry)
         return entry;
+    shareOpenGLContexts();
     QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/quillnest_browser"));
     // The module takes some functions from the program: one missing fails
     // here with a message rather than ending the program at its first call.

@@ -306,6 +306,28 @@ private slots:
         QVERIFY(b->expanded());
     }
 
+    void aLeafShowsItsOpenStateOnceItHasChildren_data() {
+        QTest::addColumn<bool>("byMove");
+        QTest::newRow("child added") << false;
+        QTest::newRow("item moved in") << true;
+    }
+
+    void aLeafShowsItsOpenStateOnceItHasChildren() {
+        QFETCH(bool, byMove);
+        OutlineModel model;
+        QTreeView view;
+        new OutlineViewBinding(&view, &model);
+        model.resetTree(makeTree({"A+", "B"}));
+        view.show();
+        OutlineNode* a = findNode(model.tree(), QStringLiteral("A"));
+        if (byMove)
+            QVERIFY(model.moveNode(findNode(model.tree(), QStringLiteral("B")), Place::LastChild, a));
+        else
+            QVERIFY(model.addLastChild(a, QStringLiteral("A1")));
+        QVERIFY(a->expanded());
+        QVERIFY(view.isExpanded(model.indexOf(a)));
+    }
+
     void dragIsLeftToTheWindowToPlace() {
         OutlineModel model;
         model.resetTree(makeTree(kSample));
