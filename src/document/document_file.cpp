@@ -5,16 +5,20 @@
 #include "document/text_encoding.h"
 #include "document/unt_constantes.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <vector>
 
 namespace {
 
-constexpr QByteArrayView kFinTexto(Unt_constantes::finTexto, Unt_constantes::finTextoLen);
+// Not constexpr: under -fsanitize=undefined GCC checks the array's address
+// against null, which it does not accept in a constant expression.
+const QByteArrayView kFinTexto(Unt_constantes::finTexto, Unt_constantes::finTextoLen);
 constexpr QByteArrayView kLineEnd("\r\n");
 
 void appendNumber(QByteArray& out, qint64 value) {
@@ -52,44 +56,118 @@ std::optional<qint32> parseInteger(QByteArrayView text) {
     return value;
 }
 
-// Reads the document's lines: a line ends at LF, a CR right before that LF is
-// not part of it and any other CR is dropped.
+[[noreturn]] void throwReadError(const QString& fileName, const QIODevice& device) {
+    throw EInOutError(
+        QStringLiteral("The document %1 could not be read: %2").arg(fileName, device.errorString()));
+}
+
+// Fills `buffer` from the device; the number of bytes read, 0 at the end.
+qsizetype readPiece(QIODevice& device, QByteArray& buffer, const QString& fileName) {
+    const qint64 read = device.read(buffer.data(), buffer.size());
+    if (read < 0)
+        throwReadError(fileName, device);
+    return qsizetype(read);
+}
+
+// First pass: whether the file is UTF-8, which decides how every line is read,
+// the first ones included. Stops early at the first byte that rules UTF-8 out.
+bool holdsUtf8(QIODevice& device, QByteArray& buffer, const QString& fileName) {
+    TextEncoding::Utf8Validator validator;
+    while (validator.canStillBeValid()) {
+        const qsizetype read = readPiece(device, buffer, fileName);
+        if (read == 0)
+            break;
+        validator.add(QByteArrayView(buffer.constData(), read));
+    }
+    return validator.isValid();
+}
+
+// Reads the document's lines, one buffer-sized piece of the file at a time: a
+// line ends at LF, a CR right before that LF is not part of it and any other
+// CR is dropped. Lines come as UTF-8.
 class LineReader {
 public:
-    explicit LineReader(const QByteArray& data) : m_data(data) {}
+    // `buffer` sets the size of a piece; `fromCp1252` when the file is not UTF-8.
+    LineReader(QIODevice& device, QByteArray& buffer, const QString& fileName, bool fromCp1252)
+        : m_device(device), m_buffer(buffer), m_fileName(fileName), m_fromCp1252(fromCp1252) {}
 
     // Skips whitespace (bytes up to and including the blank) before a record;
     // false when nothing else is left.
     bool atRecord() {
-        while (m_pos < m_data.size() && static_cast<unsigned char>(m_data[m_pos]) <= 0x20) {
-            if (m_data[m_pos] == '\n')
-                ++m_lineNumber;
-            ++m_pos;
+        for (;;) {
+            while (m_pos < m_end && static_cast<unsigned char>(m_buffer[m_pos]) <= 0x20) {
+                if (m_buffer[m_pos] == '\n')
+                    ++m_lineNumber;
+                ++m_pos;
+            }
+            if (m_pos < m_end || !fill())
+                return m_pos < m_end;
         }
-        return m_pos < m_data.size();
     }
 
-    // The next line, or nothing at the end of the file.
+    // The next line, or nothing at the end of the file. The view lasts until
+    // the next call.
     std::optional<QByteArrayView> next() {
-        if (m_pos >= m_data.size())
+        if (m_pos == m_end && !fill())
             return std::nullopt;
-        const char* start = m_data.constData() + m_pos;
-        const auto* newline =
-            static_cast<const char*>(std::memchr(start, '\n', size_t(m_data.size() - m_pos)));
-        const qsizetype length = newline ? newline - start : m_data.size() - m_pos;
-        m_pos += length + (newline ? 1 : 0);
+        QByteArrayView line = lineInPiece();
+        if (!line.data()) {
+            // The line goes on in the next pieces: gather it in m_long.
+            m_long.truncate(0);
+            m_long.append(m_buffer.constData() + m_pos, m_end - m_pos);
+            m_pos = m_end;
+            while (fill()) {
+                line = lineInPiece();
+                if (line.data()) {
+                    m_long.append(line);
+                    break;
+                }
+                m_long.append(m_buffer.constData(), m_end);
+                m_pos = m_end;
+            }
+            line = m_long;
+        }
         ++m_lineNumber;
-        QByteArrayView line(start, length);
         if (line.endsWith('\r'))
             line.chop(1);
+        // Splitting before converting is safe: LF, CR and every byte below 0x80
+        // stand for themselves in Windows-1252 as in UTF-8.
+        if (m_fromCp1252 && !TextEncoding::isAscii(line)) {
+            m_converted = TextEncoding::cp1252ToUtf8(line);
+            line = m_converted;
+        }
         return line;
     }
 
     int lineNumber() const { return m_lineNumber; }
 
 private:
-    const QByteArray& m_data;
+    // The rest of a line ended within the current piece, its LF passed; a null
+    // view when the piece ends first.
+    QByteArrayView lineInPiece() {
+        const char* start = m_buffer.constData() + m_pos;
+        const auto* newline =
+            static_cast<const char*>(std::memchr(start, '\n', size_t(m_end - m_pos)));
+        if (!newline)
+            return {};
+        m_pos += newline - start + 1;
+        return QByteArrayView(start, newline - start);
+    }
+
+    bool fill() {
+        m_pos = 0;
+        m_end = readPiece(m_device, m_buffer, m_fileName);
+        return m_end > 0;
+    }
+
+    QIODevice& m_device;
+    QByteArray& m_buffer;
+    const QString& m_fileName;
+    const bool m_fromCp1252;
     qsizetype m_pos = 0;
+    qsizetype m_end = 0; // bytes of the current piece
+    QByteArray m_long; // a line longer than what was left of its piece
+    QByteArray m_converted;
     int m_lineNumber = 0;
 };
 
@@ -100,22 +178,28 @@ QByteArray withoutCarriageReturns(QByteArrayView line) {
     return text;
 }
 
-// Drops the last `count` characters of UTF-8 text.
-QByteArray chopCharacters(const QByteArray& utf8, qsizetype count) {
+void appendWithoutCarriageReturns(QByteArray& out, QByteArrayView line) {
+    for (qsizetype cr; (cr = line.indexOf('\r')) >= 0; line = line.sliced(cr + 1))
+        out.append(line.first(cr));
+    out.append(line);
+}
+
+// The size of UTF-8 text without its last `count` characters.
+qsizetype sizeWithoutLastCharacters(QByteArrayView utf8, qsizetype count) {
     qsizetype end = utf8.size();
     for (qsizetype i = 0; i < count && end > 0; ++i) {
         --end;
         while (end > 0 && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
             --end;
     }
-    return utf8.left(end);
+    return end;
 }
 
 // Builds the tree record by record; everything it throws names the file and line.
 class DocumentParser {
 public:
-    DocumentParser(const QByteArray& utf8, const QString& fileName)
-        : m_lines(utf8), m_fileName(fileName) {}
+    DocumentParser(LineReader& lines, const QString& fileName)
+        : m_lines(lines), m_fileName(fileName) {}
 
     std::unique_ptr<OutlineTree> parse(const QString& prefix, const ReadProgress& progress) {
         auto tree = std::make_unique<OutlineTree>();
@@ -188,23 +272,27 @@ private:
         nota.setFecha(dateTime ? QString::number(packFecha(*dateTime)) : line);
     }
 
-    QByteArray body() {
+    // The view lasts until the next body is read.
+    QByteArrayView body() {
+        // Gathered in a buffer kept from body to body; the record then copies
+        // it at its final size.
+        m_body.truncate(0);
         QByteArrayView last = line("text");
-        QByteArray text = withoutCarriageReturns(last);
+        appendWithoutCarriageReturns(m_body, last);
         while (!last.contains(kFinTexto)) {
             const auto more = m_lines.next();
             if (!more)
                 fail(QStringLiteral("the text of the last item has no end"));
             last = *more;
-            text.append(kLineEnd).append(withoutCarriageReturns(last));
-        }
-        if (text.endsWith(kFinTexto)) {
-            text.chop(kFinTexto.size());
-            return text;
+            m_body.append(kLineEnd);
+            appendWithoutCarriageReturns(m_body, last);
         }
         // Text after the terminator on its line: the line's last three
         // characters go, counted as characters so no UTF-8 sequence is split.
-        return chopCharacters(text, kFinTexto.size());
+        const qsizetype size = m_body.endsWith(kFinTexto)
+                                   ? m_body.size() - kFinTexto.size()
+                                   : sizeWithoutLastCharacters(m_body, kFinTexto.size());
+        return QByteArrayView(m_body).first(size);
     }
 
     // The parent is the nearest earlier node one level up; without one the
@@ -224,10 +312,26 @@ private:
         return node;
     }
 
-    LineReader m_lines;
-    QString m_fileName;
+    LineReader& m_lines;
+    const QString& m_fileName;
     std::vector<OutlineNode*> m_lastAtLevel;
+    QByteArray m_body;
 };
+
+// Both passes over the device, from its start: the encoding, then the records.
+std::unique_ptr<OutlineTree> readRecords(QIODevice& device, const QString& fileName,
+                                         const TextLookup& lookup, const ReadProgress& progress,
+                                         qint64 pieceSize) {
+    const QString prefix = lookup(QStringLiteral("mensajes"), QStringLiteral("cargando item"),
+                                  QStringLiteral("Cargando item: "));
+    // The one piece of the file held at any time, in both passes.
+    QByteArray buffer(qsizetype(std::max<qint64>(pieceSize, 1)), Qt::Uninitialized);
+    const bool utf8 = holdsUtf8(device, buffer, fileName);
+    if (!device.seek(0))
+        throwReadError(fileName, device);
+    LineReader lines(device, buffer, fileName, !utf8);
+    return DocumentParser(lines, fileName).parse(prefix, progress);
+}
 
 } // namespace
 
@@ -270,14 +374,14 @@ void f_guardarNodos(const OutlineTree& tree, const QString& fileName) {
 std::unique_ptr<OutlineTree> parseDocument(const QByteArray& bytes, const QString& fileName,
                                            const TextLookup& lookup,
                                            const ReadProgress& progress) {
-    const QString prefix = lookup(QStringLiteral("mensajes"), QStringLiteral("cargando item"),
-                                  QStringLiteral("Cargando item: "));
-    const QByteArray utf8 = TextEncoding::decodeToUtf8(bytes);
-    return DocumentParser(utf8, fileName).parse(prefix, progress);
+    QBuffer buffer;
+    buffer.setData(bytes); // shared, not copied
+    buffer.open(QIODevice::ReadOnly);
+    return readRecords(buffer, fileName, lookup, progress, kDocumentReadSize);
 }
 
 std::unique_ptr<OutlineTree> readDocument(const QString& fileName, const TextLookup& lookup,
-                                          const ReadProgress& progress) {
+                                          const ReadProgress& progress, qint64 readSize) {
     const QFileInfo info(fileName);
     const QString fullPath = info.absoluteFilePath();
     if (!info.exists())
@@ -285,13 +389,10 @@ std::unique_ptr<OutlineTree> readDocument(const QString& fileName, const TextLoo
                                      QStringLiteral("El archivo %s no existe."))
                                   .replace(QStringLiteral("%s"), fullPath));
     QFile file(fileName);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+    // Unbuffered: the pieces go straight into the reader's own buffer.
+    if (info.isDir() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw EInOutError(QStringLiteral("The document %1 could not be read: %2")
                               .arg(fullPath, info.isDir() ? QStringLiteral("it is a folder")
                                                           : file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw EInOutError(
-            QStringLiteral("The document %1 could not be read: %2").arg(fullPath, file.errorString()));
-    return parseDocument(bytes, fullPath, lookup, progress);
+    return readRecords(file, fullPath, lookup, progress, readSize);
 }

@@ -26,8 +26,15 @@ void f_guardarNodos(const OutlineTree& tree, const QString& fileName);
 // completion roll-up done. Nothing is handed over unless the whole file was
 // read: a missing file throws Ef_abrirarchivo, a damaged one EConvertError or
 // EDocumentFormatError, an unreadable one EInOutError.
+//
+// The file is read twice, a piece of `readSize` bytes at a time (once for its
+// encoding, once for its records), so that reading holds only the tree and
+// that one piece. Tests choose small pieces to put their boundaries inside
+// lines and characters.
+inline constexpr qint64 kDocumentReadSize = 256 * 1024;
 std::unique_ptr<OutlineTree> readDocument(const QString& fileName, const TextLookup& lookup,
-                                          const ReadProgress& progress = {});
+                                          const ReadProgress& progress = {},
+                                          qint64 readSize = kDocumentReadSize);
 // The same from bytes already in memory (`fileName` only names the file in messages).
 std::unique_ptr<OutlineTree> parseDocument(const QByteArray& bytes, const QString& fileName,
                                            const TextLookup& lookup,

@@ -2,6 +2,8 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <array>
+#include <cstring>
 
 namespace TextEncoding {
 
@@ -24,42 +26,58 @@ bool isAscii(QByteArrayView bytes) {
 }
 
 bool isValidUtf8(QByteArrayView bytes) {
+    Utf8Validator validator;
+    validator.add(bytes);
+    return validator.isValid();
+}
+
+void Utf8Validator::add(QByteArrayView bytes) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const auto* end = p + bytes.size();
-    while (p < end) {
-        const unsigned char c = *p;
-        if (c < 0x80) {
+    const auto* const end = p + bytes.size();
+    while (p < end && !m_invalid) {
+        if (m_pending > 0) {
+            if (*p < m_low || *p > m_high) {
+                m_invalid = true;
+                return;
+            }
             ++p;
+            --m_pending;
+            m_low = 0x80;
+            m_high = 0xBF;
             continue;
         }
-        int extra;
-        char32_t cp;
-        if (c >= 0xC2 && c <= 0xDF) {
-            extra = 1;
-            cp = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            extra = 2;
-            cp = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            extra = 3;
-            cp = c & 0x07;
+        // Documents are mostly ASCII: skip it eight bytes at a time.
+        while (end - p >= 8) {
+            quint64 word;
+            std::memcpy(&word, p, sizeof word);
+            if (word & 0x8080808080808080u)
+                break;
+            p += 8;
+        }
+        while (p < end && *p < 0x80)
+            ++p;
+        if (p == end)
+            return;
+        const unsigned char lead = *p++;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            m_pending = 1;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            m_pending = 2;
+            if (lead == 0xE0)
+                m_low = 0xA0; // below: overlong
+            else if (lead == 0xED)
+                m_high = 0x9F; // above: surrogates
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            m_pending = 3;
+            if (lead == 0xF0)
+                m_low = 0x90; // below: overlong
+            else if (lead == 0xF4)
+                m_high = 0x8F; // above: past U+10FFFF
         } else {
-            return false;
+            // A stray continuation byte, C0/C1 (always overlong) or F5..FF.
+            m_invalid = true;
         }
-        if (end - p <= extra)
-            return false;
-        for (int i = 1; i <= extra; ++i) {
-            if ((p[i] & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (p[i] & 0x3F);
-        }
-        // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
-        if ((extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000) ||
-            (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
-            return false;
-        p += extra + 1;
     }
-    return true;
 }
 
 QString decode(QByteArrayView bytes) {
@@ -69,10 +87,30 @@ QString decode(QByteArrayView bytes) {
     return decoder.decode(bytes);
 }
 
-QByteArray decodeToUtf8(const QByteArray& bytes) {
-    if (isValidUtf8(bytes))
-        return bytes;
-    return decode(bytes).toUtf8();
+QByteArray cp1252ToUtf8(QByteArrayView bytes) {
+    // Each byte is one character of the code page, so a table built once from
+    // the same decoder decode() uses gives exactly its characters.
+    static const std::array<QByteArray, 256> table = [] {
+        std::array<QByteArray, 256> utf8;
+        QStringDecoder decoder(kCp1252, QStringConverter::Flag::Stateless);
+        for (int byte = 0; byte < 256; ++byte) {
+            const char c = char(byte);
+            utf8[size_t(byte)] = QString(decoder.decode(QByteArrayView(&c, 1))).toUtf8();
+        }
+        return utf8;
+    }();
+    qsizetype size = 0;
+    for (char c : bytes)
+        size += table[static_cast<unsigned char>(c)].size();
+    // Built at its final size: converted lines end up in the document tree.
+    QByteArray out(size, Qt::Uninitialized);
+    char* to = out.data();
+    for (char c : bytes) {
+        const QByteArray& utf8 = table[static_cast<unsigned char>(c)];
+        std::memcpy(to, utf8.constData(), size_t(utf8.size()));
+        to += utf8.size();
+    }
+    return out;
 }
 
 QByteArray encode(const QString& text) {

@@ -12,10 +12,32 @@ namespace TextEncoding {
 bool isAscii(QByteArrayView bytes);
 bool isValidUtf8(QByteArrayView bytes);
 
+// isValidUtf8 for a file taken in pieces, so that the rule above can be applied
+// without holding the whole file: a character may begin in one piece and end
+// in the next, and the verdict over all pieces is the one isValidUtf8 gives for
+// them joined.
+class Utf8Validator {
+public:
+    void add(QByteArrayView bytes);
+    // False once no further bytes can make the whole valid, so a reader may stop early.
+    bool canStillBeValid() const { return !m_invalid; }
+    // The verdict for everything added: a sequence cut off at the end is not UTF-8.
+    bool isValid() const { return !m_invalid && m_pending == 0; }
+
+private:
+    int m_pending = 0; // continuation bytes the current character still needs
+    // Allowed range of the next continuation byte: narrower right after some
+    // lead bytes, which rules out overlong forms, surrogates and values past U+10FFFF.
+    unsigned char m_low = 0x80;
+    unsigned char m_high = 0xBF;
+    bool m_invalid = false;
+};
+
 // Bytes as read from disk, turned into text by the rule above.
 QString decode(QByteArrayView bytes);
-// Same rule, but the result stays UTF-8 (cheap when the file already is).
-QByteArray decodeToUtf8(const QByteArray& bytes);
+// Windows-1252 bytes as UTF-8: the characters decode() gives for a file that
+// is not UTF-8, for readers that convert a file piece by piece.
+QByteArray cp1252ToUtf8(QByteArrayView bytes);
 
 // Text to the bytes written to disk: Windows-1252 when every character fits.
 QByteArray encode(const QString& text);

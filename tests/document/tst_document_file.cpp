@@ -44,6 +44,15 @@ QStringList describeAll(const OutlineTree& tree) {
     return all;
 }
 
+// The document's bytes as a file in `dir`.
+QString writeFile(const QTemporaryDir& dir, const QByteArray& bytes) {
+    const QString path = dir.filePath(QStringLiteral("doc.qnf"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
 } // namespace
 
 class TestDocumentFile : public QObject {
@@ -200,6 +209,92 @@ private slots:
         } catch (const QuillnestError& error) {
             QVERIFY2(error.message().contains(errorPart), qPrintable(error.message()));
             QVERIFY(error.message().contains(QStringLiteral("test.qnf")));
+        }
+    }
+
+    // The file is read a piece at a time, twice: its encoding must hold for every
+    // piece, and neither a line nor a character may be broken where a piece ends.
+    void readsAPieceAtATime_data() {
+        QTest::addColumn<QByteArray>("onDisk");
+        QTest::addColumn<qint64>("readSize");
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<QStringList>("bodies");
+        // Everything of the first record up to its body.
+        const QByteArray head = "0\r\n0\r\n0\r\na\r\n0\r\n0\r\n0\r\n";
+        const qsizetype fill = kDocumentReadSize - head.size() - 1;
+
+        QTest::newRow("utf-8, one byte per read")
+            << record(0, 0, "1", "Caf\xc3\xa9 \xe2\x82\xac", "0", 0, 0,
+                      "\xc3\xb1" "and\xc3\xba\r\n\xf0\x9d\x84\x9e") +
+                   record(1, 1, "0", "\xce\xa9", "0", 0, 0, "end \xe2\x82\xac")
+            << qint64(1) << QStringList{"Caf\u00e9 \u20ac", "\u03a9"}
+            << QStringList{"\u00f1and\u00fa\r\n\U0001D11E", "end \u20ac"};
+        // The euro sign's first byte is the last of the first read.
+        QTest::newRow("utf-8, a character across full-size reads")
+            << head + QByteArray(fill, 'x') + "\xe2\x82\xac\x01\x02\x03\r\n" << kDocumentReadSize
+            << QStringList{"a"} << QStringList{QString(fill, u'x') + u'\u20ac'};
+        QTest::newRow("blank lines, lone CR and LF, two bytes per read")
+            << "\r\n  \r\n" + record(0, 0, "1", "1", "0", 0, 0, "a\nb\rc") + "\r\n\r\n" +
+                   record(1, 1, "0", "c\rd", "0", 0, 0, "x\r\r\ny") + "\n\n  \t\r\n"
+            << qint64(2) << QStringList{"1", "cd"} << QStringList{"a\r\nbc", "x\r\ny"};
+        QTest::newRow("windows-1252 over many reads")
+            << record(0, 0, "1", "Caf\xe9 \x80", "0", 0, 0, "\xf1" "and\xfa\r\n\xbfs\xed?") +
+                   record(1, 1, "0", "a\xf1o", "0", 0, 0, "\x93x\x94")
+            << qint64(16) << QStringList{"Caf\u00e9 \u20ac", "a\u00f1o"}
+            << QStringList{"\u00f1and\u00fa\r\n\u00bfs\u00ed?", "\u201cx\u201d"};
+        QTest::newRow("windows-1252 over full-size reads")
+            << record(0, 0, "0", "Caf\xe9", "0", 0, 0, QByteArray(fill, 'y') + "\xf1") +
+                   record(1, 0, "0", "\x80 5", "0", 0, 0, "\xbf?")
+            << kDocumentReadSize << QStringList{"Caf\u00e9", "\u20ac 5"}
+            << QStringList{QString(fill, u'y') + u'\u00f1', "\u00bf?"};
+        // One byte that is not UTF-8, well past the first read, makes the whole
+        // file Windows-1252: the UTF-8 bytes read before it too.
+        QTest::newRow("utf-8 but for one byte in a later read")
+            << record(0, 0, "0", "Caf\xc3\xa9", "0", 0, 0, "\xc3\xb1") +
+                   record(1, 0, "0", "b", "0", 0, 0, QByteArray(kDocumentReadSize, 'z') + "\xff")
+            << kDocumentReadSize << QStringList{"Caf\u00c3\u00a9", "b"}
+            << QStringList{"\u00c3\u00b1", QString(kDocumentReadSize, u'z') + u'\u00ff'};
+        // A character cut off by the end of the file is not UTF-8 either. Text
+        // after the terminator: the line's last three characters go.
+        QTest::newRow("utf-8 cut short at the end")
+            << QByteArray("0\r\n0\r\n0\r\nCaf\xc3\xa9\r\n0\r\n0\r\n0\r\nok\x01\x02\x03\xe2\x82")
+            << qint64(4) << QStringList{"Caf\u00c3\u00a9"} << QStringList{"ok\x01\x02"};
+    }
+    void readsAPieceAtATime() {
+        QFETCH(QByteArray, onDisk);
+        QFETCH(qint64, readSize);
+        QFETCH(QStringList, captions);
+        QFETCH(QStringList, bodies);
+        QTemporaryDir dir;
+        const auto tree = readDocument(writeFile(dir, onDisk), defaults, {}, readSize);
+        QStringList readCaptions, readBodies;
+        tree->forEach([&](OutlineNode* n) {
+            readCaptions << n->caption();
+            readBodies << n->nota().texto();
+        });
+        QCOMPARE(readCaptions, captions);
+        QCOMPARE(readBodies, bodies);
+    }
+
+    void damagedLineIsNamedWhateverTheReadSize_data() {
+        QTest::addColumn<qint64>("readSize");
+        QTest::newRow("one byte") << qint64(1);
+        QTest::newRow("three bytes") << qint64(3);
+        QTest::newRow("full size") << kDocumentReadSize;
+    }
+    void damagedLineIsNamedWhateverTheReadSize() {
+        QFETCH(qint64, readSize);
+        // Lines 1-2 blank, 3-10 the first record, 11-12 blank, then the second
+        // record with its percent done on line 18.
+        const QByteArray bytes = "\r\n\n" + record(0, 0, "0", "A", "0", 0, 0, "") +
+                                 " \r\n\r\n1\r\n0\r\n0\r\nB\r\n0\r\n4o\r\n0\r\n";
+        QTemporaryDir dir;
+        try {
+            readDocument(writeFile(dir, bytes), defaults, {}, readSize);
+            QFAIL("a damaged document was accepted");
+        } catch (const EConvertError& error) {
+            QVERIFY2(error.message().contains(QStringLiteral("at line 18: '4o'")),
+                     qPrintable(error.message()));
         }
     }
 
