@@ -171,17 +171,16 @@ private:
     int m_lineNumber = 0;
 };
 
-QByteArray withoutCarriageReturns(QByteArrayView line) {
-    QByteArray text = line.toByteArray();
-    if (line.contains('\r'))
-        text.replace('\r', QByteArray());
-    return text;
-}
-
 void appendWithoutCarriageReturns(QByteArray& out, QByteArrayView line) {
     for (qsizetype cr; (cr = line.indexOf('\r')) >= 0; line = line.sliced(cr + 1))
         out.append(line.first(cr));
     out.append(line);
+}
+
+QByteArray withoutCarriageReturns(QByteArrayView line) {
+    QByteArray text;
+    appendWithoutCarriageReturns(text, line);
+    return text;
 }
 
 // The size of UTF-8 text without its last `count` characters.
