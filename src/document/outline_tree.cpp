@@ -109,6 +109,7 @@ OutlineNode* OutlineTree::insertShared(OutlineNode* parent, int row, QByteArrayV
 
 OutlineNode* OutlineTree::attach(OutlineNode* parent, int row, std::unique_ptr<OutlineNode> node) {
     OutlineNode* holder = container(parent);
+    Q_ASSERT(node && !node->m_parent && row >= 0 && row <= holder->childCount());
     OutlineNode* raw = node.get();
     m_count += subtreeSize(raw);
     node->m_parent = holder;

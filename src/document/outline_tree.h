@@ -111,6 +111,11 @@ public:
 
     // Deletes the node with its whole subtree.
     void remove(OutlineNode* node);
+    // Takes the node with its subtree out of the tree and hands it over; the
+    // nodes keep their addresses, so it can be put back later as it was.
+    std::unique_ptr<OutlineNode> detach(OutlineNode* node);
+    // Puts a detached node with its subtree at `row` of `parent` (nullptr: the top level).
+    OutlineNode* attach(OutlineNode* parent, int row, std::unique_ptr<OutlineNode> node);
 
     // Where a move would put `node`, or nothing when the move changes nothing
     // (the destination is the node itself or lies in its subtree). With no
@@ -136,8 +141,6 @@ public:
 
 private:
     OutlineNode* container(OutlineNode* parent) const { return parent ? parent : m_root.get(); }
-    OutlineNode* attach(OutlineNode* parent, int row, std::unique_ptr<OutlineNode> node);
-    std::unique_ptr<OutlineNode> detach(OutlineNode* node);
     static int subtreeSize(const OutlineNode* node);
     static void renumber(OutlineNode* parent, int fromRow);
 

@@ -79,3 +79,16 @@ std::vector<OutlineNode*> f_consolidarTreeView(const OutlineTree& tree) {
     f_consolidarCumplido(tree.firstTopLevel(), &changed);
     return changed;
 }
+
+void rollUpAncestors(OutlineNode* node, const std::function<void(OutlineNode*, int)>& update) {
+    for (OutlineNode* p = node; p; p = p->parent()) {
+        if (!p->hasChildren())
+            continue; // a former parent keeps its percentage
+        qint64 sum = 0;
+        for (int i = 0; i < p->childCount(); ++i)
+            sum += p->child(i)->nota().cumplido;
+        const int mean = static_cast<int>(sum / p->childCount());
+        if (p->nota().cumplido != mean || p->imageIndex() != progressImage(mean))
+            update(p, mean);
+    }
+}

@@ -3,6 +3,7 @@
 // every item with children carries the truncated mean of its direct children.
 
 #include <QtGlobal>
+#include <functional>
 #include <vector>
 
 class OutlineNode;
@@ -22,3 +23,10 @@ void applyPriorityMark(OutlineNode* node);
 void f_consolidarCumplido(OutlineNode* first, std::vector<OutlineNode*>* changed = nullptr);
 // Roll-up over the whole tree; returns the parents whose percentage changed.
 std::vector<OutlineNode*> f_consolidarTreeView(const OutlineTree& tree);
+
+// After a change at or below `node`: brings `node` (when it has children) and
+// each of its ancestors back to the truncated mean of its children, nearest
+// first. `update(parent, mean)` sets each value that differs in number or
+// image. On a tree that was rolled up before, this gives what the roll-up over
+// the whole tree gives, at the cost of one path instead of every item.
+void rollUpAncestors(OutlineNode* node, const std::function<void(OutlineNode*, int)>& update);

@@ -46,6 +46,30 @@ inline constexpr LanguageText deseaSobreescribir{mensajes, u"desea sobreescribir
 // Followed by the number of the item being read.
 inline constexpr LanguageText cargandoItem{mensajes, u"cargando item", u"Cargando item: "};
 
+// Undo and redo: the commands, then the changes they name ("Deshacer mover item").
+inline constexpr QStringView frmPpal = u"frm_ppal";
+inline constexpr NewText deshacer{frmPpal, u"deshacer.Caption", u"Deshacer", u"Undo"};
+inline constexpr NewText deshacerHint{frmPpal, u"deshacer.Hint", u"Deshacer el último cambio",
+                                      u"Undo the last change"};
+inline constexpr NewText rehacer{frmPpal, u"rehacer.Caption", u"Rehacer", u"Redo"};
+inline constexpr NewText rehacerHint{frmPpal, u"rehacer.Hint", u"Rehacer el último cambio deshecho",
+                                     u"Redo the last undone change"};
+inline constexpr NewText cambioAgregar{mensajes, u"cambio agregar", u"agregar item", u"add item"};
+inline constexpr NewText cambioBorrar{mensajes, u"cambio borrar", u"borrar item", u"delete item"};
+inline constexpr NewText cambioCortar{mensajes, u"cambio cortar", u"cortar item", u"cut item"};
+inline constexpr NewText cambioRenombrar{mensajes, u"cambio renombrar", u"renombrar item",
+                                         u"rename item"};
+inline constexpr NewText cambioMover{mensajes, u"cambio mover", u"mover item", u"move item"};
+inline constexpr NewText cambioPegar{mensajes, u"cambio pegar", u"pegar items", u"paste items"};
+inline constexpr NewText cambioTextoItems{mensajes, u"cambio texto items", u"texto como items",
+                                          u"text to items"};
+inline constexpr NewText cambioTexto{mensajes, u"cambio texto", u"editar texto", u"edit text"};
+inline constexpr NewText cambioFecha{mensajes, u"cambio fecha", u"cambiar fecha", u"change date"};
+inline constexpr NewText cambioCumplido{mensajes, u"cambio cumplido", u"cambiar cumplido",
+                                        u"change percentage done"};
+inline constexpr NewText cambioPrioridad{mensajes, u"cambio prioridad", u"cambiar prioridad",
+                                         u"change priority"};
+
 // Heads of the report pages.
 inline constexpr QStringView fToday = u"f_today";
 inline constexpr LanguageText tareasDelDia{fToday, u"tareas del dia", u"Tareas del día"};

@@ -99,6 +99,11 @@ QString f_getTexto(const LanguageText& text) {
     return f_getTexto(text.section.toString(), text.key.toString(), text.defaultText.toString());
 }
 
+QString f_getTexto(const NewText& text) {
+    const QStringView fallback = language().name == u"espanol" ? text.spanish : text.english;
+    return f_getTexto(text.section.toString(), text.key.toString(), fallback.toString());
+}
+
 void f_cargarIdioma() {
     const QString path = languageFilePath();
     if (!f_idiomaActualizado(path))

@@ -15,6 +15,16 @@ struct LanguageText {
     QStringView defaultText;
 };
 
+// A text the built-in language files do not hold. Its default follows the
+// current language (Spanish for "espanol", English for any other), and a
+// language file of the user's own can still translate it under its key.
+struct NewText {
+    QStringView section;
+    QStringView key;
+    QStringView spanish;
+    QStringView english;
+};
+
 // What every lookup yields while the language table cannot be built.
 inline constexpr QLatin1StringView lookupFailedText{"ERROR"};
 
@@ -28,6 +38,7 @@ QString f_getIdioma();
 // built. A failed build is tried again on the next lookup.
 QString f_getTexto(const QString& section, const QString& key, const QString& defaultText);
 QString f_getTexto(const LanguageText& text);
+QString f_getTexto(const NewText& text);
 
 // Builds the table from the file of the current language, first writing the
 // built-in Spanish or English file when it is missing or from another version.

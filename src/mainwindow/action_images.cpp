@@ -42,6 +42,8 @@ ImageSource source(int index) {
     case 24: return {"x-office-document", QStyle::SP_FileDialogContentsView, nullptr};
     case 34: return {"document-save-as", QStyle::SP_DialogSaveButton, nullptr};
     case 35: return {"document-export", QStyle::SP_FileLinkIcon, nullptr};
+    case 36: return {"edit-undo", QStyle::SP_ArrowBack, nullptr};
+    case 37: return {"edit-redo", QStyle::SP_ArrowForward, nullptr};
     default: return {nullptr, kNone, nullptr};
     }
 }

@@ -22,6 +22,11 @@ std::vector<ActionSpec> buildActions() {
         {"cortar", "", "Cortar", "Cortar", {keys(ctrl | Key::Key_X)}, 13},
         {"copiar", "", "Copiar", "Copiar", {keys(ctrl | Key::Key_C)}, 12},
         {"pegar", "", "Pegar", "Pegar", {keys(ctrl | Key::Key_V)}, 11},
+        // Their captions and hints come from the language at start-up (see
+        // Messages::deshacer) and name the change they take back.
+        {"deshacer", "", "", "", {keys(ctrl | Key::Key_Z)}, 36},
+        {"rehacer", "", "", "",
+         {keys(ctrl | Key::Key_Y), keys(ctrl | Qt::ShiftModifier | Key::Key_Z)}, 37},
         {"buscar", "", "Buscar...", "Buscar texto dentro del documento", {keys(Key::Key_F3)}, 18},
         {"buscarsiguiente", "", "Buscar siguiente",
          "Buscar la siguiente aparicion del ultimo texto buscado", {}, -1},
@@ -75,7 +80,8 @@ const std::vector<MenuSpec>& mainMenus() {
          QStringList{"nuevodoc", "recuperar", "guardar", "guardarcomo", "guardarnodo", kSeparator} +
              recentActionNames() + QStringList{kSeparator, "salir"}},
         {"Edicion1", "Edicion",
-         {"copiar", "cortar", "pegar", kSeparator, "buscar", "fuentes", "opciones"}},
+         {"deshacer", "rehacer", kSeparator, "copiar", "cortar", "pegar", kSeparator, "buscar",
+          "fuentes", "opciones"}},
         {"Items1", "Items",
          {"agregarnodo", "borrarnodo", kSeparator, "arriba", "abajo", "derecha", "izquierda",
           kSeparator, "prioridadalta", "prioridadbaja", kSeparator, "nombrarnodo"}},
@@ -88,7 +94,8 @@ const std::vector<MenuSpec>& mainMenus() {
 const QStringList& editToolBar() {
     static const QStringList entries{"nuevodoc", "recuperar", "guardar", "definicionreportes",
                                      kSeparator, "cortar", "copiar", "pegar", kSeparator,
-                                     "opciones", "fuentes", kSeparator, "salir"};
+                                     "deshacer", "rehacer", kSeparator, "opciones", "fuentes",
+                                     kSeparator, "salir"};
     return entries;
 }
 
@@ -101,7 +108,8 @@ const QStringList& treeToolBar() {
 const QStringList& treePopup() {
     static const QStringList entries{"agregarnodo", "nombrarnodo", "izquierda", "derecha",
                                      kSeparator, "prioridadalta", "prioridadbaja", kSeparator,
-                                     "cortar", "copiar", "pegar", "borrarnodo"};
+                                     "cortar", "copiar", "pegar", "borrarnodo", kSeparator,
+                                     "deshacer", "rehacer"};
     return entries;
 }
 

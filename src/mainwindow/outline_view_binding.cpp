@@ -26,7 +26,7 @@ OutlineViewBinding::OutlineViewBinding(QTreeView* view, OutlineModel* model)
 
 void OutlineViewBinding::viewExpanded(const QModelIndex& index, bool expanded) {
     if (!m_showing)
-        m_model->setExpanded(m_model->nodeOf(index), expanded);
+        m_model->document()->setExpanded(m_model->nodeOf(index), expanded);
 }
 
 void OutlineViewBinding::showExpanded(const QModelIndex& index, bool expanded) {

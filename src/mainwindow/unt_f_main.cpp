@@ -4,6 +4,7 @@
 
 #include "document/document_file.h"
 #include "document/errors.h"
+#include "document/outline_document.h"
 #include "document/unt_constantes.h"
 #include "language/messages.h"
 #include "language/unt_idioma.h"
@@ -25,6 +26,7 @@
 #include <QDateEdit>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -32,6 +34,7 @@
 #include <QSlider>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -47,17 +50,37 @@ Tfrm_ppal::Tfrm_ppal(const QString& startupDocument, QWidget* parent) : QMainWin
     setObjectName(QStringLiteral("frm_ppal"));
     setWindowTitle(QString(Unt_constantes::producto));
     setMinimumSize(620, 240);
-    m_model = new OutlineModel(this);
+    m_document = new OutlineDocument(this);
+    m_model = new OutlineModel(m_document, this);
     createActions();
     createMenus();
     createToolBars();
     createLayout();
     connectEditor();
     connectSettingsActions();
+    connectHistory();
     FormCreate(startupDocument);
 }
 
 Tfrm_ppal::~Tfrm_ppal() = default;
+
+bool Tfrm_ppal::docModificado() const { return m_document->isModified(); }
+
+void Tfrm_ppal::connectHistory() {
+    connect(m_document, &OutlineDocument::modifiedChanged, this, [this](bool modified) {
+        setWindowModified(modified);
+        emit modifiedChanged(modified);
+    });
+    connect(m_document, &OutlineDocument::changed, this, &Tfrm_ppal::updateUndoActions);
+    connect(m_document, &OutlineDocument::resetDone, this, &Tfrm_ppal::updateUndoActions);
+    QTextDocument* text = re_texto->document();
+    connect(text, &QTextDocument::undoAvailable, this, &Tfrm_ppal::updateUndoActions);
+    connect(text, &QTextDocument::redoAvailable, this, &Tfrm_ppal::updateUndoActions);
+    connect(action(QStringLiteral("deshacer")), &QAction::triggered, this,
+            &Tfrm_ppal::deshacerExecute);
+    connect(action(QStringLiteral("rehacer")), &QAction::triggered, this,
+            &Tfrm_ppal::rehacerExecute);
+}
 
 void Tfrm_ppal::createActions() {
     for (const ActionSpec& entry : mainActions()) {
@@ -315,6 +338,7 @@ void Tfrm_ppal::f_setTextos() {
                                                   : QStringLiteral("lb_cumplido");
         label->setText(texto(key + QStringLiteral(".Caption"), label->text()));
     }
+    updateUndoActions();
 }
 
 namespace {
@@ -333,7 +357,19 @@ void Tfrm_ppal::f_activarshortcuts(bool active) {
 }
 
 bool Tfrm_ppal::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == re_texto && event->type() == QEvent::ShortcutOverride) {
+        // Undo and redo keys go to the window's commands, which use the
+        // editor's own history first, so that they also reach the document's.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+            key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+            event->ignore();
+            return true;
+        }
+    }
     if (watched == re_texto) {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            updateUndoActions(); // the editor's own history counts only while it has the focus
         // The editor needs Ctrl+arrows for the caret while it has the focus.
         if (event->type() == QEvent::FocusIn)
             f_activarshortcuts(false);
@@ -387,13 +423,6 @@ void Tfrm_ppal::applyStoredGeometry() {
     resize(w, h);
     const int split = readSettingNumber(posicion::mainsplit);
     Splitter1->setSizes({split, std::max(1, w - split)});
-}
-
-void Tfrm_ppal::setModified(bool modified) {
-    if (m_docModificado == modified)
-        return;
-    m_docModificado = modified;
-    emit modifiedChanged(modified);
 }
 
 void Tfrm_ppal::tv_listaContextPopup(const QPoint& position, bool byMouse) {

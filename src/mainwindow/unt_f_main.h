@@ -14,6 +14,7 @@
 #include <QTimer>
 
 class FindDialog;
+class OutlineDocument;
 class OutlineModel;
 class OutlineView;
 class QAction;
@@ -38,16 +39,17 @@ public:
 
     QAction* action(const QString& name) const { return m_actions.value(name); }
     OutlineModel* model() const { return m_model; }
+    // The open document: every change of it goes through here.
+    OutlineDocument* document() const { return m_document; }
     OutlineNode* selectedNode() const;
     void selectNode(OutlineNode* node);
 
-    bool docModificado() const { return m_docModificado; }
+    bool docModificado() const;
     bool docNuevo() const { return m_docNuevo; }
     const QString& archivoActual() const { return m_archivoActual; }
     bool ventanaIniciada() const { return m_ventanaIniciada; }
 
     // Document state (reading, writing and the questions around them).
-    void setDocModificado(bool modified) { setModified(modified); }
     void f_setStatus(const QString& text);
     QString statusText() const;
     void f_asignararchivo(const QString& path);
@@ -77,7 +79,6 @@ public:
     void f_applyFont(const QFont& font, bool save);
 
     // Tree restructuring.
-    void f_moverNodo(OutlineNode* node, OutlineTree::Place place, OutlineNode* destination);
     void tv_listaEndDrag(const QPoint& position);
 
     // Controls, named as the program names them.
@@ -121,15 +122,16 @@ private:
     QWidget* createEditorRow();
     void createLayout();
     void connectEditor();
+    void connectHistory();
     void FormCreate(const QString& startupDocument);
     void applyStoredFont();
     void applyStoredGeometry();
-    void setModified(bool modified);
     void chooseStartupDocument(const QString& argument);
     // Reads a whole document, showing progress and holding back user input;
     // nothing on screen changes here. Throws when the file cannot be read.
     std::unique_ptr<OutlineTree> readDocumentFile(const QString& path);
-    void showDocument(std::unique_ptr<OutlineTree> tree);
+    // Shows a whole outline with an empty history: read from its file, or new.
+    void showDocument(std::unique_ptr<OutlineTree> tree, bool inFile);
     // The file name chosen in the save dialog, asking before overwriting;
     // empty when the user cancelled.
     QString chooseSaveName();
@@ -141,7 +143,14 @@ private:
     // Item editor.
     void tv_listaChanging(OutlineNode* oldNode, OutlineNode* newNode);
     void loadEditor(OutlineNode* node);
+    // The record's date, percentage and priority into the controls.
+    void showRecord(OutlineNode* node);
+    // The controls brought up to the record of the item on show, after the
+    // document changed; the editor's own text stays when the record holds it.
+    void refreshEditor();
     void writeEditor(OutlineNode* node);
+    // The editor's text as a record holds it (CR LF line breaks).
+    QString editorText() const;
     void re_textoChange();
     void me_fechaChange();
     void tb_cumplidoChange(int position);
@@ -174,10 +183,6 @@ private:
     // The selected item into the item clipboard and its outline onto the
     // system clipboard; returns it, or nullptr with nothing selected.
     OutlineNode* copySelectedItem();
-    // The item clipboard's contents as the selected item's last child.
-    void pasteItems();
-    // Deletes the item with its subtree, asking nothing.
-    void removeItem(OutlineNode* node);
     // The selected item, selecting the first one when none is; nullptr when empty.
     OutlineNode* selectAnItem();
     void selectEditorText(int start, int length);
@@ -194,12 +199,19 @@ private:
     void aboutExecute();
     void tm_initTimer();
 
+    // Undo and redo: the editor's own typing history while it has the focus
+    // and something to undo, the document's otherwise.
+    void deshacerExecute();
+    void rehacerExecute();
+    void updateUndoActions();
+
     // Reports.
     void verhoyExecute();
     void definicionreportesExecute();
 
     QHash<QString, QAction*> m_actions;
     QHash<QString, QMenu*> m_menus;
+    OutlineDocument* m_document = nullptr;
     OutlineModel* m_model = nullptr;
     QList<QKeySequence> m_savedShortcuts[4];
     QFont m_dialogFont;
@@ -208,7 +220,6 @@ private:
     bool m_reading = false;
     bool m_settingsErrorShown = false;
     QString m_archivoActual;
-    bool m_docModificado = false;
     bool m_docNuevo = false;
     bool m_ventanaIniciada = false;
 

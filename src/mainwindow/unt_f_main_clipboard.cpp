@@ -2,6 +2,7 @@
 // while the item tree has the focus, of text otherwise, and text-to-items.
 #include "mainwindow/unt_f_main.h"
 
+#include "document/outline_document.h"
 #include "document/unt_funciones.h"
 #include "language/messages.h"
 #include "language/unt_idioma.h"
@@ -17,12 +18,10 @@
 void Tfrm_ppal::cortarExecute() {
     if (re_texto->hasFocus()) {
         re_texto->cut();
-        setModified(true);
     } else if (tv_lista->hasFocus()) {
         // Cutting asks nothing: the items stay in the item clipboard.
         if (OutlineNode* cut = copySelectedItem())
-            removeItem(cut);
-        setModified(true);
+            m_document->removeItem(cut, OutlineDocument::ChangeKind::CutItem);
     }
 }
 
@@ -35,14 +34,13 @@ void Tfrm_ppal::copiarExecute() {
 
 void Tfrm_ppal::pegarExecute() {
     if (tv_lista->hasFocus()) {
-        pasteItems();
-        m_model->rollUp();
+        // Counts as a change also with nothing to paste.
+        m_document->paste(selectedNode(), tv_clipboard.item());
     } else {
         // The editor takes only plain text, in its own font (PlainTextEditor).
         re_texto->paste();
         f_actualizarTextoNodo();
     }
-    setModified(true);
 }
 
 OutlineNode* Tfrm_ppal::copySelectedItem() {
@@ -56,18 +54,6 @@ OutlineNode* Tfrm_ppal::copySelectedItem() {
     return selected;
 }
 
-void Tfrm_ppal::pasteItems() {
-    OutlineNode* target = selectedNode();
-    if (!target)
-        return;
-    const auto addLastChild = [this](OutlineNode* parent, const OutlineNode* source) {
-        return m_model->insertNode(parent, parent->childCount(), source->caption(),
-                                   copyRecord(source->nota()));
-    };
-    if (tv_clipboard.pasteAsLastChild(target, addLastChild))
-        updatePercentControls(false); // the target's percentage now comes from its children
-}
-
 void Tfrm_ppal::agregaritemtextoExecute() {
     OutlineNode* source = selectedNode();
     if (!source)
@@ -77,12 +63,8 @@ void Tfrm_ppal::agregaritemtextoExecute() {
     const int length = selection.selectionEnd() - start;
     const QString text = textFromEditor(selection.selectedText());
     if (!text.isEmpty()) {
-        // Each new item is selected when added, so the next lands after it.
-        for (const QString& line : splitTextIntoLines(text)) {
-            agregarnodoExecute(re_texto);
-            m_model->renameNode(selectedNode(), line);
-        }
-        setModified(true);
+        // The last new item is on show while the question is asked.
+        selectNode(m_document->addItemsFromLines(source, splitTextIntoLines(text), newItemRecord()));
     }
     const bool erase = userDialogs().askOkCancel(this, f_getTexto(Messages::borraElTexto));
     selectNode(source);

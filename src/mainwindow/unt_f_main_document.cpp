@@ -3,6 +3,8 @@
 #include "mainwindow/unt_f_main.h"
 
 #include "document/document_file.h"
+#include "document/outline_document.h"
+#include "document/rollup.h"
 #include "document/errors.h"
 #include "document/unt_constantes.h"
 #include "language/messages.h"
@@ -35,8 +37,9 @@ void Tfrm_ppal::f_asignararchivo(const QString& path) {
     if (!m_docNuevo)
         updateRecentFiles([&] { m_recentFiles.f_agregarUltimo(path); });
     m_archivoActual = path;
+    // The placeholder shows the desktop's own mark while there are unsaved changes.
     setWindowTitle(QString(Unt_constantes::producto) + QStringLiteral(" - ") +
-                   QFileInfo(path).fileName());
+                   QFileInfo(path).fileName() + QStringLiteral("[*]"));
 }
 
 void Tfrm_ppal::chooseStartupDocument(const QString& argument) {
@@ -82,23 +85,24 @@ std::unique_ptr<OutlineTree> Tfrm_ppal::readDocumentFile(const QString& path) {
     return readDocument(path, lookup, progress);
 }
 
-void Tfrm_ppal::showDocument(std::unique_ptr<OutlineTree> tree) {
+void Tfrm_ppal::showDocument(std::unique_ptr<OutlineTree> tree, bool inFile) {
     m_editorNode = nullptr;
     tv_aux.clear(); // it may share records of the outline being replaced
-    m_model->resetTree(std::move(tree));
-    setModified(false);
-    m_docNuevo = false;
+    m_document->load(std::move(tree), inFile);
+    m_docNuevo = !inFile;
     if (OutlineNode* first = m_model->tree().firstTopLevel())
         selectNode(first);
     else
         loadEditor(nullptr);
+}
+
+void Tfrm_ppal::f_abrirArchivo() {
+    showDocument(readDocumentFile(m_archivoActual), true);
     f_setStatus(QString(Unt_constantes::listo));
 }
 
-void Tfrm_ppal::f_abrirArchivo() { showDocument(readDocumentFile(m_archivoActual)); }
-
 bool Tfrm_ppal::f_validarmodificaciones() {
-    if (!m_docModificado)
+    if (!docModificado())
         return true;
     switch (userDialogs().askYesNoCancel(this, f_getTexto(Messages::guardaLosCambios))) {
     case UserDialogs::Answer::Yes:
@@ -116,13 +120,15 @@ bool Tfrm_ppal::f_validarmodificaciones() {
 void Tfrm_ppal::nuevodocExecute() {
     if (!f_validarmodificaciones())
         return;
+    // A new document holds one new item and counts as changed until it is
+    // saved; its history starts empty.
+    auto tree = std::make_unique<OutlineTree>();
+    OutlineNode* first = tree->addFirstTopLevel(f_getTexto(Messages::nuevoItem), newItemRecord());
+    f_asignaricononodo(first, 0);
     m_docNuevo = true;
-    setModified(true);
-    m_editorNode = nullptr;
-    tv_aux.clear();
-    m_model->resetTree(std::make_unique<OutlineTree>());
     f_asignararchivo(f_getTexto(Messages::nuevoArchivo) + QStringLiteral(".qnf"));
-    agregarnodoExecute();
+    showDocument(std::move(tree), false);
+    tv_lista->edit(m_model->indexOf(first));
 }
 
 void Tfrm_ppal::recuperarExecute() {
@@ -135,7 +141,8 @@ void Tfrm_ppal::recuperarExecute() {
     // reaches the general error report.
     auto tree = readDocumentFile(path);
     f_asignararchivo(path);
-    showDocument(std::move(tree));
+    showDocument(std::move(tree), true);
+    f_setStatus(QString(Unt_constantes::listo));
 }
 
 void Tfrm_ppal::f_abrirarchivoultimo(const QString& path) {
@@ -151,11 +158,12 @@ void Tfrm_ppal::f_abrirarchivoultimo(const QString& path) {
     }
     m_docNuevo = false;
     f_asignararchivo(path);
-    showDocument(std::move(tree));
+    showDocument(std::move(tree), true);
+    f_setStatus(QString(Unt_constantes::listo));
 }
 
 bool Tfrm_ppal::guardarExecute() {
-    if (!m_docModificado)
+    if (!docModificado())
         return true;
     if (m_docNuevo)
         return guardarcomoExecute();
@@ -167,7 +175,7 @@ bool Tfrm_ppal::guardarExecute() {
         f_setStatus(QString());
         throw; // the document stays modified; its old file is intact
     }
-    setModified(false);
+    m_document->markSaved();
     m_docNuevo = false;
     f_setStatus(QString(Unt_constantes::listo));
     return true;
@@ -204,7 +212,7 @@ bool Tfrm_ppal::guardarcomoExecute() {
     }
     m_docNuevo = false;
     f_asignararchivo(path);
-    setModified(false);
+    m_document->markSaved();
     f_setStatus(QString(Unt_constantes::listo));
     return true;
 }

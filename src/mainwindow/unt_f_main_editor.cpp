@@ -2,7 +2,7 @@
 // selection change, the percentage controls and the priority toggles.
 #include "mainwindow/unt_f_main.h"
 
-#include "document/rollup.h"
+#include "document/outline_document.h"
 #include "document/unt_funciones.h"
 #include "mainwindow/outline_model.h"
 #include "mainwindow/outline_view.h"
@@ -36,29 +36,21 @@ void Tfrm_ppal::connectEditor() {
             [this](const QModelIndex& current) {
                 tv_listaChanging(m_editorNode, m_model->nodeOf(current));
             });
-    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+    connect(m_document, &OutlineDocument::aboutToReset, this, [this] {
         // The records behind the editor are about to go; nothing is written back.
         m_editorNode = nullptr;
     });
+    connect(m_document, &OutlineDocument::aboutToRemove, this, [this](OutlineNode* node) {
+        if (m_editorNode && node->contains(m_editorNode))
+            m_editorNode = nullptr; // its record leaves the outline with it
+    });
+    // A roll-up, an undo or a redo may change what the editor shows.
+    connect(m_document, &OutlineDocument::changed, this, &Tfrm_ppal::refreshEditor);
     connect(re_texto, &QPlainTextEdit::textChanged, this, &Tfrm_ppal::re_textoChange);
     connect(me_fecha, &QDateEdit::dateChanged, this, &Tfrm_ppal::me_fechaChange);
     connect(tb_cumplido, &QSlider::valueChanged, this, &Tfrm_ppal::tb_cumplidoChange);
     connect(lb_porc, &QLineEdit::textChanged, this, &Tfrm_ppal::lb_porcChange);
     connect(cb_cumplido, &QCheckBox::clicked, this, &Tfrm_ppal::cb_cumplidoClick);
-    connect(m_model, &OutlineModel::dataChanged, this,
-            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
-                // A roll-up may change the percentage of the item on show.
-                if (!m_editorNode)
-                    return;
-                const QModelIndex shown = m_model->indexOf(m_editorNode);
-                if (shown.parent() == topLeft.parent() && shown.row() >= topLeft.row() &&
-                    shown.row() <= bottomRight.row() &&
-                    tb_cumplido->value() != m_editorNode->nota().cumplido) {
-                    cumplidoAlNodo = false;
-                    tb_cumplido->setValue(m_editorNode->nota().cumplido);
-                    cumplidoAlNodo = true;
-                }
-            });
 }
 
 void Tfrm_ppal::tv_listaChanging(OutlineNode* oldNode, OutlineNode* newNode) {
@@ -70,17 +62,20 @@ void Tfrm_ppal::tv_listaChanging(OutlineNode* oldNode, OutlineNode* newNode) {
 }
 
 void Tfrm_ppal::writeEditor(OutlineNode* node) {
-    // Date, percentage and priority reach the record as they change; only the
-    // text is still pending. Leaving an item unchanged never alters it.
+    // Every field reaches the record as it changes; this only makes sure of
+    // the text. Leaving an item unchanged never alters it.
     if (re_texto->document()->isModified())
-        m_model->setTexto(node, textFromEditor(re_texto->document()->toRawText()));
+        m_document->setTexto(node, editorText());
+}
+
+QString Tfrm_ppal::editorText() const {
+    return textFromEditor(re_texto->document()->toRawText());
 }
 
 void Tfrm_ppal::f_actualizarTextoNodo() {
     if (!m_editorNode)
         return;
     writeEditor(m_editorNode);
-    re_texto->document()->setModified(false);
 }
 
 void Tfrm_ppal::loadEditor(OutlineNode* node) {
@@ -93,9 +88,13 @@ void Tfrm_ppal::loadEditor(OutlineNode* node) {
         updatePercentControls(false);
         return;
     }
-    const Tnota& nota = node->nota();
-    re_texto->setPlainText(textForEditor(nota.texto()));
+    re_texto->setPlainText(textForEditor(node->nota().texto()));
     re_texto->document()->setModified(false);
+    showRecord(node);
+}
+
+void Tfrm_ppal::showRecord(OutlineNode* node) {
+    const Tnota& nota = node->nota();
     const auto stored = nota.fechaValue() ? unpackFecha(*nota.fechaValue()) : std::nullopt;
     me_fecha->setDate(stored ? stored->date() : kUnreadableDate);
     cumplidoAlNodo = false;
@@ -110,6 +109,20 @@ void Tfrm_ppal::loadEditor(OutlineNode* node) {
     updatePercentControls(!node->hasChildren());
 }
 
+void Tfrm_ppal::refreshEditor() {
+    if (!m_editorNode)
+        return;
+    // The program's own update of the controls is no edit.
+    const bool active = edicionActiva;
+    edicionActiva = false;
+    if (editorText() != m_editorNode->nota().texto()) {
+        re_texto->setPlainText(textForEditor(m_editorNode->nota().texto()));
+        re_texto->document()->setModified(false);
+    }
+    showRecord(m_editorNode);
+    edicionActiva = active;
+}
+
 void Tfrm_ppal::updatePercentControls(bool editable) {
     // A parent's percentage comes from its children.
     cb_cumplido->setEnabled(editable);
@@ -118,31 +131,26 @@ void Tfrm_ppal::updatePercentControls(bool editable) {
 }
 
 void Tfrm_ppal::re_textoChange() {
-    if (edicionActiva)
-        setModified(true);
+    if (edicionActiva && m_editorNode)
+        m_document->setTexto(m_editorNode, editorText());
 }
 
 void Tfrm_ppal::me_fechaChange() {
     if (!edicionActiva)
         return;
-    setModified(true);
     // A picked day replaces the stored date-time with that day at 00:00:00.
     if (m_editorNode && me_fecha->date() != kUnreadableDate)
-        m_model->setFecha(m_editorNode,
-                          f_fechaHoraAEntero(QDateTime(me_fecha->date(), QTime(0, 0))));
+        m_document->setFecha(m_editorNode,
+                             f_fechaHoraAEntero(QDateTime(me_fecha->date(), QTime(0, 0))));
 }
 
 void Tfrm_ppal::tb_cumplidoChange(int position) {
-    if (edicionActiva)
-        setModified(true);
     if (lb_porc->text().remove(u'%').trimmed().toInt() != position || lb_porc->text().isEmpty())
         lb_porc->setText(QString::number(position));
     if (!m_editorNode)
         return;
-    if (cumplidoAlNodo) {
-        m_model->setCumplido(m_editorNode, position);
-        m_model->rollUp();
-    }
+    if (cumplidoAlNodo)
+        m_document->setCumplido(m_editorNode, position);
     clickCumplidoActivo = false;
     cb_cumplido->setCheckState(position == 0     ? Qt::Unchecked
                                : position == 100 ? Qt::Checked
@@ -156,8 +164,6 @@ void Tfrm_ppal::lb_porcChange() {
     const int value = lb_porc->text().remove(u'%').trimmed().toInt(&ok);
     if (ok)
         tb_cumplido->setValue(value);
-    if (edicionActiva)
-        setModified(true);
 }
 
 void Tfrm_ppal::cb_cumplidoClick() {
@@ -166,15 +172,11 @@ void Tfrm_ppal::cb_cumplidoClick() {
         const bool done = tb_cumplido->value() == 100;
         tb_cumplido->setValue(done ? 0 : 100);
         cb_cumplido->setCheckState(done ? Qt::Unchecked : Qt::Checked);
-        if (edicionActiva)
-            setModified(true);
     }
     clickCumplidoActivo = true;
 }
 
 void Tfrm_ppal::prioridadaltaExecute(bool checked) {
-    if (edicionActiva)
-        setModified(true);
     QAction* alta = action(QStringLiteral("prioridadalta"));
     if (!m_editorNode) {
         alta->setChecked(false);
@@ -182,12 +184,10 @@ void Tfrm_ppal::prioridadaltaExecute(bool checked) {
     }
     action(QStringLiteral("prioridadbaja"))->setChecked(false);
     alta->setChecked(checked);
-    m_model->setPrioridad(m_editorNode, checked ? 1 : 0);
+    m_document->setPrioridad(m_editorNode, checked ? 1 : 0);
 }
 
 void Tfrm_ppal::prioridadbajaExecute(bool checked) {
-    if (edicionActiva)
-        setModified(true);
     QAction* baja = action(QStringLiteral("prioridadbaja"));
     if (!m_editorNode) {
         baja->setChecked(false);
@@ -196,5 +196,5 @@ void Tfrm_ppal::prioridadbajaExecute(bool checked) {
     }
     action(QStringLiteral("prioridadalta"))->setChecked(false);
     baja->setChecked(checked);
-    m_model->setPrioridad(m_editorNode, checked ? 2 : 0);
+    m_document->setPrioridad(m_editorNode, checked ? 2 : 0);
 }

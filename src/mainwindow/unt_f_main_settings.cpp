@@ -3,6 +3,7 @@
 #include "mainwindow/unt_f_main.h"
 
 #include "document/errors.h"
+#include "document/outline_document.h"
 #include "language/unt_idioma.h"
 #include "mainwindow/application.h"
 #include "mainwindow/user_dialogs.h"
@@ -54,6 +55,6 @@ void Tfrm_ppal::tm_initTimer() {
     // No language was ever chosen: ask for one, then end, since the texts of
     // the chosen language appear only from the next start.
     opcionesExecute();
-    setDocModificado(false);
+    m_document->markSaved(); // nothing to ask about: the program ends at once
     close();
 }

@@ -1,7 +1,8 @@
-// The main window's commands that change the outline's structure.
+// The main window's commands that change the outline's structure: each reads
+// the selection and hands it to the document, which knows where things go.
 #include "mainwindow/unt_f_main.h"
 
-#include "document/rollup.h"
+#include "document/outline_document.h"
 #include "language/messages.h"
 #include "language/unt_idioma.h"
 #include "mainwindow/outline_model.h"
@@ -11,21 +12,10 @@
 #include <QPlainTextEdit>
 
 void Tfrm_ppal::agregarnodoExecute(QObject* sender) {
-    setModified(true);
-    const QString caption = f_getTexto(Messages::nuevoItem);
-    OutlineNode* selected = selectedNode();
-    const OutlineTree& tree = m_model->tree();
-    OutlineNode* parent = nullptr;
-    if (selected && selected->hasChildren())
-        parent = selected;
-    else if (selected)
-        parent = selected->parent(); // the end of the selected item's own list
-    else if (!tree.isEmpty())
-        parent = m_model->nodeOf(tv_lista->indexAt(QPoint(0, 0)));
     OutlineNode* added =
-        m_model->insertNode(parent, tree.childCount(parent), caption, newItemRecord());
+        m_document->addItem(selectedNode(), m_model->nodeOf(tv_lista->indexAt(QPoint(0, 0))),
+                            f_getTexto(Messages::nuevoItem), newItemRecord());
     selectNode(added);
-    m_model->rollUp();
     if (sender != re_texto)
         tv_lista->edit(m_model->indexOf(added));
 }
@@ -34,71 +24,30 @@ void Tfrm_ppal::borrarnodoExecute() {
     OutlineNode* selected = selectedNode();
     if (!selected || !userDialogs().askOkCancel(this, f_getTexto(Messages::seguroBorra)))
         return;
-    removeItem(selected);
-    setModified(true);
-}
-
-void Tfrm_ppal::removeItem(OutlineNode* node) {
-    if (m_editorNode && node->contains(m_editorNode))
-        m_editorNode = nullptr; // its record goes with it
-    m_model->removeNode(node);
+    m_document->removeItem(selected);
 }
 
 void Tfrm_ppal::nombrarnodoExecute() {
     OutlineNode* selected = selectedNode();
     if (!selected)
         return;
+    // Counts as a change at once, also when the edit is then cancelled.
+    m_document->beginRename(selected);
     tv_lista->edit(m_model->indexOf(selected));
-    setModified(true);
 }
 
-void Tfrm_ppal::f_moverNodo(OutlineNode* node, OutlineTree::Place place,
-                            OutlineNode* destination) {
-    if (!node)
-        return;
-    // The node keeps its expanded state and priority mark through the move.
-    m_model->moveNode(node, place, destination);
-    setModified(true);
-    m_model->rollUp();
-}
+void Tfrm_ppal::arribaExecute() { m_document->moveUp(selectedNode()); }
 
-void Tfrm_ppal::arribaExecute() {
-    OutlineNode* selected = selectedNode();
-    if (!selected)
-        return;
-    if (OutlineNode* above = m_model->tree().previousVisible(selected))
-        f_moverNodo(selected, OutlineTree::Place::Before, above);
-}
-
-void Tfrm_ppal::abajoExecute() {
-    OutlineNode* selected = selectedNode();
-    OutlineNode* next = selected ? selected->nextSibling() : nullptr;
-    if (!next)
-        return;
-    if (OutlineNode* afterNext = next->nextSibling())
-        f_moverNodo(selected, OutlineTree::Place::Before, afterNext);
-    else // with no parent this is the end of the top level
-        f_moverNodo(selected, OutlineTree::Place::LastChild, selected->parent());
-}
+void Tfrm_ppal::abajoExecute() { m_document->moveDown(selectedNode()); }
 
 void Tfrm_ppal::izquierdaExecute() {
-    OutlineNode* selected = selectedNode();
-    if (re_texto->hasFocus() || !selected || !selected->parent())
-        return;
-    OutlineNode* parent = selected->parent();
-    // The siblings that follow become the item's last children.
-    while (OutlineNode* follower = selected->nextSibling())
-        m_model->moveNode(follower, OutlineTree::Place::LastChild, selected);
-    f_moverNodo(selected, OutlineTree::Place::LastSibling, parent);
+    if (!re_texto->hasFocus())
+        m_document->outdent(selectedNode());
 }
 
 void Tfrm_ppal::derechaExecute() {
-    OutlineNode* selected = selectedNode();
-    if (re_texto->hasFocus() || !selected)
-        return;
-    // The item becomes the last child of its previous sibling; a first child stays.
-    if (OutlineNode* previous = selected->previousSibling())
-        f_moverNodo(selected, OutlineTree::Place::LastChild, previous);
+    if (!re_texto->hasFocus())
+        m_document->indent(selectedNode());
 }
 
 void Tfrm_ppal::tv_listaEndDrag(const QPoint& position) {
@@ -106,7 +55,6 @@ void Tfrm_ppal::tv_listaEndDrag(const QPoint& position) {
     if (!dragged)
         return;
     const OutlineView::Hit hit = tv_lista->hitTest(position);
-    OutlineNode* destination = m_model->nodeOf(hit.index);
     OutlineTree::Place place = OutlineTree::Place::LastSibling;
     switch (hit.zone) {
     case OutlineView::Zone::Label:
@@ -121,10 +69,5 @@ void Tfrm_ppal::tv_listaEndDrag(const QPoint& position) {
         place = OutlineTree::Place::LastSibling;
         break;
     }
-    // The former parent starts from 0 %; the roll-up gives it back its value
-    // when it still has children.
-    if (OutlineNode* former = dragged->parent())
-        m_model->setCumplido(former, 0);
-    f_moverNodo(dragged, place, destination);
-    m_model->rollUp();
+    m_document->drop(dragged, place, m_model->nodeOf(hit.index));
 }

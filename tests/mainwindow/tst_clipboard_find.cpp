@@ -148,20 +148,21 @@ private slots:
         w->selectNode(node(QStringLiteral("A1")));
         w->tb_cumplido->setValue(40);
         w->action(QStringLiteral("prioridadbaja"))->trigger();
-        w->setDocModificado(false);
+        w->document()->markSaved();
         focus(w->tv_lista);
         // An empty item clipboard pastes nothing, but the command still counts as a change.
         trigger("pegar");
         QCOMPARE(currentOutline(), QStringList({"A", "  A1", "  A2", "B"}));
         QVERIFY(w->docModificado());
 
-        w->setDocModificado(false);
+        w->document()->markSaved();
         focus(w->tv_lista, QStringLiteral("A1"));
         trigger("cortar");
         QCOMPARE(currentOutline(), QStringList({"A", "  A2", "B"}));
         QVERIFY(m_dialogs->asked.isEmpty());
         QVERIFY(w->docModificado());
-        QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, 20); // no roll-up after a cut
+        // A is rolled up again: its one child left is at 0 %.
+        QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, 0);
         QCOMPARE(clipboardText(), QStringLiteral("\tA1\r\n"));
 
         focus(w->tv_lista, QStringLiteral("B"));
@@ -281,7 +282,7 @@ private slots:
         cursor.setPosition(start);
         cursor.setPosition(end, QTextCursor::KeepAnchor);
         w->re_texto->setTextCursor(cursor);
-        w->setDocModificado(false);
+        w->document()->markSaved();
         m_dialogs->okCancel.push_back(erase);
         trigger("agregaritemtexto");
 
@@ -365,7 +366,7 @@ private slots:
         OutlineView* view = w->tv_lista;
         const QList<bool> before = expandedStates(w->model()->tree());
         focus(w->re_texto, QStringLiteral("Q"));
-        w->setDocModificado(false);
+        w->document()->markSaved();
         FindDialog* dialog = openFind();
         findNext(dialog, QStringLiteral("haystack"));
         QCOMPARE(w->selectedNode(), node(QStringLiteral("Q")));

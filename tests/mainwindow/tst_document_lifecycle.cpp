@@ -39,8 +39,7 @@ class TestDocumentLifecycle : public MainWindowTest {
     Tfrm_ppal* startChanged() {
         writeDocument(path("a.qnf"), {"A"});
         Tfrm_ppal* w = start(path("a.qnf"));
-        w->model()->renameNode(w->model()->tree().firstTopLevel(), QStringLiteral("A changed"));
-        w->setDocModificado(true);
+        w->document()->rename(w->model()->tree().firstTopLevel(), QStringLiteral("A changed"));
         return w;
     }
 
@@ -53,7 +52,8 @@ private slots:
         QVERIFY(w->docNuevo());
         QVERIFY(w->docModificado());
         QCOMPARE(w->archivoActual(), QStringLiteral("NUEVO  ARCHIVO.qnf"));
-        QCOMPARE(w->windowTitle(), QStringLiteral("Quillnest - NUEVO  ARCHIVO.qnf"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Quillnest - NUEVO  ARCHIVO.qnf[*]"));
+        QVERIFY(w->isWindowModified());
         QVERIFY(w->recentFiles().paths().isEmpty());
 
         m_dialogs->fileNames = {path("b.qnf")};
@@ -280,7 +280,7 @@ private slots:
 
     void typeSaveQuitAndFindItAgain() {
         Tfrm_ppal* w = start();
-        w->model()->renameNode(w->model()->tree().firstTopLevel(), QStringLiteral("Buy milk"));
+        w->document()->rename(w->model()->tree().firstTopLevel(), QStringLiteral("Buy milk"));
         w->re_texto->setFocus();
         QTest::keyClicks(w->re_texto, QStringLiteral("two litres"));
         m_dialogs->yesNoCancel = {UserDialogs::Answer::Yes};

@@ -173,7 +173,7 @@ private slots:
         Tfrm_ppal* w = openSample();
         node(QStringLiteral("B"))->setExpanded(false);
         if (command == QStringLiteral("arriba") && selected == QStringLiteral("D"))
-            w->model()->setExpanded(node(QStringLiteral("A")), true);
+            w->document()->setExpanded(node(QStringLiteral("A")), true);
         w->selectNode(node(selected));
         w->tv_lista->setFocus();
         w->action(command)->trigger();
@@ -185,7 +185,7 @@ private slots:
     void movedItemKeepsStateAndRollsUp() {
         Tfrm_ppal* w = openSample();
         OutlineNode* b = node(QStringLiteral("B"));
-        w->model()->setPrioridad(b, 1);
+        w->document()->setPrioridad(b, 1);
         w->selectNode(b);
         w->action(QStringLiteral("izquierda"))->trigger();
         QVERIFY(b->expanded());
@@ -223,20 +223,45 @@ private slots:
         QVERIFY(!w->docModificado());
         QCOMPARE(m_dialogs->asked.last(),
                  QStringLiteral("SEGURO BORRA EL ITEM Y TODOS LOS SUBITEMS?"));
-        const int before = node(QStringLiteral("A"))->nota().cumplido;
         m_dialogs->okCancel = {true};
         w->action(QStringLiteral("borrarnodo"))->trigger();
         QCOMPARE(currentOutline(), QStringList({"A", "  A1", "  C", "D"}));
         QVERIFY(w->docModificado());
-        QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, before); // no roll-up
         QVERIFY(w->selectedNode());
+    }
+
+    // The parent of a deleted or cut item holds the mean of the children it has
+    // left, and the saved file says so; a parent left without children keeps
+    // its percentage.
+    void deletingAndCuttingRollUp_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("delete") << "borrarnodo";
+        QTest::newRow("cut") << "cortar";
+    }
+    void deletingAndCuttingRollUp() {
+        QFETCH(QString, command);
+        Tfrm_ppal* w = openDocument(newItems({"P+", "  done=100", "  open=0", "Q+", "  only=40"}));
+        QCOMPARE(node(QStringLiteral("P"))->nota().cumplido, 50);
+        m_dialogs->okCancel = {true, true};
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        for (const char* caption : {"open", "only"}) {
+            w->selectNode(node(QString::fromLatin1(caption)));
+            w->tv_lista->setFocus();
+            QTRY_VERIFY(w->tv_lista->hasFocus());
+            w->action(command)->trigger();
+        }
+        QCOMPARE(currentOutline(), QStringList({"P", "  done", "Q"}));
+        QVERIFY(w->guardarExecute());
+        QCOMPARE(readBytes(m_dir->filePath(QStringLiteral("doc.qnf"))),
+                 documentBytes(newItems({"P+=100", "  done=100", "Q+=40"})));
     }
 
     void editorKeepsCtrlArrowsWhileFocused() {
         Tfrm_ppal* w = openSample();
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
-        w->model()->setExpanded(node(QStringLiteral("B")), false);
+        w->document()->setExpanded(node(QStringLiteral("B")), false);
         w->selectNode(node(QStringLiteral("C")));
         w->re_texto->setFocus();
         QTRY_VERIFY(w->re_texto->hasFocus());

@@ -143,7 +143,7 @@ private slots:
         QVERIFY(!page.contains("tomorrow"));
 
         // Shown again, hidden by its close box or not, it keeps its page.
-        m_window->model()->renameNode(node(QStringLiteral("open")), QStringLiteral("renamed"));
+        m_window->document()->rename(node(QStringLiteral("open")), QStringLiteral("renamed"));
         Tf_today* first = f_today;
         first->close();
         QVERIFY(f_today && !f_today->isVisible());
