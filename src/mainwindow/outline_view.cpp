@@ -36,6 +36,21 @@ OutlineView::Hit OutlineView::hitTest(const QPoint& position) const {
     return {index, zone};
 }
 
+bool OutlineView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    // A click on the selected item opens its caption editor a moment later,
+    // from a timer. When the user has gone on to another control by then (a
+    // quick click into the body), that editor would take the keys typed there.
+    if (m_inTimer && !hasFocus())
+        return false;
+    return QTreeView::edit(index, trigger, event);
+}
+
+void OutlineView::timerEvent(QTimerEvent* event) {
+    m_inTimer = true;
+    QTreeView::timerEvent(event);
+    m_inTimer = false;
+}
+
 void OutlineView::dragEnterEvent(QDragEnterEvent* event) {
     // Only items dragged inside this tree are taken.
     if (event->source() == this)

@@ -18,6 +18,7 @@ public:
     explicit OutlineView(QWidget* parent = nullptr);
     // `position` in viewport coordinates.
     Hit hitTest(const QPoint& position) const;
+    using QTreeView::edit;
 
 signals:
     // An item was dropped at the position (viewport coordinates).
@@ -26,8 +27,15 @@ signals:
     void popupRequested(const QPoint& position, bool byMouse);
 
 protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    // True while the view's own timers run; the only one of them that edits is
+    // the caption editor a click on the selected item asked for.
+    bool m_inTimer = false;
 };
