@@ -3,7 +3,8 @@
 // until the window has processed everything; what the undo history holds; and
 // the program's resident memory.
 //
-//   bench_window [items]          default 100,000
+//   bench_window [items [edit]]   default 100,000 items; every edit, or those
+//                                 whose name holds the text `edit`
 
 #include "document/document_file.h"
 #include "document/outline_document.h"
@@ -163,7 +164,10 @@ int main(int argc, char* argv[]) {
         {"paste an item", [&](int i) { doc->paste(spread(nodes, i), spread(leaves, i + 2)); }},
     };
     constexpr int kRuns = 60;
+    const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     for (const Edit& edit : edits) {
+        if (!QString::fromLatin1(edit.name).contains(only))
+            continue;
         // Each run starts from the saved outline, so the items picked are the same ones.
         measure(edit.name, kRuns, [&](int i) {
             edit.run(i);

@@ -120,6 +120,13 @@ void OutlineDocument::load(std::unique_ptr<OutlineTree> tree, bool inFile) {
     announceState();
 }
 
+OutlineNode* OutlineDocument::loadNew(const QString& caption, const Tnota& nota) {
+    auto tree = std::make_unique<OutlineTree>();
+    OutlineNode* first = tree->attach(nullptr, 0, detachedNode(caption.toUtf8(), nota));
+    load(std::move(tree), false);
+    return first;
+}
+
 void OutlineDocument::markSaved() {
     m_savedIndex = m_index;
     announceState();

@@ -47,6 +47,8 @@ public:
     // Takes over a whole outline with an empty history: one read from its file
     // (unmodified) or a new one that no file holds yet (modified until saved).
     void load(std::unique_ptr<OutlineTree> tree, bool inFile);
+    // A new document: one new item, which it returns.
+    OutlineNode* loadNew(const QString& caption, const Tnota& nota);
     bool isModified() const { return m_savedIndex != m_index; }
     // The file now holds the outline as it stands.
     void markSaved();

@@ -130,8 +130,8 @@ private:
     // Reads a whole document, showing progress and holding back user input;
     // nothing on screen changes here. Throws when the file cannot be read.
     std::unique_ptr<OutlineTree> readDocumentFile(const QString& path);
-    // Shows a whole outline with an empty history: read from its file, or new.
-    void showDocument(std::unique_ptr<OutlineTree> tree, bool inFile);
+    // Shows an outline read from its file, with an empty history.
+    void showDocument(std::unique_ptr<OutlineTree> tree);
     // The file name chosen in the save dialog, asking before overwriting;
     // empty when the user cancelled.
     QString chooseSaveName();

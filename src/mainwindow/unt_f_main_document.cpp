@@ -4,7 +4,6 @@
 
 #include "document/document_file.h"
 #include "document/outline_document.h"
-#include "document/rollup.h"
 #include "document/errors.h"
 #include "document/unt_constantes.h"
 #include "language/messages.h"
@@ -85,11 +84,10 @@ std::unique_ptr<OutlineTree> Tfrm_ppal::readDocumentFile(const QString& path) {
     return readDocument(path, lookup, progress);
 }
 
-void Tfrm_ppal::showDocument(std::unique_ptr<OutlineTree> tree, bool inFile) {
-    m_editorNode = nullptr;
+void Tfrm_ppal::showDocument(std::unique_ptr<OutlineTree> tree) {
     tv_aux.clear(); // it may share records of the outline being replaced
-    m_document->load(std::move(tree), inFile);
-    m_docNuevo = !inFile;
+    m_document->load(std::move(tree), true);
+    m_docNuevo = false;
     if (OutlineNode* first = m_model->tree().firstTopLevel())
         selectNode(first);
     else
@@ -97,7 +95,7 @@ void Tfrm_ppal::showDocument(std::unique_ptr<OutlineTree> tree, bool inFile) {
 }
 
 void Tfrm_ppal::f_abrirArchivo() {
-    showDocument(readDocumentFile(m_archivoActual), true);
+    showDocument(readDocumentFile(m_archivoActual));
     f_setStatus(QString(Unt_constantes::listo));
 }
 
@@ -122,12 +120,11 @@ void Tfrm_ppal::nuevodocExecute() {
         return;
     // A new document holds one new item and counts as changed until it is
     // saved; its history starts empty.
-    auto tree = std::make_unique<OutlineTree>();
-    OutlineNode* first = tree->addFirstTopLevel(f_getTexto(Messages::nuevoItem), newItemRecord());
-    f_asignaricononodo(first, 0);
     m_docNuevo = true;
     f_asignararchivo(f_getTexto(Messages::nuevoArchivo) + QStringLiteral(".qnf"));
-    showDocument(std::move(tree), false);
+    tv_aux.clear();
+    OutlineNode* first = m_document->loadNew(f_getTexto(Messages::nuevoItem), newItemRecord());
+    selectNode(first);
     tv_lista->edit(m_model->indexOf(first));
 }
 
@@ -141,7 +138,7 @@ void Tfrm_ppal::recuperarExecute() {
     // reaches the general error report.
     auto tree = readDocumentFile(path);
     f_asignararchivo(path);
-    showDocument(std::move(tree), true);
+    showDocument(std::move(tree));
     f_setStatus(QString(Unt_constantes::listo));
 }
 
@@ -158,7 +155,7 @@ void Tfrm_ppal::f_abrirarchivoultimo(const QString& path) {
     }
     m_docNuevo = false;
     f_asignararchivo(path);
-    showDocument(std::move(tree), true);
+    showDocument(std::move(tree));
     f_setStatus(QString(Unt_constantes::listo));
 }
 
