@@ -123,7 +123,7 @@ void Tfrm_ppal::createActions() {
     connect(action(QStringLiteral("fuentes")), &QAction::triggered, this,
             &Tfrm_ppal::fuentesExecute);
     connect(action(QStringLiteral("agregarnodo")), &QAction::triggered, this,
-            [this] { agregarnodoExecute(sender()); });
+            &Tfrm_ppal::agregarnodoExecute);
     connect(action(QStringLiteral("borrarnodo")), &QAction::triggered, this,
             &Tfrm_ppal::borrarnodoExecute);
     connect(action(QStringLiteral("nombrarnodo")), &QAction::triggered, this,

@@ -161,7 +161,7 @@ private:
     void updatePercentControls(bool editable);
 
     // Tree restructuring.
-    void agregarnodoExecute(QObject* sender = nullptr);
+    void agregarnodoExecute();
     void borrarnodoExecute();
     void nombrarnodoExecute();
     void arribaExecute();

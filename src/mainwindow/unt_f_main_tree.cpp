@@ -11,13 +11,12 @@
 
 #include <QPlainTextEdit>
 
-void Tfrm_ppal::agregarnodoExecute(QObject* sender) {
+void Tfrm_ppal::agregarnodoExecute() {
     OutlineNode* added =
         m_document->addItem(selectedNode(), m_model->nodeOf(tv_lista->indexAt(QPoint(0, 0))),
                             f_getTexto(Messages::nuevoItem), newItemRecord());
     selectNode(added);
-    if (sender != re_texto)
-        tv_lista->edit(m_model->indexOf(added));
+    tv_lista->edit(m_model->indexOf(added));
 }
 
 void Tfrm_ppal::borrarnodoExecute() {
