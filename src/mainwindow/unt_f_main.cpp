@@ -67,10 +67,7 @@ Tfrm_ppal::~Tfrm_ppal() = default;
 bool Tfrm_ppal::docModificado() const { return m_document->isModified(); }
 
 void Tfrm_ppal::connectHistory() {
-    connect(m_document, &OutlineDocument::modifiedChanged, this, [this](bool modified) {
-        setWindowModified(modified);
-        emit modifiedChanged(modified);
-    });
+    connect(m_document, &OutlineDocument::modifiedChanged, this, &QWidget::setWindowModified);
     connect(m_document, &OutlineDocument::changed, this, &Tfrm_ppal::updateUndoActions);
     connect(m_document, &OutlineDocument::resetDone, this, &Tfrm_ppal::updateUndoActions);
     QTextDocument* text = re_texto->document();

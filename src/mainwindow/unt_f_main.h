@@ -106,10 +106,6 @@ public:
     QTimer tm_init;
     OutlineTree tv_aux;
 
-signals:
-    // The document changed (any edit); used by tests and the caption.
-    void modifiedChanged(bool modified);
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
