@@ -13,7 +13,6 @@
 #include "mainwindow/main_actions.h"
 #include "mainwindow/outline_model.h"
 #include "mainwindow/outline_view.h"
-#include "mainwindow/outline_view_binding.h"
 #include "mainwindow/plain_text_editor.h"
 #include "mainwindow/qt_translations.h"
 #include "mainwindow/user_dialogs.h"
@@ -233,7 +232,7 @@ QWidget* Tfrm_ppal::createEditorRow() {
 void Tfrm_ppal::createLayout() {
     tv_lista = new OutlineView;
     tv_lista->setObjectName(QStringLiteral("tv_lista"));
-    new OutlineViewBinding(tv_lista, m_model);
+    tv_lista->setModel(m_model);
     tv_lista->setMinimumWidth(100);
     pn_tv = new QWidget;
     pn_tv->setObjectName(QStringLiteral("pn_tv"));

@@ -306,6 +306,26 @@ private slots:
         QCOMPARE(node(QStringLiteral("B"))->imageIndex(), 0);
     }
 
+    // Thirty thousand levels, every item open: the window opens the document
+    // and shows its deepest item; nothing on the way recurses.
+    void aDeepOutlineOpens() {
+        OutlineTree tree;
+        OutlineNode* parent = nullptr;
+        for (int level = 0; level < 30000; ++level) {
+            parent = parent ? tree.addLastChild(parent, QStringLiteral("x"), newItemRecord())
+                            : tree.addLastTopLevel(QStringLiteral("x"), newItemRecord());
+            parent->setExpanded(true);
+        }
+        Tfrm_ppal* w = openDocument(tree);
+        QCOMPARE(w->model()->tree().count(), 30000);
+        OutlineNode* deepest = w->model()->tree().firstTopLevel();
+        while (deepest->hasChildren())
+            deepest = deepest->firstChild();
+        w->selectNode(deepest);
+        QCOMPARE(w->selectedNode(), deepest);
+        w->tv_lista->repaint();
+    }
+
     void textsFollowTheLanguage() {
         f_escribirIni(QStringLiteral("opciones"), QStringLiteral("idioma"),
                       QStringLiteral("english"));

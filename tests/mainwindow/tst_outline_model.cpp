@@ -2,7 +2,7 @@
 #include "document/rollup.h"
 #include "mainwindow/item_images.h"
 #include "mainwindow/outline_model.h"
-#include "mainwindow/outline_view_binding.h"
+#include "mainwindow/outline_view.h"
 
 #include <QAbstractItemModelTester>
 #include <QImage>
@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
+#include <random>
 
 namespace {
 
@@ -278,11 +279,128 @@ private slots:
         QVERIFY(f_consolidarTreeView(model.tree()).empty());
     }
 
+    // The view shows exactly the items whose ancestors are all open, in order,
+    // after any sequence of changes, undos, redos, openings and closings, and
+    // each in the row it is drawn in.
+    void viewRowsFollowEveryChange() {
+        OutlineDocument doc;
+        OutlineModel model(&doc);
+        OutlineView view;
+        view.setModel(&model);
+        view.resize(300, 400);
+        view.show();
+        doc.load(makeTree({"A+", "  A1", "  A2+", "    A21", "    A22", "B", "  B1+", "    B11",
+                           "C+", "  C1", "  C2", "D"}),
+                 true);
+        std::mt19937 random(12345);
+        const auto pick = [&]() -> OutlineNode* {
+            const int count = doc.tree().count();
+            return count ? doc.tree().nodeAt(int(random() % unsigned(count))) : nullptr;
+        };
+        const auto expectedRows = [&] {
+            QList<const OutlineNode*> rows;
+            doc.tree().forEach([&](const OutlineNode* n) {
+                bool shown = true;
+                for (const OutlineNode* p = n->parent(); p; p = p->parent())
+                    shown = shown && p->expanded();
+                if (shown)
+                    rows << n;
+            });
+            return rows;
+        };
+        for (int step = 0; step < 400; ++step) {
+            OutlineNode* node = pick();
+            switch (random() % 11) {
+            case 0: doc.addItem(node, nullptr, QStringLiteral("n%1").arg(step), {}); break;
+            case 1: doc.removeItem(node); break;
+            case 2: doc.moveUp(node); break;
+            case 3: doc.moveDown(node); break;
+            case 4: doc.indent(node); break;
+            case 5: doc.outdent(node); break;
+            case 6: doc.drop(node, Place(random() % 3), pick()); break;
+            case 7: doc.paste(node, pick()); break;
+            case 8:
+                if (node)
+                    view.setExpanded(model.indexOf(node), !node->expanded());
+                break;
+            case 9: doc.undo(); break;
+            default: doc.redo(); break;
+            }
+            QList<const OutlineNode*> shown;
+            int y = view.visualRect(model.index(0, 0)).top();
+            for (QModelIndex i = model.index(0, 0); i.isValid(); i = view.indexBelow(i)) {
+                shown << model.nodeOf(i);
+                QCOMPARE(view.visualRect(i).top(), y);
+                QCOMPARE(view.indexAt(QPoint(1, y + 1)), i);
+                y += view.visualRect(i).height();
+            }
+            QCOMPARE(shown, expectedRows());
+        }
+    }
+
+    void aDeepOutlineOpensShown() {
+        // Thirty thousand levels, every one open: nothing on the way recurses.
+        auto tree = std::make_unique<OutlineTree>();
+        OutlineNode* parent = nullptr;
+        for (int level = 0; level < 30000; ++level) {
+            parent = parent ? tree->addLastChild(parent, QStringLiteral("x")) :
+                              tree->addLastTopLevel(QStringLiteral("x"));
+            parent->setExpanded(true);
+        }
+        OutlineDocument doc;
+        OutlineModel model(&doc);
+        OutlineView view;
+        view.setModel(&model);
+        view.show();
+        doc.load(std::move(tree), true);
+        const QModelIndex deepest = model.indexOf(parent);
+        view.setCurrentIndex(deepest);
+        view.scrollTo(deepest);
+        // Scrolled to its row, far to the right of the narrow view.
+        QCOMPARE(view.indexAt(QPoint(1, view.visualRect(deepest).center().y())), deepest);
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.repaint();
+    }
+
+    void clicksAndKeysOpenAndCloseItems() {
+        OutlineDocument doc;
+        OutlineModel model(&doc);
+        OutlineView view;
+        view.setModel(&model);
+        view.resize(300, 300);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        doc.load(makeTree({"A", "  A1", "B"}), true);
+        OutlineNode* a = findNode(model.tree(), QStringLiteral("A"));
+        const QModelIndex index = model.indexOf(a);
+        // The expand button left of the item.
+        const QRect item = view.visualRect(index);
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                          QPoint(item.left() - view.indentation() / 2, item.center().y()));
+        QVERIFY(a->expanded());
+        QVERIFY(!view.selectionModel()->isSelected(index)); // the button selects nothing
+        QCOMPARE(view.indexBelow(index), model.indexOf(a->child(0)));
+        view.setCurrentIndex(index);
+        QTest::keyClick(&view, Qt::Key_Left);
+        QVERIFY(!a->expanded());
+        QTest::keyClick(&view, Qt::Key_Right);
+        QVERIFY(a->expanded());
+        QTest::keyClick(&view, Qt::Key_Right);
+        QCOMPARE(view.currentIndex(), model.indexOf(a->child(0)));
+        QTest::keyClick(&view, Qt::Key_Left);
+        QCOMPARE(view.currentIndex(), index);
+        QTest::keyClick(&view, Qt::Key_Down);
+        QTest::keyClick(&view, Qt::Key_Down);
+        QCOMPARE(view.currentIndex(), model.indexOf(findNode(model.tree(), QStringLiteral("B"))));
+        // Expanding is stored in the nodes, and is no change of the document.
+        QVERIFY(!doc.isModified());
+    }
+
     void viewAndNodesShareExpandedState() {
         OutlineDocument doc;
         OutlineModel model(&doc);
-        QTreeView view;
-        new OutlineViewBinding(&view, &model);
+        OutlineView view;
+        view.setModel(&model);
         doc.load(makeTree({"A+", "  A1", "  B", "    B1+", "      B11", "C+", "  C1"}), true);
         view.show();
         const auto index = [&](const char* caption) {
@@ -313,8 +431,8 @@ private slots:
     void moveShowsTheNewParentOpenAndKeepsTheItemOpen() {
         OutlineDocument doc;
         OutlineModel model(&doc);
-        QTreeView view;
-        new OutlineViewBinding(&view, &model);
+        OutlineView view;
+        view.setModel(&model);
         doc.load(makeTree({"A", "  A1", "B+", "  B1"}), true);
         view.show();
         OutlineNode* a = findNode(model.tree(), QStringLiteral("A"));
@@ -336,8 +454,8 @@ private slots:
         QFETCH(bool, byMove);
         OutlineDocument doc;
         OutlineModel model(&doc);
-        QTreeView view;
-        new OutlineViewBinding(&view, &model);
+        OutlineView view;
+        view.setModel(&model);
         doc.load(makeTree({"A+", "B"}), true);
         view.show();
         OutlineNode* a = findNode(model.tree(), QStringLiteral("A"));
