@@ -342,7 +342,11 @@ QModelIndex OutlineView::moveCursor(CursorAction cursorAction, Qt::KeyboardModif
     if (m_rows.empty())
         return {};
     OutlineNode* node = nodeOf(currentIndex());
-    const int row = rowOf(node);
+    int row = rowOf(node);
+    // A current item inside a closed one moves from the row of the closed one.
+    for (OutlineNode* p = node ? node->parent() : nullptr; row < 0 && p; p = p->parent())
+        if ((row = rowOf(p)) >= 0)
+            node = p;
     if (row < 0)
         return indexOf(m_rows.front());
     const int last = int(m_rows.size()) - 1;
