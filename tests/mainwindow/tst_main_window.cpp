@@ -306,6 +306,31 @@ private slots:
         QCOMPARE(node(QStringLiteral("B"))->imageIndex(), 0);
     }
 
+    // Each row of the program's own tree shows its priority mark.
+    void priorityMarksShowInTheTree() {
+        OutlineTree tree = newItems({"high", "normal", "low"});
+        tree.topLevel(0)->nota().prioridad = 1;
+        tree.topLevel(2)->nota().prioridad = 2;
+        Tfrm_ppal* w = openDocument(tree);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const QImage shot = w->tv_lista->viewport()->grab().toImage();
+        const auto pixels = [&](const char* caption, auto isMarkColour) {
+            const QRect row = w->tv_lista->visualRect(w->model()->indexOf(node(caption)));
+            int count = 0;
+            for (int y = row.top(); y <= row.bottom(); ++y)
+                for (int x = row.left(); x < row.left() + 16; ++x)
+                    count += isMarkColour(shot.pixelColor(x, y));
+            return count;
+        };
+        const auto red = [](const QColor& c) {
+            return c.red() > 150 && c.green() < 100 && c.blue() < 100;
+        };
+        const auto blue = [](const QColor& c) { return c.blue() > 150 && c.red() < 100; };
+        QVERIFY(pixels("high", red) > 10);
+        QVERIFY(pixels("low", blue) > 10);
+        QCOMPARE(pixels("normal", red) + pixels("normal", blue), 0);
+    }
+
     // Thirty thousand levels, every item open: the window opens the document
     // and shows its deepest item; nothing on the way recurses.
     void aDeepOutlineOpens() {
