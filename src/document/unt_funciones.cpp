@@ -177,8 +177,10 @@ QString textForEditor(const QString& texto) {
 }
 
 QString textFromEditor(const QString& rawText) {
+    // Both of the editor's breaks: a paragraph (Enter) and a line (Shift+Enter).
     QString text = rawText;
-    return text.replace(QChar::ParagraphSeparator, Unt_constantes::crlf);
+    return text.replace(QChar::ParagraphSeparator, Unt_constantes::crlf)
+        .replace(QChar::LineSeparator, Unt_constantes::crlf);
 }
 
 Tnota newItemRecord() {

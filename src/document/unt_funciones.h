@@ -74,7 +74,8 @@ QString f_fechaAEntero(const QString& text);
 QString f_fechaHoraAEntero(const QDateTime& value);
 
 // An item's body as the text editor takes it (line breaks as LF), and the
-// editor's raw text (paragraphs separated by U+2029) back with CR LF breaks.
+// editor's raw text (paragraphs separated by U+2029, lines within one by
+// U+2028) back with CR LF breaks.
 QString textForEditor(const QString& texto);
 QString textFromEditor(const QString& rawText);
 

@@ -205,7 +205,7 @@ QWidget* Tfrm_ppal::createEditorRow() {
     tb_cumplido->setRange(0, 100);
     tb_cumplido->setPageStep(10);
     tb_cumplido->setTickPosition(QSlider::TicksBelow);
-    tb_cumplido->setTickInterval(10);
+    tb_cumplido->setTickInterval(1); // a tick at every unit
     tb_cumplido->setMinimumWidth(141);
     tb_cumplido->setEnabled(false);
     lb_porc = new QLineEdit;
@@ -266,6 +266,7 @@ void Tfrm_ppal::createLayout() {
     sb_status0 = new QLabel;
     sb_status1 = new QLabel(QStringLiteral("version:"));
     sb_status1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    sb_status1->setFixedWidth(50);
     statusBar()->addWidget(sb_status0, 1);
     statusBar()->addPermanentWidget(sb_status1);
 
@@ -352,16 +353,29 @@ void Tfrm_ppal::f_activarshortcuts(bool active) {
             ->setShortcuts(active ? m_savedShortcuts[i] : QList<QKeySequence>());
 }
 
+bool Tfrm_ppal::windowShortcutWins(QObject* control, const QKeyEvent& key) const {
+    if (control == re_texto) {
+        // Every command's keys, which the editor would otherwise take for its
+        // own (Ctrl+Insert to copy, Ctrl+Delete to delete a word, Ctrl+Z):
+        // the commands that concern the text act on the editor themselves.
+        const QKeySequence pressed(key.keyCombination());
+        for (const QAction* command : m_actions)
+            if (command->isEnabled() && command->shortcuts().contains(pressed))
+                return true;
+        return false;
+    }
+    // In the percent field and the date picker, cut, copy and paste are the
+    // window's: they act on the text editor, not on the field.
+    return (control == lb_porc || control == me_fecha) &&
+           (key.matches(QKeySequence::Cut) || key.matches(QKeySequence::Copy) ||
+            key.matches(QKeySequence::Paste));
+}
+
 bool Tfrm_ppal::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == re_texto && event->type() == QEvent::ShortcutOverride) {
-        // Undo and redo keys go to the window's commands, which use the
-        // editor's own history first, so that they also reach the document's.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
-            key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
-            event->ignore();
-            return true;
-        }
+    if (event->type() == QEvent::ShortcutOverride &&
+        windowShortcutWins(watched, *static_cast<QKeyEvent*>(event))) {
+        event->ignore(); // the window's command takes the key
+        return true;
     }
     if (watched == re_texto) {
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)

@@ -19,6 +19,7 @@ class OutlineModel;
 class OutlineView;
 class QAction;
 class QCheckBox;
+class QKeyEvent;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
@@ -109,6 +110,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Whether a key pressed in the control goes to the window's command
+    // rather than to the control's own use of it.
+    bool windowShortcutWins(QObject* control, const QKeyEvent& key) const;
 
 private:
     // Construction, split by concern over the unit's files.

@@ -149,6 +149,10 @@ void Tfrm_ppal::f_abrirarchivoultimo(const QString& path) {
     try {
         tree = readDocumentFile(path);
     } catch (const QuillnestError& error) {
+        // The document still open comes back to place 1 (unless it was never
+        // saved), and the path that failed leaves the list.
+        if (!m_docNuevo)
+            updateRecentFiles([&] { m_recentFiles.f_agregarUltimo(m_archivoActual); });
         userDialogs().showError(this, error.message());
         updateRecentFiles([&] { m_recentFiles.f_quitarUltimo(path); });
         return;
@@ -162,9 +166,14 @@ void Tfrm_ppal::f_abrirarchivoultimo(const QString& path) {
 bool Tfrm_ppal::guardarExecute() {
     if (!docModificado())
         return true;
-    if (m_docNuevo)
-        return guardarcomoExecute();
     f_setStatus(f_getTexto(Messages::guardando));
+    if (m_docNuevo) {
+        // The status says so while the save dialog asks for a name, too.
+        const bool saved = guardarcomoExecute();
+        if (!saved)
+            f_setStatus(QString());
+        return saved;
+    }
     f_actualizarTextoNodo();
     try {
         f_guardarNodos(m_model->tree(), m_archivoActual);

@@ -15,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QSlider>
 
+#include <algorithm>
+
 namespace {
 // The picker's lowest date stands for a stored date that cannot be read.
 const QDate kUnreadableDate(1979, 12, 31);
@@ -32,6 +34,8 @@ void Tfrm_ppal::connectEditor() {
     me_fecha->setDateRange(kUnreadableDate, QDate(2107, 12, 31));
     me_fecha->setSpecialValueText(QStringLiteral(" "));
     me_fecha->setDisplayFormat(shortDateFormat());
+    lb_porc->installEventFilter(this); // see windowShortcutWins
+    me_fecha->installEventFilter(this);
     connect(tv_lista->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 tv_listaChanging(m_editorNode, m_model->nodeOf(current));
@@ -49,7 +53,13 @@ void Tfrm_ppal::connectEditor() {
     connect(re_texto, &QPlainTextEdit::textChanged, this, &Tfrm_ppal::re_textoChange);
     connect(me_fecha, &QDateEdit::dateChanged, this, &Tfrm_ppal::me_fechaChange);
     connect(tb_cumplido, &QSlider::valueChanged, this, &Tfrm_ppal::tb_cumplidoChange);
-    connect(lb_porc, &QLineEdit::textChanged, this, &Tfrm_ppal::lb_porcChange);
+    // An entry counts once it is complete (three digits) or the field is left,
+    // so that typing "75" never passes through 7 %.
+    connect(lb_porc, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (std::count_if(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }) == 3)
+            lb_porcChange();
+    });
+    connect(lb_porc, &QLineEdit::editingFinished, this, &Tfrm_ppal::lb_porcChange);
     connect(cb_cumplido, &QCheckBox::clicked, this, &Tfrm_ppal::cb_cumplidoClick);
 }
 

@@ -196,6 +196,22 @@ private slots:
         QVERIFY(m_dialogs->asked.first().contains(path("gone.qnf")));
         QCOMPARE(w->recentFiles().paths(), QStringList{path("a.qnf")});
         QCOMPARE(w->archivoActual(), path("a.qnf"));
+        // The document still open comes back to place 1.
+        w->recentFiles().f_agregarUltimo(path("other.qnf"));
+        w->recentFiles().f_agregarUltimo(path("gone.qnf"));
+        w->f_abrirarchivoultimo(path("gone.qnf"));
+        QCOMPARE(w->recentFiles().paths(), QStringList({path("a.qnf"), path("other.qnf")}));
+    }
+
+    // Saving a new document says so while its save dialog asks for the name.
+    void savingShowsItsStatusDuringTheDialog() {
+        Tfrm_ppal* w = start();
+        QString shown;
+        m_dialogs->whileChoosingFile = [&] { shown = w->statusText(); };
+        QVERIFY(!w->guardarExecute()); // the dialog is cancelled
+        QCOMPARE(shown, QStringLiteral("GUARDANDO..."));
+        QCOMPARE(w->statusText(), QString());
+        QVERIFY(w->docModificado());
     }
 
     void recentActionsFollowTheList() {

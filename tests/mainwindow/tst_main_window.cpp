@@ -10,6 +10,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -106,6 +108,81 @@ private slots:
         QTest::mouseClick(w->cb_cumplido, Qt::LeftButton);
         QCOMPARE(node(QStringLiteral("D"))->nota().cumplido, 100);
         QCOMPARE(w->cb_cumplido->checkState(), Qt::Checked);
+    }
+
+    // Shift+Enter breaks a line as Enter does: CR LF in the record, and the
+    // file stays in Windows-1252.
+    void everyLineBreakOfTheEditorIsCrLf() {
+        Tfrm_ppal* w = openDocument(newItems({"A"}));
+        w->selectNode(node(QStringLiteral("A")));
+        w->re_texto->setFocus();
+        QTest::keyClicks(w->re_texto, QStringLiteral("one"));
+        QTest::keyClick(w->re_texto, Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClicks(w->re_texto, QStringLiteral("two"));
+        QTest::keyClick(w->re_texto, Qt::Key_Return);
+        QTest::keyClicks(w->re_texto, QStringLiteral("three"));
+        QCOMPARE(node(QStringLiteral("A"))->nota().texto(), QStringLiteral("one\r\ntwo\r\nthree"));
+        QVERIFY(w->guardarExecute());
+        const QByteArray saved = readBytes(m_dir->filePath(QStringLiteral("doc.qnf")));
+        QVERIFY(saved.contains("one\r\ntwo\r\nthree\x01\x02\x03"));
+    }
+
+    // In the percent field and the date picker, paste puts the text into the
+    // editor, and cut and copy leave the field alone.
+    void clipboardKeysInTheFieldsReachTheEditor() {
+        Tfrm_ppal* w = openDocument(newItems({"A=20"}));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->selectNode(node(QStringLiteral("A")));
+        const QDate date = w->me_fecha->date();
+        for (QWidget* field : std::initializer_list<QWidget*>{w->lb_porc, w->me_fecha}) {
+            QGuiApplication::clipboard()->setText(QStringLiteral("55"));
+            field->setFocus();
+            QTRY_VERIFY(field->hasFocus());
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(field, Qt::Key_X, Qt::ControlModifier);
+        }
+        QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, 20);
+        QCOMPARE(w->me_fecha->date(), date);
+        QCOMPARE(w->lb_porc->text().remove(u'%').trimmed(), QStringLiteral("20"));
+        QCOMPARE(w->re_texto->toPlainText(), QStringLiteral("5555"));
+    }
+
+    // The window's command keys win over the editor's own: Ctrl+Insert adds an item.
+    void commandKeysWinInTheEditor() {
+        Tfrm_ppal* w = openDocument(newItems({"A"}));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->re_texto->setFocus();
+        QTRY_VERIFY(w->re_texto->hasFocus());
+        QTest::keyClick(w->re_texto, Qt::Key_Insert, Qt::ControlModifier);
+        QCOMPARE(currentOutline(), QStringList({"A", "NUEVO ITEM"}));
+    }
+
+    // A percentage counts once the entry is complete or the field is left.
+    void percentFieldWaitsForTheWholeEntry() {
+        Tfrm_ppal* w = openDocument(newItems({"A=20"}));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->selectNode(node(QStringLiteral("A")));
+        w->lb_porc->setFocus();
+        QTRY_VERIFY(w->lb_porc->hasFocus());
+        w->lb_porc->selectAll();
+        QTest::keyClick(w->lb_porc, Qt::Key_7);
+        QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, 20);
+        QTest::keyClick(w->lb_porc, Qt::Key_5);
+        QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, 20);
+        QTest::keyClick(w->lb_porc, Qt::Key_Return);
+        QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, 75);
+        w->lb_porc->selectAll();
+        QTest::keyClicks(w->lb_porc, QStringLiteral("100"));
+        QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, 100);
+    }
+
+    void layoutOfTheStatusBarAndTrackBar() {
+        Tfrm_ppal* w = openDocument(newItems({"A"}));
+        QCOMPARE(w->sb_status1->width(), 50);
+        QCOMPARE(w->tb_cumplido->tickInterval(), 1);
     }
 
     void parentPercentCannotBeEdited() {

@@ -16,6 +16,7 @@ public:
     std::deque<QString> fileNames;    // chosen files in order; cancelled when empty
     std::deque<QFont> fonts;          // chosen fonts; cancelled when empty
     QStringList asked;                // every question and message, in order
+    std::function<void()> whileChoosingFile; // runs while an open or save dialog is shown
     // Each acts on one modal dialog of the program's own, in order; a dialog
     // still open afterwards is closed like its close box. Counted in modalRuns.
     std::deque<std::function<void(QDialog&)>> modalDialogs;
@@ -34,10 +35,8 @@ public:
     }
     void inform(QWidget*, const QString& text) override { asked << text; }
     void showError(QWidget*, const QString& text) override { asked << text; }
-    QString openFileName(QWidget*, const QString&) override { return take(fileNames, QString()); }
-    QString saveFileName(QWidget*, const QString&, const QString&) override {
-        return take(fileNames, QString());
-    }
+    QString openFileName(QWidget*, const QString&) override { return chooseFile(); }
+    QString saveFileName(QWidget*, const QString&, const QString&) override { return chooseFile(); }
     bool chooseFont(QWidget*, QFont& font, const std::function<void(const QFont&)>& apply) override {
         if (fonts.empty())
             return false;
@@ -73,6 +72,11 @@ public:
     }
 
 private:
+    QString chooseFile() {
+        if (whileChoosingFile)
+            whileChoosingFile();
+        return take(fileNames, QString());
+    }
     template <typename T> static T take(std::deque<T>& queue, T fallback) {
         if (queue.empty())
             return fallback;
