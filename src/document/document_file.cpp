@@ -128,8 +128,15 @@ public:
             line = m_long;
         }
         ++m_lineNumber;
-        if (line.endsWith('\r'))
-            line.chop(1);
+        // The line rule: CR LF or LF ends a line, and a CR anywhere else is
+        // dropped, in every line of a record alike.
+        if (line.contains('\r')) {
+            m_cleaned.truncate(0);
+            for (qsizetype cr; (cr = line.indexOf('\r')) >= 0; line = line.sliced(cr + 1))
+                m_cleaned.append(line.first(cr));
+            m_cleaned.append(line);
+            line = m_cleaned;
+        }
         // Splitting before converting is safe: LF, CR and every byte below 0x80
         // stand for themselves in Windows-1252 as in UTF-8.
         if (m_fromCp1252 && !TextEncoding::isAscii(line)) {
@@ -167,21 +174,10 @@ private:
     qsizetype m_pos = 0;
     qsizetype m_end = 0; // bytes of the current piece
     QByteArray m_long; // a line longer than what was left of its piece
+    QByteArray m_cleaned; // a line without its carriage returns
     QByteArray m_converted;
     int m_lineNumber = 0;
 };
-
-void appendWithoutCarriageReturns(QByteArray& out, QByteArrayView line) {
-    for (qsizetype cr; (cr = line.indexOf('\r')) >= 0; line = line.sliced(cr + 1))
-        out.append(line.first(cr));
-    out.append(line);
-}
-
-QByteArray withoutCarriageReturns(QByteArrayView line) {
-    QByteArray text;
-    appendWithoutCarriageReturns(text, line);
-    return text;
-}
 
 // The size of UTF-8 text without its last `count` characters.
 qsizetype sizeWithoutLastCharacters(QByteArrayView utf8, qsizetype count) {
@@ -215,7 +211,7 @@ public:
                 progress(prefix, position);
             const int level = number("level");
             expandedStates.push_back(line("expanded state") == "1");
-            QByteArray caption = withoutCarriageReturns(line("caption"));
+            QByteArray caption = line("caption").toByteArray();
             readDate(nota, line("date"));
             nota.cumplido = number("percent done");
             nota.prioridad = static_cast<quint8>(number("priority"));
@@ -266,7 +262,7 @@ private:
             nota.setFechaValue(*value);
             return;
         }
-        const QString line = QString::fromUtf8(withoutCarriageReturns(text));
+        const QString line = QString::fromUtf8(text);
         const auto dateTime = parseFechaHora(line);
         nota.setFecha(dateTime ? QString::number(packFecha(*dateTime)) : line);
     }
@@ -277,14 +273,14 @@ private:
         // it at its final size.
         m_body.truncate(0);
         QByteArrayView last = line("text");
-        appendWithoutCarriageReturns(m_body, last);
+        m_body.append(last);
         while (!last.contains(kFinTexto)) {
             const auto more = m_lines.next();
             if (!more)
                 fail(QStringLiteral("the text of the last item has no end"));
             last = *more;
             m_body.append(kLineEnd);
-            appendWithoutCarriageReturns(m_body, last);
+            m_body.append(last);
         }
         // Text after the terminator on its line: the line's last three
         // characters go, counted as characters so no UTF-8 sequence is split.

@@ -161,6 +161,23 @@ private slots:
         QCOMPARE(top->imageIndex(), 2);
     }
 
+    // A CR anywhere but before a line's LF is dropped in every line of a
+    // record: the expanded state and the numbers too, and the body ends at a
+    // terminator with a CR inside it. What is read is written back as read.
+    void carriageReturnsAreDroppedInEveryLine() {
+        QByteArray bytes = record(0, 0, "1", "A", "639696896", 0, 0, "");
+        bytes.replace("\r\n", "\r\r\n");
+        bytes += "1\r\r\n1\r\r\n1\r\r\nB\r\r\n639696896\r\r\n1\r4\r\n0\r\nbo\rdy\x01\x02\r\x03\r\n";
+        const auto tree = parse(bytes);
+        QCOMPARE(tree->count(), 2);
+        QVERIFY(tree->firstTopLevel()->expanded());
+        const OutlineNode* b = tree->firstTopLevel()->firstChild();
+        QVERIFY(b->expanded());
+        QCOMPARE(b->nota().cumplido, 14);
+        QCOMPARE(b->nota().texto(), QStringLiteral("body"));
+        QCOMPARE(describeAll(*parse(documentBytes(*tree))), describeAll(*tree));
+    }
+
     void placingRule() {
         // A record whose level has no parent above it goes to the end of the top level.
         const QByteArray bytes = record(0, 0, "0", "A", "0", 0, 0, "") +
