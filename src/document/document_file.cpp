@@ -130,7 +130,9 @@ public:
         ++m_lineNumber;
         // The line rule: CR LF or LF ends a line, and a CR anywhere else is
         // dropped, in every line of a record alike.
-        if (line.contains('\r')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (!line.isEmpty() && std::memchr(line.data(), '\r', size_t(line.size()))) {
             m_cleaned.truncate(0);
             for (qsizetype cr; (cr = line.indexOf('\r')) >= 0; line = line.sliced(cr + 1))
                 m_cleaned.append(line.first(cr));
