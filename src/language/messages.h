@@ -70,6 +70,15 @@ inline constexpr NewText cambioCumplido{mensajes, u"cambio cumplido", u"cambiar 
 inline constexpr NewText cambioPrioridad{mensajes, u"cambio prioridad", u"cambiar prioridad",
                                          u"change priority"};
 
+// The find dialog's own controls, in section "FindDialog1".
+inline constexpr QStringView findDialog = u"FindDialog1";
+inline constexpr NewText findLabel{findDialog, u"lb_buscar.Caption", u"&Buscar:", u"Fi&nd what:"};
+inline constexpr NewText findMatchCase{findDialog, u"cb_matchCase.Caption",
+                                       u"Coincidir &mayúsculas y minúsculas", u"Match &case"};
+inline constexpr NewText findWholeWord{findDialog, u"cb_wholeWord.Caption",
+                                       u"Sólo &palabras completas", u"Match &whole word only"};
+inline constexpr NewText findCancel{findDialog, u"bt_cancel.Caption", u"Cancelar", u"Cancel"};
+
 // Heads of the report pages.
 inline constexpr QStringView fToday = u"f_today";
 inline constexpr LanguageText tareasDelDia{fToday, u"tareas del dia", u"Tareas del día"};

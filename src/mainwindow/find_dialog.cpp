@@ -1,6 +1,6 @@
 #include "mainwindow/find_dialog.h"
 
-#include "language/unt_idioma.h"
+#include "language/messages.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -21,15 +21,16 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
     setModal(false);
 
     ed_findText = new QLineEdit;
-    auto* label = new QLabel(QStringLiteral("&Buscar:"));
+    // The dialog speaks the program's language; its own texts are new keys.
+    auto* label = new QLabel(f_getTexto(Messages::findLabel));
     label->setBuddy(ed_findText);
-    cb_matchCase = new QCheckBox(QStringLiteral("Coincidir &mayúsculas y minúsculas"));
-    cb_wholeWord = new QCheckBox(QStringLiteral("Sólo &palabras completas"));
+    cb_matchCase = new QCheckBox(f_getTexto(Messages::findMatchCase));
+    cb_wholeWord = new QCheckBox(f_getTexto(Messages::findWholeWord));
     bt_findNext = new QPushButton(f_getTexto(kSection, QStringLiteral("buscarsiguiente.Caption"),
                                              QStringLiteral("Buscar siguiente")));
     bt_findNext->setDefault(true);
     bt_findNext->setEnabled(false);
-    bt_cancel = new QPushButton(QStringLiteral("Cancelar"));
+    bt_cancel = new QPushButton(f_getTexto(Messages::findCancel));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(label, 0, 0);

@@ -8,12 +8,14 @@
 #include "mainwindow/outline_model.h"
 #include "mainwindow/outline_view.h"
 #include "mainwindow/unt_f_main.h"
+#include "settings/unt_inifile.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDateEdit>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -408,6 +410,22 @@ private slots:
         trigger("borrarnodo");
         QVERIFY(w->model()->tree().isEmpty());
         QCOMPARE(openFind(), nullptr);
+    }
+
+    // The find dialog speaks the program's language, English here.
+    void findDialogFollowsTheLanguage() {
+        f_escribirIni(QStringLiteral("opciones"), QStringLiteral("idioma"),
+                      QStringLiteral("english"));
+        open({"A"});
+        FindDialog* dialog = openFind();
+        QStringList texts;
+        for (const QLabel* label : dialog->findChildren<QLabel*>())
+            texts << label->text();
+        for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+            texts << button->text();
+        QCOMPARE(texts, QStringList({"Fi&nd what:", "Match &case", "Match &whole word only",
+                                     "Find Next", "Cancel"}));
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Find"));
     }
 };
 
