@@ -1,6 +1,7 @@
 #include "document/document_file.h"
 
 #include "document/errors.h"
+#include "language/messages.h"
 #include "document/rollup.h"
 #include "document/text_encoding.h"
 #include "document/unt_constantes.h"
@@ -57,8 +58,7 @@ std::optional<qint32> parseInteger(QByteArrayView text) {
 }
 
 [[noreturn]] void throwReadError(const QString& fileName, const QIODevice& device) {
-    throw EInOutError(
-        QStringLiteral("The document %1 could not be read: %2").arg(fileName, device.errorString()));
+    throw EInOutError(f_getTexto(Messages::documentoNoLeido).arg(fileName, device.errorString()));
 }
 
 // Fills `buffer` from the device; the number of bytes read, 0 at the end.
@@ -204,19 +204,18 @@ public:
         while (m_lines.atRecord()) {
             const int position = int(expandedStates.size());
             Tnota nota;
-            nota.indice = number("position number");
+            nota.indice = number(Messages::campoPosicion);
             if (nota.indice != position)
-                fail(QStringLiteral("the item is numbered %1 where %2 was expected")
-                         .arg(nota.indice)
-                         .arg(position));
+                fail(f_getTexto(Messages::itemMalNumerado)
+                         .arg(QString::number(nota.indice), QString::number(position)));
             if (progress)
                 progress(prefix, position);
-            const int level = number("level");
-            expandedStates.push_back(line("expanded state") == "1");
-            QByteArray caption = line("caption").toByteArray();
-            readDate(nota, line("date"));
-            nota.cumplido = number("percent done");
-            nota.prioridad = static_cast<quint8>(number("priority"));
+            const int level = number(Messages::campoNivel);
+            expandedStates.push_back(line(Messages::campoExpandido) == "1");
+            QByteArray caption = line(Messages::campoTitulo).toByteArray();
+            readDate(nota, line(Messages::campoFecha));
+            nota.cumplido = number(Messages::campoCumplido);
+            nota.prioridad = static_cast<quint8>(number(Messages::campoPrioridad));
             nota.setTextoUtf8(body());
             OutlineNode* node = place(*tree, position, level, std::move(caption), std::move(nota));
             f_asignaricononodo(node, node->nota().cumplido);
@@ -231,29 +230,24 @@ public:
 
 private:
     [[noreturn]] void fail(const QString& what) const {
-        throw EDocumentFormatError(QStringLiteral("The document %1 is damaged at line %2: %3.")
-                                       .arg(m_fileName)
-                                       .arg(m_lines.lineNumber())
-                                       .arg(what));
+        throw EDocumentFormatError(f_getTexto(Messages::documentoDanado)
+                                       .arg(m_fileName, QString::number(m_lines.lineNumber()), what));
     }
 
-    QByteArrayView line(const char* what) {
+    QByteArrayView line(const NewText& field) {
         const auto text = m_lines.next();
         if (!text)
-            fail(QStringLiteral("the file ends before the %1 of an item").arg(QLatin1String(what)));
+            fail(f_getTexto(Messages::archivoTerminaAntes).arg(f_getTexto(field)));
         return *text;
     }
 
-    qint32 number(const char* what) {
-        const QByteArrayView text = line(what);
+    qint32 number(const NewText& field) {
+        const QByteArrayView text = line(field);
         const auto value = parseInteger(text);
         if (!value)
-            throw EConvertError(
-                QStringLiteral("The document %1 is damaged at line %2: '%3' is not a valid %4.")
-                    .arg(m_fileName)
-                    .arg(m_lines.lineNumber())
-                    .arg(QString::fromUtf8(text))
-                    .arg(QLatin1String(what)));
+            throw EConvertError(f_getTexto(Messages::documentoValorNoValido)
+                                    .arg(m_fileName, QString::number(m_lines.lineNumber()),
+                                         QString::fromUtf8(text), f_getTexto(field)));
         return *value;
     }
 
@@ -274,12 +268,12 @@ private:
         // Gathered in a buffer kept from body to body; the record then copies
         // it at its final size.
         m_body.truncate(0);
-        QByteArrayView last = line("text");
+        QByteArrayView last = line(Messages::campoTexto);
         m_body.append(last);
         while (!last.contains(kFinTexto)) {
             const auto more = m_lines.next();
             if (!more)
-                fail(QStringLiteral("the text of the last item has no end"));
+                fail(f_getTexto(Messages::textoSinFin));
             last = *more;
             m_body.append(kLineEnd);
             m_body.append(last);
@@ -364,7 +358,7 @@ void f_guardarNodos(const OutlineTree& tree, const QString& fileName) {
     const QByteArray bytes = TextEncoding::encodeUtf8(documentBytes(tree));
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw EInOutError(QStringLiteral("The document %1 could not be written: %2")
+        throw EInOutError(f_getTexto(Messages::documentoNoEscrito)
                               .arg(QFileInfo(fileName).absoluteFilePath(), file.errorString()));
 }
 
@@ -388,8 +382,8 @@ std::unique_ptr<OutlineTree> readDocument(const QString& fileName, const TextLoo
     QFile file(fileName);
     // Unbuffered: the pieces go straight into the reader's own buffer.
     if (info.isDir() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        throw EInOutError(QStringLiteral("The document %1 could not be read: %2")
-                              .arg(fullPath, info.isDir() ? QStringLiteral("it is a folder")
+        throw EInOutError(f_getTexto(Messages::documentoNoLeido)
+                              .arg(fullPath, info.isDir() ? f_getTexto(Messages::esCarpeta)
                                                           : file.errorString()));
     return readRecords(file, fullPath, lookup, progress, readSize);
 }

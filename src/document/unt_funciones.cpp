@@ -3,6 +3,7 @@
 #include "document/errors.h"
 #include "document/outline_tree.h"
 #include "document/unt_constantes.h"
+#include "language/messages.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -148,15 +149,14 @@ std::optional<QDateTime> parseFechaHora(const QString& text) {
 QString f_enteroAFecha(qint32 packed) {
     const auto value = unpackFecha(packed);
     if (!value)
-        throw EConvertError(QStringLiteral("%1 is not a valid date.").arg(packed));
+        throw EConvertError(f_getTexto(Messages::fechaNoValida).arg(packed));
     return QLocale().toString(value->date(), shortDateFormat());
 }
 
 qint32 f_enteroNodo(const OutlineNode* node) {
     const auto value = node->nota().fechaValue();
     if (!value)
-        throw EConvertError(
-            QStringLiteral("'%1' is not a valid integer value.").arg(node->nota().fecha()));
+        throw EConvertError(f_getTexto(Messages::enteroNoValido).arg(node->nota().fecha()));
     return *value;
 }
 
@@ -165,11 +165,22 @@ QString f_fechaNodo(const OutlineNode* node) { return f_enteroAFecha(f_enteroNod
 QString f_fechaAEntero(const QString& text) {
     const auto value = parseFechaHora(text);
     if (!value)
-        throw EConvertError(QStringLiteral("'%1' is not a valid date.").arg(text));
+        throw EConvertError(f_getTexto(Messages::fechaNoValida).arg(text));
     return QString::number(packFecha(*value));
 }
 
 QString f_fechaHoraAEntero(const QDateTime& value) { return QString::number(packFecha(value)); }
+
+QDate f_diaDeFecha(const QString& stored) {
+    bool isNumber = false;
+    const qint32 packed = stored.toInt(&isNumber);
+    if (!isNumber)
+        throw EConvertError(f_getTexto(Messages::enteroNoValido).arg(stored));
+    const auto value = unpackFecha(packed);
+    if (!value)
+        throw EConvertError(f_getTexto(Messages::fechaNoValida).arg(stored));
+    return value->date();
+}
 
 QString textForEditor(const QString& texto) {
     QString text = texto;

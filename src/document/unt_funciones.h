@@ -72,6 +72,9 @@ QString f_fechaNodo(const OutlineNode* node);
 qint32 f_enteroNodo(const OutlineNode* node);
 QString f_fechaAEntero(const QString& text);
 QString f_fechaHoraAEntero(const QDateTime& value);
+// The day of a date stored in fecha form (the settings keep report dates so).
+// Throws EConvertError for text that is no number and for a number that is no date.
+QDate f_diaDeFecha(const QString& stored);
 
 // An item's body as the text editor takes it (line breaks as LF), and the
 // editor's raw text (paragraphs separated by U+2029, lines within one by

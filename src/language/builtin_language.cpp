@@ -1,5 +1,7 @@
 #include "language/builtin_language.h"
 
+#include "language/messages.h"
+
 #include "document/text_encoding.h"
 #include "document/unt_constantes.h"
 #include "settings/ini_text.h"
@@ -275,7 +277,7 @@ QString fileText(const Layout& layout) {
 
 void writeFile(const QString& path, const Layout& layout) {
     IniText::writeFile(path, TextEncoding::encode(fileText(layout)),
-                       QStringLiteral("language file"));
+                       Messages::archivoIdioma);
 }
 
 } // namespace BuiltinLanguage

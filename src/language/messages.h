@@ -70,6 +70,84 @@ inline constexpr NewText cambioCumplido{mensajes, u"cambio cumplido", u"cambiar 
 inline constexpr NewText cambioPrioridad{mensajes, u"cambio prioridad", u"cambiar prioridad",
                                          u"change priority"};
 
+// Errors the built-in tables hold no text for. "%1" and so on stand for the
+// file, the line, the value and the reason the operating system gives.
+inline constexpr NewText documentoNoLeido{mensajes, u"documento no leido",
+                                          u"No se pudo leer el documento %1: %2",
+                                          u"The document %1 could not be read: %2"};
+inline constexpr NewText documentoNoEscrito{mensajes, u"documento no escrito",
+                                            u"No se pudo escribir el documento %1: %2",
+                                            u"The document %1 could not be written: %2"};
+inline constexpr NewText esCarpeta{mensajes, u"es carpeta", u"es una carpeta", u"it is a folder"};
+inline constexpr NewText documentoDanado{mensajes, u"documento danado",
+                                         u"El documento %1 está dañado en la línea %2: %3.",
+                                         u"The document %1 is damaged at line %2: %3."};
+inline constexpr NewText documentoValorNoValido{
+    mensajes, u"documento valor no valido",
+    u"El documento %1 está dañado en la línea %2: '%3' no es válido como %4.",
+    u"The document %1 is damaged at line %2: '%3' is not a valid %4."};
+inline constexpr NewText itemMalNumerado{mensajes, u"item mal numerado",
+                                         u"el item lleva el número %1 donde se esperaba el %2",
+                                         u"the item is numbered %1 where %2 was expected"};
+inline constexpr NewText archivoTerminaAntes{mensajes, u"archivo termina antes",
+                                             u"el archivo termina antes del campo %1 de un item",
+                                             u"the file ends before the %1 of an item"};
+inline constexpr NewText textoSinFin{mensajes, u"texto sin fin",
+                                     u"el texto del último item no tiene fin",
+                                     u"the text of the last item has no end"};
+// The fields of an item in a document, named in the messages above.
+inline constexpr NewText campoPosicion{mensajes, u"campo posicion", u"número de posición",
+                                       u"position number"};
+inline constexpr NewText campoNivel{mensajes, u"campo nivel", u"nivel", u"level"};
+inline constexpr NewText campoExpandido{mensajes, u"campo expandido", u"estado expandido",
+                                        u"expanded state"};
+inline constexpr NewText campoTitulo{mensajes, u"campo titulo", u"título", u"caption"};
+inline constexpr NewText campoFecha{mensajes, u"campo fecha", u"fecha", u"date"};
+inline constexpr NewText campoCumplido{mensajes, u"campo cumplido", u"porcentaje cumplido",
+                                       u"percent done"};
+inline constexpr NewText campoPrioridad{mensajes, u"campo prioridad", u"prioridad", u"priority"};
+inline constexpr NewText campoTexto{mensajes, u"campo texto", u"texto", u"text"};
+inline constexpr NewText fechaNoValida{mensajes, u"fecha no valida",
+                                       u"'%1' no es una fecha válida.", u"'%1' is not a valid date."};
+inline constexpr NewText enteroNoValido{mensajes, u"entero no valido",
+                                        u"'%1' no es un número entero válido.",
+                                        u"'%1' is not a valid integer value."};
+// "%1" is the kind of file (one of the two below), "%2" its path.
+inline constexpr NewText archivoNoLeido{mensajes, u"archivo no leido",
+                                        u"No se pudo leer el %1 %2: %3",
+                                        u"The %1 %2 could not be read: %3"};
+inline constexpr NewText archivoNoEscrito{mensajes, u"archivo no escrito",
+                                          u"No se pudo escribir el %1 %2: %3",
+                                          u"The %1 %2 could not be written: %3"};
+inline constexpr NewText archivoConfiguracion{mensajes, u"archivo configuracion",
+                                              u"archivo de configuración", u"settings file"};
+inline constexpr NewText archivoIdioma{mensajes, u"archivo idioma", u"archivo de idioma",
+                                       u"language file"};
+inline constexpr NewText archivoRegistro{mensajes, u"archivo registro",
+                                         u"archivo de tipo de documento",
+                                         u"file type registration file"};
+inline constexpr NewText sinCarpetaDatos{
+    mensajes, u"sin carpeta datos",
+    u"No se conoce la carpeta de datos del usuario; no se puede registrar el tipo de documento.",
+    u"The user's data folder is unknown, so the document file type cannot be registered."};
+inline constexpr NewText reporteNoEscrito{mensajes, u"reporte no escrito",
+                                          u"No se pudo escribir el reporte %1: %2",
+                                          u"The report file %1 could not be written: %2"};
+inline constexpr NewText paginaNoLeida{mensajes, u"pagina no leida",
+                                       u"No se pudo leer la página %1: %2",
+                                       u"The report page %1 could not be read: %2"};
+inline constexpr NewText paginaNoGuardada{mensajes, u"pagina no guardada",
+                                          u"No se pudo guardar la página como %1: %2",
+                                          u"The report page could not be saved as %1: %2"};
+inline constexpr NewText navegadorNoCargado{mensajes, u"navegador no cargado",
+                                            u"No se pudo cargar el navegador de reportes: %1",
+                                            u"The report browser could not be loaded: %1"};
+inline constexpr NewText imagenNoLeida{mensajes, u"imagen no leida",
+                                       u"No se pudo leer la imagen %1: %2",
+                                       u"The picture %1 could not be read: %2"};
+inline constexpr NewText imagenDanada{mensajes, u"imagen danada", u"La imagen %1 está dañada: %2",
+                                      u"The picture %1 is damaged: %2"};
+
 // The find dialog's own controls, in section "FindDialog1".
 inline constexpr QStringView findDialog = u"FindDialog1";
 inline constexpr NewText findLabel{findDialog, u"lb_buscar.Caption", u"&Buscar:", u"Fi&nd what:"};

@@ -3,12 +3,14 @@
 #include "document/program_folder.h"
 #include "document/text_encoding.h"
 #include "document/unt_constantes.h"
+#include "language/messages.h"
 #include "language/unt_english.h"
 #include "language/unt_espanol.h"
 #include "settings/ini_text.h"
 #include "settings/unt_help.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QHash>
 #include <algorithm>
 #include <exception>
@@ -16,7 +18,6 @@
 
 namespace {
 
-const QString kDescription = QStringLiteral("language file");
 
 // Sections and keys are stored case-folded, so lookups ignore letter case.
 using Entries = QHash<QString, QString>;
@@ -25,6 +26,9 @@ using Table = QHash<QString, Entries>;
 struct Language {
     QString name;
     std::optional<Table> table;
+    // While the table is being built, a lookup (for the message of a file
+    // that cannot be read) gets its default rather than building it again.
+    bool building = false;
 };
 
 Language& language() {
@@ -82,6 +86,8 @@ QString f_getIdioma() {
 }
 
 QString f_getTexto(const QString& section, const QString& key, const QString& defaultText) {
+    if (language().building)
+        return defaultText;
     if (!language().table) {
         try {
             f_cargarIdioma();
@@ -105,6 +111,8 @@ QString f_getTexto(const NewText& text) {
 }
 
 void f_cargarIdioma() {
+    language().building = true;
+    const auto built = qScopeGuard([] { language().building = false; });
     const QString path = languageFilePath();
     if (!f_idiomaActualizado(path))
         writeBuiltinFile(language().name, path);
@@ -114,13 +122,13 @@ void f_cargarIdioma() {
         language().table = Table();
         return;
     }
-    language().table = parseTable(TextEncoding::decode(IniText::readFile(path, kDescription)));
+    language().table = parseTable(TextEncoding::decode(IniText::readFile(path, Messages::archivoIdioma)));
 }
 
 bool f_idiomaActualizado(const QString& path) {
     if (!QFileInfo::exists(path))
         return false;
-    const QByteArray bytes = IniText::readFile(path, kDescription);
+    const QByteArray bytes = IniText::readFile(path, Messages::archivoIdioma);
     return firstLine(bytes).contains(
         QByteArrayView(Unt_constantes::version.latin1(), Unt_constantes::version.size()));
 }

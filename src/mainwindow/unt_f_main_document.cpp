@@ -59,7 +59,9 @@ void Tfrm_ppal::chooseStartupDocument(const QString& argument) {
         f_abrirArchivo();
         m_docNuevo = false;
     } catch (const QuillnestError& error) {
-        userDialogs().inform(this, error.message() + f_getTexto(Messages::creandoNuevoDocumento));
+        // Two sentences, with a blank between them.
+        userDialogs().inform(this, error.message() + u' ' +
+                                       f_getTexto(Messages::creandoNuevoDocumento));
         nuevodocExecute();
     }
 }

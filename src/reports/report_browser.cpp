@@ -52,8 +52,7 @@ WebEngineEntry webEngineEntry() {
     module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
     entry = reinterpret_cast<WebEngineEntry>(module.resolve("quillnest_newWebEngineBrowser"));
     if (!entry)
-        throw QuillnestError(
-            QStringLiteral("The report browser could not be loaded: %1").arg(module.errorString()));
+        throw QuillnestError(f_getTexto(Messages::navegadorNoCargado).arg(module.errorString()));
     return entry;
 }
 } // namespace
@@ -84,9 +83,9 @@ void saveCopyOfPage(QWidget* parent, const QString& page) {
     QFile source(page);
     QSaveFile copy(target);
     if (!source.open(QIODevice::ReadOnly))
-        throw EInOutError(QStringLiteral("The report page %1 could not be read: %2")
+        throw EInOutError(f_getTexto(Messages::paginaNoLeida)
                               .arg(QDir::toNativeSeparators(page), source.errorString()));
     if (!copy.open(QIODevice::WriteOnly) || copy.write(source.readAll()) < 0 || !copy.commit())
-        throw EInOutError(QStringLiteral("The report page could not be saved as %1: %2")
+        throw EInOutError(f_getTexto(Messages::paginaNoGuardada)
                               .arg(QDir::toNativeSeparators(target), copy.errorString()));
 }

@@ -1,10 +1,12 @@
 #include "reports/unt_f_defreportexdia.h"
 
+#include "document/errors.h"
 #include "document/unt_funciones.h"
 #include "language/unt_idioma.h"
+#include "mainwindow/application.h"
+#include "mainwindow/control_texts.h"
 #include "mainwindow/unt_f_main.h"
 #include "reports/optional_date_edit.h"
-#include "mainwindow/control_texts.h"
 #include "reports/unt_f_reportexdia.h"
 #include "settings/unt_inifile.h"
 
@@ -35,13 +37,15 @@ QString fechaForm(const QDate& day) {
     return f_fechaHoraAEntero(QDateTime(day, QTime(0, 0)));
 }
 
-// The day of a stored date; a damaged value counts as missing, so that it
-// cannot keep the dialog from opening.
+// The day of a stored date. A damaged value is reported and counts as
+// missing, so that it cannot keep the dialog from opening.
 QDate storedDay(const QString& value, const QDate& fallback) {
-    bool isNumber = false;
-    const qint32 packed = value.toInt(&isNumber);
-    const auto stored = isNumber ? unpackFecha(packed) : std::nullopt;
-    return stored ? stored->date() : fallback;
+    try {
+        return f_diaDeFecha(value);
+    } catch (const QuillnestError& error) {
+        QuillnestApplication::reportError(error.message());
+        return fallback;
+    }
 }
 
 void storeFlag(const SettingKey& key, bool on) {

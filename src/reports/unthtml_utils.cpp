@@ -1,6 +1,7 @@
 #include "reports/unthtml_utils.h"
 
 #include "document/errors.h"
+#include "language/messages.h"
 #include "document/outline_tree.h"
 #include "document/program_folder.h"
 #include "document/text_encoding.h"
@@ -144,7 +145,7 @@ void WebPageFile::commit() {
 }
 
 void WebPageFile::fail() {
-    throw EInOutError(QStringLiteral("The report file %1 could not be written: %2")
+    throw EInOutError(f_getTexto(Messages::reporteNoEscrito)
                           .arg(QDir::toNativeSeparators(m_path), m_file->errorString()));
 }
 

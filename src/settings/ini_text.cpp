@@ -1,6 +1,7 @@
 #include "settings/ini_text.h"
 
 #include "document/errors.h"
+#include "language/messages.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -12,10 +13,9 @@ bool isBlank(QChar c) {
     return c.unicode() <= u' ';
 }
 
-EInOutError fileError(const char* failed, const QString& description, const QString& path,
+EInOutError fileError(const NewText& failed, const NewText& description, const QString& path,
                       const QString& reason) {
-    return EInOutError(QStringLiteral("The %1 %2 could not be %3: %4")
-                           .arg(description, path, QLatin1StringView(failed), reason));
+    return EInOutError(f_getTexto(failed).arg(f_getTexto(description), path, reason));
 }
 } // namespace
 
@@ -58,20 +58,20 @@ Line parseLine(QStringView line) {
             stripBlanks(stripped.sliced(equals + 1))};
 }
 
-QByteArray readFile(const QString& path, const QString& description) {
+QByteArray readFile(const QString& path, const NewText& description) {
     QFile file(path);
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly))
         bytes = file.readAll();
     if (!file.isOpen() || file.error() != QFileDevice::NoError)
-        throw fileError("read", description, path, file.errorString());
+        throw fileError(Messages::archivoNoLeido, description, path, file.errorString());
     return bytes;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes, const QString& description) {
+void writeFile(const QString& path, const QByteArray& bytes, const NewText& description) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw fileError("written", description, path, file.errorString());
+        throw fileError(Messages::archivoNoEscrito, description, path, file.errorString());
 }
 
 } // namespace IniText

@@ -3,6 +3,8 @@
 // headers in square brackets and "key=value" entries, read line by line, and
 // the whole-file reading and writing both need.
 
+#include "language/unt_idioma.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -28,12 +30,13 @@ struct Line {
 Line parseLine(QStringView line);
 
 // The bytes of an existing file. Throws EInOutError naming `description`
-// ("settings file") when the file cannot be opened or read.
-QByteArray readFile(const QString& path, const QString& description);
+// (the kind of file, looked up only then: reading the settings comes before
+// the language is known) when it cannot be opened or read.
+QByteArray readFile(const QString& path, const NewText& description);
 
 // Replaces the file as a whole: the old contents stay until the new ones are
 // complete, so a full disk or a crash never leaves half a file. Throws
 // EInOutError naming `description` when the file cannot be written.
-void writeFile(const QString& path, const QByteArray& bytes, const QString& description);
+void writeFile(const QString& path, const QByteArray& bytes, const NewText& description);
 
 } // namespace IniText

@@ -1,6 +1,7 @@
 #include "settings/jpeg_image.h"
 
 #include "document/errors.h"
+#include "language/messages.h"
 
 #include <QFile>
 
@@ -86,12 +87,10 @@ QImage decodeJpeg(QByteArrayView data) {
 QImage readJpeg(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw EInOutError(
-            QStringLiteral("The picture %1 could not be read: %2").arg(path, file.errorString()));
+        throw EInOutError(f_getTexto(Messages::imagenNoLeida).arg(path, file.errorString()));
     try {
         return decodeJpeg(file.readAll());
     } catch (const EInOutError& error) {
-        throw EInOutError(
-            QStringLiteral("The picture %1 is damaged: %2").arg(path, error.message()));
+        throw EInOutError(f_getTexto(Messages::imagenDanada).arg(path, error.message()));
     }
 }

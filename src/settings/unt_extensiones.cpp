@@ -22,8 +22,7 @@ const QString kGlob = QStringLiteral("*.qnf");
 QString dataHome() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (folder.isEmpty())
-        throw EInOutError(QStringLiteral("The user's data folder is unknown, so the document "
-                                         "file type cannot be registered."));
+        throw EInOutError(f_getTexto(Messages::sinCarpetaDatos));
     return folder;
 }
 
@@ -142,10 +141,9 @@ bool desktopEntryStartsThisProgram(const QByteArray& bytes) {
     return execMatches && typeListed;
 }
 
-void writeRegistrationFile(const QString& path, const QByteArray& bytes,
-                           const QString& description) {
+void writeRegistrationFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    IniText::writeFile(path, bytes, description);
+    IniText::writeFile(path, bytes, Messages::archivoRegistro);
 }
 
 void refreshDesktopDatabases() {
@@ -184,9 +182,7 @@ void f_registrarExtension() {
         return;
     // Fetched now, so it is in the language the program started with.
     const QString description = f_getTexto(Messages::descripcionArchivo);
-    writeRegistrationFile(mimePackagePath(), mimePackage(description),
-                          QStringLiteral("file type description"));
-    writeRegistrationFile(desktopEntryPath(), desktopEntry(description),
-                          QStringLiteral("desktop entry"));
+    writeRegistrationFile(mimePackagePath(), mimePackage(description));
+    writeRegistrationFile(desktopEntryPath(), desktopEntry(description));
     refreshDesktopDatabases();
 }

@@ -1,5 +1,7 @@
 #include "settings/unt_inifile.h"
 
+#include "language/messages.h"
+
 #include "document/program_folder.h"
 #include "document/text_encoding.h"
 #include "settings/ini_text.h"
@@ -11,7 +13,6 @@
 
 namespace {
 
-const QString kDescription = QStringLiteral("settings file");
 
 struct Entry {
     QString key;
@@ -134,7 +135,7 @@ void f_abrirIni() {
     createEmptyIfMissing(path);
     QByteArray bytes;
     if (QFileInfo::exists(path))
-        bytes = IniText::readFile(path, kDescription);
+        bytes = IniText::readFile(path, Messages::archivoConfiguracion);
     held() = IniContents::fromText(TextEncoding::decode(bytes));
 }
 
@@ -143,7 +144,8 @@ void f_cerrarIni(bool writeToDisk) {
         return;
     const auto endHold = qScopeGuard([] { held().reset(); });
     if (writeToDisk)
-        IniText::writeFile(f_nombreIni(), TextEncoding::encode(held()->toText()), kDescription);
+        IniText::writeFile(f_nombreIni(), TextEncoding::encode(held()->toText()),
+                           Messages::archivoConfiguracion);
 }
 
 void f_guardarIni() {

@@ -203,6 +203,22 @@ private slots:
         QCOMPARE(w->recentFiles().paths(), QStringList({path("a.qnf"), path("other.qnf")}));
     }
 
+    // The reading error speaks the program's language, and the sentence that
+    // follows it stands apart.
+    void startupErrorIsInTheProgramsLanguage() {
+        f_escribirIni(QStringLiteral("opciones"), QStringLiteral("idioma"),
+                      QStringLiteral("espanol"));
+        QFile damaged(path("bad.qnf"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("0\r\n0\r\n1\r\nhalf");
+        damaged.close();
+        start(path("bad.qnf"));
+        QCOMPARE(m_dialogs->asked.value(0),
+                 QStringLiteral("El documento %1 está dañado en la línea 4: el archivo termina "
+                                "antes del campo fecha de un item. Se creará un documento nuevo.")
+                     .arg(path("bad.qnf")));
+    }
+
     // Saving a new document says so while its save dialog asks for the name.
     void savingShowsItsStatusDuringTheDialog() {
         Tfrm_ppal* w = start();

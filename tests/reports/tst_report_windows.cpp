@@ -173,7 +173,8 @@ private slots:
         QVERIFY(f_today && f_today->isVisible());
         QVERIFY(m_browsers.pages.isEmpty());
         QCOMPARE(m_dialogs->asked.size(), 1);
-        QVERIFY(m_dialogs->asked.first().contains(QStringLiteral("could not be written")));
+        QVERIFY2(m_dialogs->asked.first().startsWith(QStringLiteral("No se pudo escribir el reporte")),
+                 qPrintable(m_dialogs->asked.first()));
     }
 
     // The editor's text reaches the page without first leaving the item.
@@ -330,14 +331,18 @@ private slots:
         QCOMPARE(stored(Settings::reportes::mostrarcompletados), QStringLiteral("1"));
     }
 
+    // Damaged stored dates, a word and numbers that are no dates, are reported
+    // and the dialog opens on the defaults.
     void damagedDatesStillOpenTheDialog() {
         f_escribirIni(Settings::reportes::fechadesde, QStringLiteral("yesterday"));
-        f_escribirIni(Settings::reportes::fechahasta, QStringLiteral("0"));
+        f_escribirIni(Settings::reportes::fechahasta, QStringLiteral("5"));
         open({"A"}, {m_today});
         Tf_defreportexdia* d = openDialog();
         QVERIFY(!d->dt_fechaini->isChecked());
         QVERIFY(d->dt_fechafin->isChecked());
         QCOMPARE(d->dt_fechafin->date(), m_today);
+        QCOMPARE(m_dialogs->asked, QStringList({"'yesterday' no es un número entero válido.",
+                                                "'5' no es una fecha válida."}));
     }
 
     void startPickerRemembersItsDate() {
