@@ -10,6 +10,7 @@
 #include "document/outline_document.h"
 #include "document/program_folder.h"
 #include "mainwindow/application.h"
+#include "mainwindow/date_field.h"
 #include "mainwindow/outline_model.h"
 #include "mainwindow/outline_view.h"
 #include "mainwindow/unt_f_main.h"
@@ -18,7 +19,6 @@
 #include "settings/unt_inifile.h"
 
 #include <QAction>
-#include <QDateEdit>
 #include <QPlainTextEdit>
 #include <QElapsedTimer>
 #include <QFile>

@@ -10,6 +10,7 @@
 #include "language/unt_idioma.h"
 #include "mainwindow/action_images.h"
 #include "mainwindow/application.h"
+#include "mainwindow/date_field.h"
 #include "mainwindow/main_actions.h"
 #include "mainwindow/outline_model.h"
 #include "mainwindow/outline_view.h"
@@ -22,7 +23,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDateEdit>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -195,8 +195,8 @@ QWidget* Tfrm_ppal::createEditorRow() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(4, 2, 4, 2);
     lb_fecha = new QLabel(QStringLiteral("Fecha:"));
-    me_fecha = new QDateEdit;
-    me_fecha->setCalendarPopup(true);
+    me_fecha = new DateField;
+    me_fecha->setObjectName(QStringLiteral("me_fecha"));
     lb_cumplido = new QLabel(QStringLiteral("Cumplido:"));
     cb_cumplido = new QCheckBox;
     cb_cumplido->setTristate(true);
@@ -366,7 +366,7 @@ bool Tfrm_ppal::windowShortcutWins(QObject* control, const QKeyEvent& key) const
     }
     // In the percent field and the date picker, cut, copy and paste are the
     // window's: they act on the text editor, not on the field.
-    return (control == lb_porc || control == me_fecha) &&
+    return (control == lb_porc || control == me_fecha->lineEdit()) &&
            (key.matches(QKeySequence::Cut) || key.matches(QKeySequence::Copy) ||
             key.matches(QKeySequence::Paste));
 }

@@ -20,7 +20,7 @@ class OutlineView;
 class QAction;
 class QCheckBox;
 class QKeyEvent;
-class QDateEdit;
+class DateField;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -85,7 +85,7 @@ public:
     // Controls, named as the program names them.
     OutlineView* tv_lista = nullptr;
     QPlainTextEdit* re_texto = nullptr;
-    QDateEdit* me_fecha = nullptr;
+    DateField* me_fecha = nullptr;
     QCheckBox* cb_cumplido = nullptr;
     QSlider* tb_cumplido = nullptr;
     QLineEdit* lb_porc = nullptr;

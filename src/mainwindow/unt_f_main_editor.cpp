@@ -4,12 +4,12 @@
 
 #include "document/outline_document.h"
 #include "document/unt_funciones.h"
+#include "mainwindow/date_field.h"
 #include "mainwindow/outline_model.h"
 #include "mainwindow/outline_view.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -32,10 +32,10 @@ void Tfrm_ppal::selectNode(OutlineNode* node) {
 
 void Tfrm_ppal::connectEditor() {
     me_fecha->setDateRange(kUnreadableDate, QDate(2107, 12, 31));
-    me_fecha->setSpecialValueText(QStringLiteral(" "));
+    me_fecha->setBlankDate(kUnreadableDate);
     me_fecha->setDisplayFormat(shortDateFormat());
     lb_porc->installEventFilter(this); // see windowShortcutWins
-    me_fecha->installEventFilter(this);
+    me_fecha->lineEdit()->installEventFilter(this);
     connect(tv_lista->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 tv_listaChanging(m_editorNode, m_model->nodeOf(current));
@@ -51,7 +51,7 @@ void Tfrm_ppal::connectEditor() {
     // A roll-up, an undo or a redo may change what the editor shows.
     connect(m_document, &OutlineDocument::changed, this, &Tfrm_ppal::refreshEditor);
     connect(re_texto, &QPlainTextEdit::textChanged, this, &Tfrm_ppal::re_textoChange);
-    connect(me_fecha, &QDateEdit::dateChanged, this, &Tfrm_ppal::me_fechaChange);
+    connect(me_fecha, &DateField::dateChanged, this, &Tfrm_ppal::me_fechaChange);
     connect(tb_cumplido, &QSlider::valueChanged, this, &Tfrm_ppal::tb_cumplidoChange);
     // An entry counts once it is complete (three digits) or the field is left,
     // so that typing "75" never passes through 7 %.

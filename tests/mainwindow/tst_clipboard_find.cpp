@@ -4,6 +4,7 @@
 #include "document/rollup.h"
 #include "document/unt_funciones.h"
 #include "language/unt_idioma.h"
+#include "mainwindow/date_field.h"
 #include "mainwindow/find_dialog.h"
 #include "mainwindow/outline_model.h"
 #include "mainwindow/outline_view.h"
@@ -13,7 +14,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QDateEdit>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>

@@ -3,6 +3,7 @@
 #include "document/program_folder.h"
 #include "document/unt_funciones.h"
 #include "language/unt_idioma.h"
+#include "mainwindow/date_field.h"
 #include "mainwindow/outline_model.h"
 #include "mainwindow/outline_view.h"
 #include "mainwindow/unt_f_main.h"
@@ -12,7 +13,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -68,6 +68,32 @@ private slots:
         w->me_fecha->setDate(QDate(2006, 7, 15));
         QCOMPARE(node(QStringLiteral("A"))->nota().fecha(), QStringLiteral("888078336"));
         QVERIFY(w->docModificado());
+    }
+
+    // A date typed in full over the whole field is taken whole; one that is
+    // no date is refused where it stands, and the item keeps its date.
+    void typedDateIsTakenWhole() {
+        OutlineTree tree = newItems({"A"});
+        tree.firstTopLevel()->nota().setFechaValue(packFecha(QDateTime(QDate(2026, 12, 5), {})));
+        Tfrm_ppal* w = openDocument(tree);
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QLineEdit* field = w->me_fecha->lineEdit();
+        field->setFocus();
+        QTRY_VERIFY(field->hasFocus());
+        field->selectAll();
+        const QString typed = QLocale().toString(QDate(2027, 1, 5), shortDateFormat());
+        QTest::keyClicks(field, typed);
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(node(QStringLiteral("A"))->nota().fecha(),
+                 f_fechaHoraAEntero(QDateTime(QDate(2027, 1, 5), QTime(0, 0))));
+        field->selectAll();
+        QTest::keyClicks(field, QStringLiteral("45/45/2027"));
+        QTest::keyClick(field, Qt::Key_Return);
+        QVERIFY(w->me_fecha->isRefused());
+        QCOMPARE(field->text(), QStringLiteral("45/45/2027"));
+        QCOMPARE(node(QStringLiteral("A"))->nota().fecha(),
+                 f_fechaHoraAEntero(QDateTime(QDate(2027, 1, 5), QTime(0, 0))));
     }
 
     void typedTextReachesTheRecordWithCrLf() {

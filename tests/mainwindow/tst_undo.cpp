@@ -2,13 +2,13 @@
 #include "document/outline_document.h"
 #include "document/rollup.h"
 #include "document/unt_funciones.h"
+#include "mainwindow/date_field.h"
 #include "mainwindow/outline_view.h"
 #include "settings/unt_inifile.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
