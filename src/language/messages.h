@@ -142,6 +142,15 @@ inline constexpr NewText paginaNoGuardada{mensajes, u"pagina no guardada",
 inline constexpr NewText navegadorNoCargado{mensajes, u"navegador no cargado",
                                             u"No se pudo cargar el navegador de reportes: %1",
                                             u"The report browser could not be loaded: %1"};
+inline constexpr NewText paginaNoImpresa{mensajes, u"pagina no impresa",
+                                         u"No se pudo imprimir la página.",
+                                         u"The page could not be printed."};
+inline constexpr NewText sinPagina{mensajes, u"sin pagina",
+                                   u"La ventana del reporte no muestra ninguna página.",
+                                   u"The report window shows no page."};
+inline constexpr NewText imprimiendo{mensajes, u"imprimiendo",
+                                     u"La página se está imprimiendo todavía.",
+                                     u"The page is still being printed."};
 inline constexpr NewText imagenNoLeida{mensajes, u"imagen no leida",
                                        u"No se pudo leer la imagen %1: %2",
                                        u"The picture %1 could not be read: %2"};

@@ -1,4 +1,5 @@
 #include "document/errors.h"
+#include "language/messages.h"
 #include "mainwindow/application.h"
 #include "mainwindow/user_dialogs.h"
 #include "reports/report_browser.h"
@@ -44,8 +45,7 @@ public:
             [this](bool success) {
                 m_printer.reset();
                 if (!success)
-                    QuillnestApplication::reportError(
-                        QStringLiteral("The page could not be printed."));
+                    QuillnestApplication::reportError(f_getTexto(Messages::paginaNoImpresa));
             },
             Qt::QueuedConnection);
     }
@@ -64,7 +64,7 @@ public:
 
     void exec(Command command, QWidget* parent) override {
         if (m_page.isEmpty())
-            throw QuillnestError(QStringLiteral("The report window shows no page."));
+            throw QuillnestError(f_getTexto(Messages::sinPagina));
         switch (command) {
         case Command::Print:
             print(parent);
@@ -82,7 +82,7 @@ private:
     // The view prints in the background; the printer lives until it is done.
     void print(QWidget* parent) {
         if (m_printer)
-            throw QuillnestError(QStringLiteral("The page is still being printed."));
+            throw QuillnestError(f_getTexto(Messages::imprimiendo));
         auto printer = newPrinter();
         if (!userDialogs().choosePrinter(parent, *printer))
             return;
@@ -94,7 +94,7 @@ private:
     // the view to finish printing onto the preview's printer.
     void preview(QWidget* parent) {
         if (m_printer)
-            throw QuillnestError(QStringLiteral("The page is still being printed."));
+            throw QuillnestError(f_getTexto(Messages::imprimiendo));
         const auto printer = newPrinter();
         userDialogs().previewPrint(parent, *printer, [this](QPrinter* target) {
             QEventLoop loop;
