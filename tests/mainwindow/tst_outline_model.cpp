@@ -51,6 +51,14 @@ struct ChangeSpies {
     QSignalSpy expanded;
 };
 
+// A document shown in the program's tree view.
+struct ShownOutline {
+    ShownOutline() { view.setModel(&model); }
+    OutlineDocument doc;
+    OutlineModel model{&doc};
+    OutlineView view;
+};
+
 } // namespace
 
 class TestOutlineModel : public QObject {
@@ -283,10 +291,8 @@ private slots:
     // after any sequence of changes, undos, redos, openings and closings, and
     // each in the row it is drawn in.
     void viewRowsFollowEveryChange() {
-        OutlineDocument doc;
-        OutlineModel model(&doc);
-        OutlineView view;
-        view.setModel(&model);
+        ShownOutline shown;
+        auto& [doc, model, view] = shown;
         view.resize(300, 400);
         view.show();
         doc.load(makeTree({"A+", "  A1", "  A2+", "    A21", "    A22", "B", "  B1+", "    B11",
@@ -347,10 +353,8 @@ private slots:
                               tree->addLastTopLevel(QStringLiteral("x"));
             parent->setExpanded(true);
         }
-        OutlineDocument doc;
-        OutlineModel model(&doc);
-        OutlineView view;
-        view.setModel(&model);
+        ShownOutline shown;
+        auto& [doc, model, view] = shown;
         view.show();
         doc.load(std::move(tree), true);
         const QModelIndex deepest = model.indexOf(parent);
@@ -363,10 +367,8 @@ private slots:
     }
 
     void clicksAndKeysOpenAndCloseItems() {
-        OutlineDocument doc;
-        OutlineModel model(&doc);
-        OutlineView view;
-        view.setModel(&model);
+        ShownOutline shown;
+        auto& [doc, model, view] = shown;
         view.resize(300, 300);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -397,10 +399,8 @@ private slots:
     }
 
     void viewAndNodesShareExpandedState() {
-        OutlineDocument doc;
-        OutlineModel model(&doc);
-        OutlineView view;
-        view.setModel(&model);
+        ShownOutline shown;
+        auto& [doc, model, view] = shown;
         doc.load(makeTree({"A+", "  A1", "  B", "    B1+", "      B11", "C+", "  C1"}), true);
         view.show();
         const auto index = [&](const char* caption) {
@@ -429,10 +429,8 @@ private slots:
     }
 
     void moveShowsTheNewParentOpenAndKeepsTheItemOpen() {
-        OutlineDocument doc;
-        OutlineModel model(&doc);
-        OutlineView view;
-        view.setModel(&model);
+        ShownOutline shown;
+        auto& [doc, model, view] = shown;
         doc.load(makeTree({"A", "  A1", "B+", "  B1"}), true);
         view.show();
         OutlineNode* a = findNode(model.tree(), QStringLiteral("A"));
@@ -452,10 +450,8 @@ private slots:
 
     void aLeafShowsItsOpenStateOnceItHasChildren() {
         QFETCH(bool, byMove);
-        OutlineDocument doc;
-        OutlineModel model(&doc);
-        OutlineView view;
-        view.setModel(&model);
+        ShownOutline shown;
+        auto& [doc, model, view] = shown;
         doc.load(makeTree({"A+", "B"}), true);
         view.show();
         OutlineNode* a = findNode(model.tree(), QStringLiteral("A"));
