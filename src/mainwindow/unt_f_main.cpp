@@ -61,7 +61,13 @@ Tfrm_ppal::Tfrm_ppal(const QString& startupDocument, QWidget* parent) : QMainWin
     FormCreate(startupDocument);
 }
 
-Tfrm_ppal::~Tfrm_ppal() = default;
+Tfrm_ppal::~Tfrm_ppal() {
+    // While the window's children go, the fields still see the focus leave
+    // them; by then there is no window left to take an edit.
+    for (QObject* control : std::initializer_list<QObject*>{lb_porc, me_fecha, re_texto,
+                                                            tb_cumplido, cb_cumplido})
+        control->blockSignals(true);
+}
 
 bool Tfrm_ppal::docModificado() const { return m_document->isModified(); }
 
