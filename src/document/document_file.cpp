@@ -363,12 +363,12 @@ void f_guardarNodos(const OutlineTree& tree, const QString& fileName) {
 }
 
 std::unique_ptr<OutlineTree> parseDocument(const QByteArray& bytes, const QString& fileName,
-                                           const TextLookup& lookup,
-                                           const ReadProgress& progress) {
+                                           const TextLookup& lookup, const ReadProgress& progress,
+                                           qint64 readSize) {
     QBuffer buffer;
     buffer.setData(bytes); // shared, not copied
     buffer.open(QIODevice::ReadOnly);
-    return readRecords(buffer, fileName, lookup, progress, kDocumentReadSize);
+    return readRecords(buffer, fileName, lookup, progress, readSize);
 }
 
 std::unique_ptr<OutlineTree> readDocument(const QString& fileName, const TextLookup& lookup,

@@ -38,4 +38,5 @@ std::unique_ptr<OutlineTree> readDocument(const QString& fileName, const TextLoo
 // The same from bytes already in memory (`fileName` only names the file in messages).
 std::unique_ptr<OutlineTree> parseDocument(const QByteArray& bytes, const QString& fileName,
                                            const TextLookup& lookup,
-                                           const ReadProgress& progress = {});
+                                           const ReadProgress& progress = {},
+                                           qint64 readSize = kDocumentReadSize);

@@ -116,7 +116,11 @@ QByteArray cp1252ToUtf8(QByteArrayView bytes) {
 QByteArray encode(const QString& text) {
     QStringEncoder encoder(kCp1252, QStringConverter::Flag::Stateless);
     QByteArray out = encoder.encode(text);
-    return encoder.hasError() ? text.toUtf8() : out;
+    // Windows-1252 bytes that happen to form valid UTF-8 ("Ã©" gives C3 A9)
+    // would be read back as UTF-8, as other text: such text goes in UTF-8.
+    if (encoder.hasError() || (!isAscii(out) && isValidUtf8(out)))
+        return text.toUtf8();
+    return out;
 }
 
 QByteArray encodeUtf8(const QByteArray& utf8) {

@@ -39,7 +39,8 @@ QString decode(QByteArrayView bytes);
 // is not UTF-8, for readers that convert a file piece by piece.
 QByteArray cp1252ToUtf8(QByteArrayView bytes);
 
-// Text to the bytes written to disk: Windows-1252 when every character fits.
+// Text to the bytes written to disk: Windows-1252 when every character fits,
+// unless those bytes would read back as UTF-8.
 QByteArray encode(const QString& text);
 // Same rule for text already held as UTF-8 (cheap when it is plain ASCII).
 QByteArray encodeUtf8(const QByteArray& utf8);

@@ -178,6 +178,23 @@ private slots:
         QCOMPARE(describeAll(*parse(documentBytes(*tree))), describeAll(*tree));
     }
 
+    // Text whose Windows-1252 bytes would read as UTF-8 ("Ã©" is C3 A9, "é"
+    // in UTF-8) is written in UTF-8, so that it reads back as it was.
+    void textThatLooksLikeUtf8ReadsBack() {
+        OutlineTree tree;
+        tree.addLastTopLevel(QStringLiteral("Caf\u00c3\u00a9"))->nota().setTexto(
+            QStringLiteral("\u00e2\u20ac\u00a8"));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("doc.qnf"));
+        f_guardarNodos(tree, path);
+        QCOMPARE(describeAll(*readDocument(path, defaults)), describeAll(tree));
+        // Text that Windows-1252 holds and that is no UTF-8 stays in Windows-1252.
+        OutlineTree plain;
+        plain.addLastTopLevel(QStringLiteral("Caf\u00e9"));
+        f_guardarNodos(plain, path);
+        QVERIFY(readBytes(path).contains("Caf\xe9\r\n"));
+    }
+
     void placingRule() {
         // A record whose level has no parent above it goes to the end of the top level.
         const QByteArray bytes = record(0, 0, "0", "A", "0", 0, 0, "") +

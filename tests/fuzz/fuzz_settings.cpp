@@ -1,0 +1,30 @@
+// A settings file of any bytes: every setting reads as a text or a number,
+// a damaged file is an error with a message, and nothing fails otherwise.
+#include "document/errors.h"
+#include "fuzz_support.h"
+#include "settings/settings_keys.h"
+#include "settings/unt_inifile.h"
+
+#include <QFile>
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    startFuzzing();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    QFile file(f_nombreIni());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        finding("the settings file cannot be written");
+    file.write(reinterpret_cast<const char*>(data), qint64(size));
+    file.close();
+    try {
+        readSettingNumber(Settings::posicion::width);
+        readSettingNumber(Settings::opciones::autoguardado);
+        f_leerIni(Settings::opciones::idioma);
+        f_leerIni(Settings::archivos::ultimo);
+        f_escribirIni(Settings::fuentes::nombre, QStringLiteral("Sans"));
+    } catch (const QuillnestError&) {
+    }
+    return 0;
+}
