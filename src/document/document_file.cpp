@@ -4,6 +4,7 @@
 #include "language/messages.h"
 #include "document/rollup.h"
 #include "document/text_encoding.h"
+#include "document/whole_file.h"
 #include "document/unt_constantes.h"
 
 #include <QBuffer>
@@ -181,6 +182,20 @@ private:
     int m_lineNumber = 0;
 };
 
+// The start of a line for a message: a damaged file may hold a line of any
+// length and any bytes, and a message box shows neither well.
+QString shownPrefix(QByteArrayView line) {
+    constexpr qsizetype kShown = 40;
+    // Four bytes at most per character: enough bytes for kShown characters.
+    QString text = QString::fromUtf8(line.first(std::min(line.size(), 4 * kShown + 4)));
+    const bool cut = text.size() > kShown || line.size() > 4 * kShown + 4;
+    text.truncate(kShown);
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control || c.isSurrogate())
+            c = QChar::ReplacementCharacter;
+    return cut ? text + QChar(0x2026) : text;
+}
+
 // The size of UTF-8 text without its last `count` characters.
 qsizetype sizeWithoutLastCharacters(QByteArrayView utf8, qsizetype count) {
     qsizetype end = utf8.size();
@@ -247,7 +262,7 @@ private:
         if (!value)
             throw EConvertError(f_getTexto(Messages::documentoValorNoValido)
                                     .arg(m_fileName, QString::number(m_lines.lineNumber()),
-                                         QString::fromUtf8(text), f_getTexto(field)));
+                                         shownPrefix(text), f_getTexto(field)));
         return *value;
     }
 
@@ -357,7 +372,7 @@ QByteArray documentBytes(const OutlineTree& tree) {
 void f_guardarNodos(const OutlineTree& tree, const QString& fileName) {
     const QByteArray bytes = TextEncoding::encodeUtf8(documentBytes(tree));
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!openWhole(file) || !writeAll(file, bytes) || !file.commit())
         throw EInOutError(f_getTexto(Messages::documentoNoEscrito)
                               .arg(QFileInfo(fileName).absoluteFilePath(), file.errorString()));
 }

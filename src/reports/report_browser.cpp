@@ -1,6 +1,7 @@
 #include "reports/report_browser.h"
 
 #include "document/errors.h"
+#include "document/whole_file.h"
 #include "language/messages.h"
 #include "mainwindow/user_dialogs.h"
 
@@ -85,7 +86,7 @@ void saveCopyOfPage(QWidget* parent, const QString& page) {
     if (!source.open(QIODevice::ReadOnly))
         throw EInOutError(f_getTexto(Messages::paginaNoLeida)
                               .arg(QDir::toNativeSeparators(page), source.errorString()));
-    if (!copy.open(QIODevice::WriteOnly) || copy.write(source.readAll()) < 0 || !copy.commit())
+    if (!openWhole(copy) || !writeAll(copy, source.readAll()) || !copy.commit())
         throw EInOutError(f_getTexto(Messages::paginaNoGuardada)
                               .arg(QDir::toNativeSeparators(target), copy.errorString()));
 }

@@ -5,6 +5,7 @@
 #include "document/outline_tree.h"
 #include "document/program_folder.h"
 #include "document/text_encoding.h"
+#include "document/whole_file.h"
 #include "document/unt_funciones.h"
 #include "reports/unthtml_constantes.h"
 
@@ -117,7 +118,7 @@ bool f_crearCarpetaWeb() {
 WebPageFile::WebPageFile(const QString& name)
     : m_path(f_carpetaWeb() + name), m_file(std::make_unique<QSaveFile>(m_path)) {
     f_crearCarpetaWeb();
-    if (!m_file->open(QIODevice::WriteOnly))
+    if (!openWhole(*m_file))
         fail();
 }
 
@@ -129,10 +130,10 @@ void WebPageFile::write(QByteArrayView utf8) {
     for (qsizetype start = 0; start < utf8.size();) {
         const qsizetype end = nextLineStart(utf8, start, kPiece);
         const QByteArrayView part = utf8.sliced(start, end - start);
-        const bool written = TextEncoding::isAscii(part)
-                                 ? m_file->write(part.data(), part.size()) == part.size()
-                                 : m_file->write(TextEncoding::encodeCp1252WithReferences(
-                                       QString::fromUtf8(part))) >= 0;
+        const bool written = writeAll(
+            *m_file, TextEncoding::isAscii(part)
+                         ? QByteArray::fromRawData(part.data(), part.size())
+                         : TextEncoding::encodeCp1252WithReferences(QString::fromUtf8(part)));
         if (!written)
             fail();
         start = end;

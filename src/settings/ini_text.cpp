@@ -1,6 +1,7 @@
 #include "settings/ini_text.h"
 
 #include "document/errors.h"
+#include "document/whole_file.h"
 #include "language/messages.h"
 
 #include <QFile>
@@ -70,7 +71,7 @@ QByteArray readFile(const QString& path, const NewText& description) {
 
 void writeFile(const QString& path, const QByteArray& bytes, const NewText& description) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!openWhole(file) || !writeAll(file, bytes) || !file.commit())
         throw fileError(Messages::archivoNoEscrito, description, path, file.errorString());
 }
 

@@ -3,10 +3,18 @@
 #include "document/errors.h"
 #include "document/rollup.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
 
 namespace {
 
@@ -330,6 +338,68 @@ private slots:
             QVERIFY2(error.message().contains(QStringLiteral("at line 18: '4o'")),
                      qPrintable(error.message()));
         }
+    }
+
+    // A huge damaged line is named by its first characters only.
+    void aHugeDamagedLineIsQuotedShort() {
+        const QByteArray bytes = "0\r\n0\r\n0\r\nA\r\n0\r\n" + QByteArray(20'000'000, '4') +
+                                 "\x07x\r\n0\r\n\x01\x02\x03\r\n";
+        try {
+            parse(bytes);
+            QFAIL("a damaged document was accepted");
+        } catch (const EConvertError& error) {
+            QVERIFY2(error.message().size() < 200, qPrintable(error.message().left(300)));
+            QVERIFY(error.message().contains(QString(40, u'4') + QChar(0x2026)));
+        }
+    }
+
+    // A write that runs out of room says why, as the system puts it, and the
+    // old file stays whole. (A file size limit stands in for a full disk.)
+    void aFailedWriteGivesTheSystemsReason() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("doc.qnf"));
+        OutlineTree small;
+        small.addLastTopLevel(QStringLiteral("old"));
+        f_guardarNodos(small, path);
+        const QByteArray before = readBytes(path);
+        OutlineTree large;
+        large.addLastTopLevel(QStringLiteral("new"))->nota().setTexto(QString(300'000, u'x'));
+        rlimit limit{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &limit) == 0);
+        const rlimit saved = limit;
+        limit.rlim_cur = 100'000;
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
+        QString message;
+        try {
+            f_guardarNodos(large, path);
+        } catch (const EInOutError& error) {
+            message = error.message();
+        }
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+        QVERIFY2(message.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(message));
+        QCOMPARE(readBytes(path), before);
+    }
+
+    // A document the user may write, in a folder they may not: saved in place.
+    void aWritableFileInAReadOnlyFolderIsSaved() {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("locked"));
+        QVERIFY(QDir().mkdir(folder));
+        const QString path = folder + QStringLiteral("/doc.qnf");
+        OutlineTree tree;
+        tree.addLastTopLevel(QStringLiteral("A"));
+        f_guardarNodos(tree, path);
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        const auto unlock = qScopeGuard([&] {
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+        if (QFileInfo(folder).isWritable())
+            QSKIP("permissions do not bind this user");
+        tree.firstTopLevel()->setCaption(QStringLiteral("B"));
+        f_guardarNodos(tree, path);
+        QCOMPARE(outlineLines(*readDocument(path, defaults)), QStringList{"B"});
     }
 
     void missingFileUsesTheLookup() {
