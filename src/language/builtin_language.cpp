@@ -256,6 +256,8 @@ QString entryLine(const Layout& layout, QStringView section, const Entry& entry)
     return line;
 }
 
+} // namespace
+
 QString fileText(const Layout& layout) {
     const QLatin1StringView lineEnd = Unt_constantes::crlf;
     QString text = QLatin1StringView("version ") + QString(Unt_constantes::version) + lineEnd;
@@ -272,8 +274,6 @@ QString fileText(const Layout& layout) {
     }
     return text;
 }
-
-} // namespace
 
 void writeFile(const QString& path, const Layout& layout) {
     IniText::writeFile(path, TextEncoding::encode(fileText(layout)),

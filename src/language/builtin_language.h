@@ -30,6 +30,8 @@ struct Layout {
     std::span<const EntryRef> blankAfterEmptyValue;
 };
 
+// The whole file's text, as writeFile writes it.
+QString fileText(const Layout& layout);
 // Writes the whole file in Windows-1252 with CR LF line ends, replacing any
 // file at the path. Throws EInOutError when it cannot be written.
 void writeFile(const QString& path, const Layout& layout);

@@ -21,7 +21,12 @@ constexpr BuiltinLanguage::EntryRef kBlankAfterEmptyValue[] = {
 
 } // namespace
 
-void f_crearEnglish(const QString& path) {
-    BuiltinLanguage::writeFile(path, {&BuiltinLanguage::Entry::english, u"Don't modify this file",
-                                      equalsColumn, kBlankAfterEmptyValue});
+namespace {
+BuiltinLanguage::Layout layout() {
+    return {&BuiltinLanguage::Entry::english, u"Don't modify this file", equalsColumn, kBlankAfterEmptyValue};
 }
+} // namespace
+
+void f_crearEnglish(const QString& path) { BuiltinLanguage::writeFile(path, layout()); }
+
+QString f_textoEnglish() { return BuiltinLanguage::fileText(layout()); }

@@ -22,8 +22,12 @@ constexpr BuiltinLanguage::EntryRef kBlankAfterEmptyValue[] = {
 
 } // namespace
 
-void f_crearEspanol(const QString& path) {
-    BuiltinLanguage::writeFile(path,
-                               {&BuiltinLanguage::Entry::espanol, u"No modificar este archivo",
-                                equalsColumn, kBlankAfterEmptyValue});
+namespace {
+BuiltinLanguage::Layout layout() {
+    return {&BuiltinLanguage::Entry::espanol, u"No modificar este archivo", equalsColumn, kBlankAfterEmptyValue};
 }
+} // namespace
+
+void f_crearEspanol(const QString& path) { BuiltinLanguage::writeFile(path, layout()); }
+
+QString f_textoEspanol() { return BuiltinLanguage::fileText(layout()); }

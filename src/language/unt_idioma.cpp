@@ -1,5 +1,6 @@
 #include "language/unt_idioma.h"
 
+#include "document/errors.h"
 #include "document/program_folder.h"
 #include "document/text_encoding.h"
 #include "document/unt_constantes.h"
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <exception>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -29,6 +31,7 @@ struct Language {
     // While the table is being built, a lookup (for the message of a file
     // that cannot be read) gets its default rather than building it again.
     bool building = false;
+    QString problem; // why the language file was out of reach, until told
 };
 
 Language& language() {
@@ -68,6 +71,14 @@ void writeBuiltinFile(const QString& name, const QString& path) {
         f_crearEnglish(path);
 }
 
+std::optional<QString> builtinText(const QString& name) {
+    if (name == u"espanol")
+        return f_textoEspanol();
+    if (name == u"english")
+        return f_textoEnglish();
+    return std::nullopt;
+}
+
 QByteArrayView firstLine(QByteArrayView bytes) {
     const auto end =
         std::find_if(bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n'; });
@@ -88,13 +99,8 @@ QString f_getIdioma() {
 QString f_getTexto(const QString& section, const QString& key, const QString& defaultText) {
     if (language().building)
         return defaultText;
-    if (!language().table) {
-        try {
-            f_cargarIdioma();
-        } catch (const std::exception&) {
-            return lookupFailedText;
-        }
-    }
+    if (!language().table)
+        f_cargarIdioma();
     const auto entries = language().table->constFind(fold(section));
     if (entries == language().table->cend())
         return defaultText;
@@ -114,15 +120,29 @@ void f_cargarIdioma() {
     language().building = true;
     const auto built = qScopeGuard([] { language().building = false; });
     const QString path = languageFilePath();
-    if (!f_idiomaActualizado(path))
-        writeBuiltinFile(language().name, path);
-    // A language without a built-in file and without a file of its own shows
-    // every text as designed.
-    if (!QFileInfo::exists(path)) {
-        language().table = Table();
-        return;
+    try {
+        if (!f_idiomaActualizado(path))
+            writeBuiltinFile(language().name, path);
+        // A language without a built-in file and without a file of its own
+        // shows every text as designed.
+        if (!QFileInfo::exists(path)) {
+            language().table = Table();
+            return;
+        }
+        language().table =
+            parseTable(TextEncoding::decode(IniText::readFile(path, Messages::archivoIdioma)));
+    } catch (const EInOutError& error) {
+        // The built-in tables are part of the program: a file out of reach
+        // changes nothing of what a built-in language says, and any other
+        // language shows the designed texts.
+        const auto builtin = builtinText(language().name);
+        language().table = builtin ? parseTable(*builtin) : Table();
+        language().problem = error.message();
     }
-    language().table = parseTable(TextEncoding::decode(IniText::readFile(path, Messages::archivoIdioma)));
+}
+
+QString f_takeLanguageProblem() {
+    return std::exchange(language().problem, QString());
 }
 
 bool f_idiomaActualizado(const QString& path) {

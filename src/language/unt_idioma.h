@@ -4,7 +4,6 @@
 // first lookup and kept for the whole run: a language chosen later takes effect
 // at the next start.
 
-#include <QLatin1StringView>
 #include <QString>
 #include <QStringView>
 
@@ -25,25 +24,25 @@ struct NewText {
     QStringView english;
 };
 
-// What every lookup yields while the language table cannot be built.
-inline constexpr QLatin1StringView lookupFailedText{"ERROR"};
-
 // Makes the name the current language and names the help file after it; the
 // table already built is kept.
 void f_setIdioma(const QString& name);
 QString f_getIdioma();
 
-// The text stored under the key in the section (both in any letter case), the
-// default when either is missing, or lookupFailedText when the table cannot be
-// built. A failed build is tried again on the next lookup.
+// The text stored under the key in the section (both in any letter case), or
+// the default when either is missing.
 QString f_getTexto(const QString& section, const QString& key, const QString& defaultText);
 QString f_getTexto(const LanguageText& text);
 QString f_getTexto(const NewText& text);
 
 // Builds the table from the file of the current language, first writing the
 // built-in Spanish or English file when it is missing or from another version.
-// Throws EInOutError when that file cannot be written or the file cannot be read.
+// When that file cannot be written or read, a built-in language takes its
+// table from the program itself, any other its designed texts, and the reason
+// is kept for f_takeLanguageProblem.
 void f_cargarIdioma();
+// Why the language file was out of reach, once; empty when it was not.
+QString f_takeLanguageProblem();
 
 // Whether the file exists and names this program's version in its first line.
 // Throws EInOutError when an existing file cannot be read.

@@ -24,12 +24,14 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSlider>
 #include <QSplitter>
 #include <QStatusBar>
@@ -283,27 +285,24 @@ void Tfrm_ppal::createLayout() {
 
 void Tfrm_ppal::FormCreate(const QString& startupDocument) {
     m_ventanaIniciada = false;
-    try {
-        f_setIdioma(f_leerIni(Settings::opciones::idioma));
-        installQtTranslations(f_getIdioma());
-        sb_status1->setText(f_getTexto(Messages::version) + Unt_constantes::version);
-        f_setTextos();
-        f_guardarshortcuts();
-        show();
-        updateRecentFiles([this] { m_recentFiles.f_cargarUltimos(); });
-        applyStoredFont();
-        setAutosaveMinutes(readSettingNumber(Settings::opciones::autoguardado));
-        registerFileTypeAtStart();
-        applyStoredGeometry();
-        chooseStartupDocument(startupDocument);
-    } catch (const QuillnestError& error) {
-        // A settings file that cannot be read: the program starts on its
-        // defaults with a new document and can be used and closed as usual.
-        show();
-        QuillnestApplication::reportError(error.message());
-        if (m_archivoActual.isEmpty())
-            nuevodocExecute();
-    }
+    // Every step runs: a settings file that cannot be read is reported once,
+    // and the steps that need it go on with the defaults.
+    QString idioma = Settings::opciones::idioma.defaultValue;
+    settingsStep([&] { idioma = f_leerIni(Settings::opciones::idioma); });
+    f_setIdioma(idioma);
+    installQtTranslations(f_getIdioma());
+    sb_status1->setText(f_getTexto(Messages::version) + Unt_constantes::version);
+    f_setTextos();
+    f_guardarshortcuts();
+    show();
+    if (const QString problem = f_takeLanguageProblem(); !problem.isEmpty())
+        QuillnestApplication::reportError(problem);
+    updateRecentFiles([this] { m_recentFiles.f_cargarUltimos(); });
+    settingsStep([this] { applyStoredFont(); });
+    settingsStep([this] { setAutosaveMinutes(readSettingNumber(Settings::opciones::autoguardado)); });
+    settingsStep([this] { registerFileTypeAtStart(); });
+    settingsStep([this] { applyStoredGeometry(); });
+    chooseStartupDocument(startupDocument);
     tm_init.setInterval(100);
     tm_init.start();
     cumplidoAlNodo = true;
@@ -429,16 +428,37 @@ void Tfrm_ppal::applyStoredFont() {
     f_applyFont(font, false);
 }
 
+namespace {
+// A stored place whose title bar no screen shows (a screen that has gone, a
+// damaged setting) moves to the middle of the main screen, no larger than it.
+QRect onAScreen(const QRect& frame) {
+    const QRect titleBar(frame.left(), frame.top(), frame.width(), 30);
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect shown = titleBar & screen->availableGeometry();
+        if (shown.width() >= 100 && shown.height() >= 10)
+            return frame;
+    }
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return frame;
+    const QRect available = screen->availableGeometry();
+    QRect moved(QPoint(), frame.size().boundedTo(available.size()));
+    moved.moveCenter(available.center());
+    return moved;
+}
+} // namespace
+
 void Tfrm_ppal::applyStoredGeometry() {
     namespace posicion = Settings::posicion;
     const int top = readSettingNumber(posicion::maintop);
     const int left = readSettingNumber(posicion::mainleft);
     const int w = readSettingNumber(posicion::width);
     const int h = readSettingNumber(posicion::height);
-    move(left, top);
-    resize(w, h);
+    const QRect frame = onAScreen(QRect(left, top, w, h));
+    move(frame.topLeft());
+    resize(frame.size());
     const int split = readSettingNumber(posicion::mainsplit);
-    Splitter1->setSizes({split, std::max(1, w - split)});
+    Splitter1->setSizes({split, std::max(1, frame.width() - split)});
 }
 
 void Tfrm_ppal::tv_listaContextPopup(const QPoint& position, bool byMouse) {

@@ -136,8 +136,11 @@ private:
     // empty when the user cancelled.
     QString chooseSaveName();
     void refreshRecentActions();
-    // Stores the recent list; a settings file that cannot be written is
-    // reported once per run and never stops the document operation.
+    // Runs a step that reads or writes the settings: a settings file that
+    // cannot be read or written is reported once per run, and stops neither
+    // start-up nor the document operation around the step.
+    void settingsStep(const std::function<void()>& step);
+    // Stores the recent list, as a settings step.
     void updateRecentFiles(const std::function<void()>& change);
 
     // Item editor.

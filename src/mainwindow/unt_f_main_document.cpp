@@ -46,9 +46,11 @@ void Tfrm_ppal::chooseStartupDocument(const QString& argument) {
     if (argument.toUpper().endsWith(QStringLiteral(".QNF"))) {
         path = argument;
     } else {
-        const QString last = f_leerIni(Settings::archivos::ultimo);
-        if (!last.isEmpty() && f_leerIni(Settings::opciones::docinicio) == QStringLiteral("0"))
-            path = last;
+        settingsStep([&] {
+            const QString last = f_leerIni(Settings::archivos::ultimo);
+            if (!last.isEmpty() && f_leerIni(Settings::opciones::docinicio) == QStringLiteral("0"))
+                path = last;
+        });
     }
     if (path.isEmpty()) {
         nuevodocExecute();
@@ -270,7 +272,8 @@ void Tfrm_ppal::closeEvent(QCloseEvent* event) {
 
 void Tfrm_ppal::f_cerraraplicacion() {
     namespace posicion = Settings::posicion;
-    try {
+    // Nothing of the document is at stake; the program still closes.
+    settingsStep([this] {
         f_escribirIni(Settings::archivos::ultimo,
                       QFileInfo::exists(m_archivoActual) ? m_archivoActual : QString());
         f_escribirIni(posicion::maintop, QString::number(y()));
@@ -278,21 +281,20 @@ void Tfrm_ppal::f_cerraraplicacion() {
         f_escribirIni(posicion::width, QString::number(width()));
         f_escribirIni(posicion::height, QString::number(height()));
         f_escribirIni(posicion::mainsplit, QString::number(Splitter1->sizes().value(0)));
-    } catch (const QuillnestError& error) {
-        // Nothing of the document is at stake; the program still closes.
-        QuillnestApplication::reportError(error.message());
-    }
+    });
 }
 
-void Tfrm_ppal::updateRecentFiles(const std::function<void()>& change) {
+void Tfrm_ppal::settingsStep(const std::function<void()>& step) {
     try {
-        change();
+        step();
     } catch (const QuillnestError& error) {
         if (!m_settingsErrorShown)
             QuillnestApplication::reportError(error.message());
         m_settingsErrorShown = true;
     }
 }
+
+void Tfrm_ppal::updateRecentFiles(const std::function<void()>& change) { settingsStep(change); }
 
 void Tfrm_ppal::refreshRecentActions() {
     const QStringList& paths = m_recentFiles.paths();

@@ -50,7 +50,9 @@ void Tfrm_ppal::aboutExecute() {
 
 void Tfrm_ppal::tm_initTimer() {
     tm_init.stop();
-    if (f_getIdioma() != Settings::opciones::idioma.defaultValue)
+    // With a settings file that cannot be read, no choice could be stored:
+    // the program goes on in its designed texts.
+    if (f_getIdioma() != Settings::opciones::idioma.defaultValue || m_settingsErrorShown)
         return;
     // No language was ever chosen: ask for one, then end, since the texts of
     // the chosen language appear only from the next start.

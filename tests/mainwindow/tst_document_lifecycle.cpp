@@ -10,6 +10,9 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -217,6 +220,42 @@ private slots:
                  QStringLiteral("El documento %1 está dañado en la línea 4: el archivo termina "
                                 "antes del campo fecha de un item. Se creará un documento nuevo.")
                      .arg(path("bad.qnf")));
+    }
+
+    // A settings file that cannot be read is reported once, and start-up runs
+    // every step on the defaults: the document named is opened.
+    void unreadableSettingsAreReportedOnceAndStartUpGoesOn() {
+        writeDocument(path("a.qnf"), {"A"});
+        QVERIFY(QDir().mkpath(f_nombreIni())); // a folder where the file should be
+        Tfrm_ppal* w = start(path("a.qnf"));
+        QCOMPARE(m_dialogs->asked.size(), 1);
+        QVERIFY2(m_dialogs->asked.first().contains(f_nombreIni()), qPrintable(m_dialogs->asked.first()));
+        QVERIFY(w->ventanaIniciada());
+        QCOMPARE(w->archivoActual(), path("a.qnf"));
+        QCOMPARE(outlineLines(w->model()->tree()), QStringList{"A"});
+        QVERIFY(w->sb_status1->text().endsWith(QStringLiteral("0.9.8")));
+        QVERIFY(w->close());
+        QCOMPARE(m_dialogs->asked.size(), 1);
+    }
+
+    // A language file out of reach: the built-in texts, and a word on why.
+    void languageFileOutOfReachKeepsTheBuiltinTexts() {
+        f_escribirIni(QStringLiteral("opciones"), QStringLiteral("idioma"),
+                      QStringLiteral("english"));
+        QVERIFY(QDir().mkpath(path("english.txt"))); // a folder where the file should be
+        Tfrm_ppal* w = start();
+        QCOMPARE(w->action(QStringLiteral("buscar"))->text(), QStringLiteral("Find"));
+        QCOMPARE(m_dialogs->asked.size(), 1);
+        QVERIFY(m_dialogs->asked.first().contains(path("english.txt")));
+    }
+
+    // A stored place that no screen shows puts the window on the main screen.
+    void windowStaysOnAScreen() {
+        f_escribirIni(QStringLiteral("posicion"), QStringLiteral("maintop"), QStringLiteral("-5000"));
+        f_escribirIni(QStringLiteral("posicion"), QStringLiteral("mainleft"), QStringLiteral("90000"));
+        Tfrm_ppal* w = start();
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(available.contains(w->geometry().topLeft()));
     }
 
     // Saving a new document says so while its save dialog asks for the name.
