@@ -377,6 +377,23 @@ void f_guardarNodos(const OutlineTree& tree, const QString& fileName) {
                               .arg(QFileInfo(fileName).absoluteFilePath(), file.errorString()));
 }
 
+QString backupName(const QString& fileName) { return fileName + u'~'; }
+
+void keepBackup(const QString& fileName) {
+    QFile current(fileName);
+    if (!current.exists())
+        return;
+    if (!current.open(QIODevice::ReadOnly))
+        throw EInOutError(f_getTexto(Messages::documentoNoLeido)
+                              .arg(QFileInfo(fileName).absoluteFilePath(), current.errorString()));
+    const QByteArray bytes = current.readAll();
+    QSaveFile backup(backupName(fileName));
+    if (!openWhole(backup) || !writeAll(backup, bytes) || !backup.commit())
+        throw EInOutError(f_getTexto(Messages::documentoNoEscrito)
+                              .arg(QFileInfo(backup.fileName()).absoluteFilePath(),
+                                   backup.errorString()));
+}
+
 std::unique_ptr<OutlineTree> parseDocument(const QByteArray& bytes, const QString& fileName,
                                            const TextLookup& lookup, const ReadProgress& progress,
                                            qint64 readSize) {

@@ -22,6 +22,14 @@ QByteArray documentBytes(const OutlineTree& tree);
 // the new one is complete. Throws EInOutError when the file cannot be written.
 void f_guardarNodos(const OutlineTree& tree, const QString& fileName);
 
+// The name of a file's backup: the file's own name followed by "~".
+QString backupName(const QString& fileName);
+// Keeps the file as it stands under backupName (one generation: an older
+// backup is replaced), whole or not at all, before a save replaces the file.
+// Nothing happens when there is no such file. Throws EInOutError when the
+// backup cannot be written; the file itself is untouched.
+void keepBackup(const QString& fileName);
+
 // Reads a whole document into a new tree, expanded states applied and the
 // completion roll-up done. Nothing is handed over unless the whole file was
 // read: a missing file throws Ef_abrirarchivo, a damaged one EConvertError or

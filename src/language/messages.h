@@ -157,6 +157,11 @@ inline constexpr NewText imagenNoLeida{mensajes, u"imagen no leida",
 inline constexpr NewText imagenDanada{mensajes, u"imagen danada", u"La imagen %1 está dañada: %2",
                                       u"The picture %1 is damaged: %2"};
 
+// The options dialog's backup choice, below the designed controls.
+inline constexpr NewText opcionCopiaSeguridad{u"f_opciones", u"cb_copiaseguridad.Caption",
+                                              u"Guardar una copia de seguridad (.qnf~)",
+                                              u"Keep a backup copy (.qnf~)"};
+
 // The find dialog's own controls, in section "FindDialog1".
 inline constexpr QStringView findDialog = u"FindDialog1";
 inline constexpr NewText findLabel{findDialog, u"lb_buscar.Caption", u"&Buscar:", u"Fi&nd what:"};

@@ -300,6 +300,9 @@ void Tfrm_ppal::FormCreate(const QString& startupDocument) {
     updateRecentFiles([this] { m_recentFiles.f_cargarUltimos(); });
     settingsStep([this] { applyStoredFont(); });
     settingsStep([this] { setAutosaveMinutes(readSettingNumber(Settings::opciones::autoguardado)); });
+    settingsStep([this] {
+        setBackupOnSave(f_leerIni(Settings::opciones::copiaseguridad) != QStringLiteral("0"));
+    });
     settingsStep([this] { registerFileTypeAtStart(); });
     settingsStep([this] { applyStoredGeometry(); });
     chooseStartupDocument(startupDocument);

@@ -69,6 +69,8 @@ public:
     void tm_autoguardadoTimer();
     // Autosave every so many minutes; 0 switches it off.
     void setAutosaveMinutes(int minutes);
+    // Whether a save first keeps the file it replaces as "<name>~".
+    void setBackupOnSave(bool backup);
     void f_cerraraplicacion();
     RecentFiles& recentFiles() { return m_recentFiles; }
     void f_borrarHistorial() { m_recentFiles.f_borrarHistorial(); }
@@ -132,6 +134,11 @@ private:
     std::unique_ptr<OutlineTree> readDocumentFile(const QString& path);
     // Shows an outline read from its file, with an empty history.
     void showDocument(std::unique_ptr<OutlineTree> tree);
+    // Saves the whole document to the path, which becomes its name.
+    void saveDocumentTo(const QString& path);
+    // Writes an outline to a document file, first keeping the file it
+    // replaces as a backup when the options ask for one.
+    void writeOutline(const OutlineTree& tree, const QString& path);
     // The file name chosen in the save dialog, asking before overwriting;
     // empty when the user cancelled.
     QString chooseSaveName();
@@ -222,6 +229,7 @@ private:
     RecentFiles m_recentFiles;
     bool m_reading = false;
     bool m_settingsErrorShown = false;
+    bool m_backupOnSave = true;
     QString m_archivoActual;
     bool m_docNuevo = false;
     bool m_ventanaIniciada = false;

@@ -178,18 +178,34 @@ bool Tfrm_ppal::guardarExecute() {
             f_setStatus(QString());
         return saved;
     }
+    saveDocumentTo(m_archivoActual);
+    return true;
+}
+
+void Tfrm_ppal::saveDocumentTo(const QString& path) {
+    f_setStatus(f_getTexto(Messages::guardando));
     f_actualizarTextoNodo();
     try {
-        f_guardarNodos(m_model->tree(), m_archivoActual);
+        writeOutline(m_model->tree(), path);
     } catch (...) {
         f_setStatus(QString());
         throw; // the document stays modified; its old file is intact
     }
-    m_document->markSaved();
+    // The document takes a new name only once it is written there.
     m_docNuevo = false;
+    if (path != m_archivoActual)
+        f_asignararchivo(path);
+    m_document->markSaved();
     f_setStatus(QString(Unt_constantes::listo));
-    return true;
 }
+
+void Tfrm_ppal::writeOutline(const OutlineTree& tree, const QString& path) {
+    if (m_backupOnSave)
+        keepBackup(path);
+    f_guardarNodos(tree, path);
+}
+
+void Tfrm_ppal::setBackupOnSave(bool backup) { m_backupOnSave = backup; }
 
 QString Tfrm_ppal::chooseSaveName() {
     while (true) {
@@ -211,19 +227,9 @@ bool Tfrm_ppal::guardarcomoExecute() {
     const QString path = chooseSaveName();
     if (path.isEmpty())
         return false;
-    f_setStatus(f_getTexto(Messages::guardando));
-    f_actualizarTextoNodo();
-    // The document takes the new name only once it is written there.
-    try {
-        f_guardarNodos(m_model->tree(), path);
-    } catch (...) {
-        f_setStatus(QString());
-        throw;
-    }
-    m_docNuevo = false;
-    f_asignararchivo(path);
-    m_document->markSaved();
-    f_setStatus(QString(Unt_constantes::listo));
+    saveDocumentTo(path);
+    // Saved under its own name again, it still moves to the top of the recent list.
+    updateRecentFiles([&] { m_recentFiles.f_agregarUltimo(path); });
     return true;
 }
 
@@ -236,7 +242,7 @@ void Tfrm_ppal::guardarnodoExecute() {
         return;
     f_actualizarTextoNodo();
     const auto clearAux = qScopeGuard([this] { tv_aux.clear(); });
-    f_guardarNodos(*f_copiarNodoAux(selected, tv_aux), path);
+    writeOutline(*f_copiarNodoAux(selected, tv_aux), path);
 }
 
 void Tfrm_ppal::tm_autoguardadoTimer() {

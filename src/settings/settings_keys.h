@@ -30,6 +30,8 @@ inline constexpr Setting docinicio = setting(section, "docinicio", "0");
 inline constexpr Setting autoguardado = setting(section, "autoguardado", "0");
 // "1" registers the document file type at every start.
 inline constexpr Setting regexts = setting(section, "regexts", "1");
+// "1": a save first keeps the file it replaces as "<name>~".
+inline constexpr Setting copiaseguridad = setting(section, "copiaseguridad", "1");
 } // namespace opciones
 
 namespace fuentes {

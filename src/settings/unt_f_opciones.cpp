@@ -134,6 +134,7 @@ QWidget* Tf_opciones::createGeneralTab() {
 
     cb_extension = new QCheckBox(QStringLiteral("Registrar extensión QNF"));
     cb_borrarhistorial = new QCheckBox(QStringLiteral("Borrar historial"));
+    cb_copiaseguridad = new QCheckBox(f_getTexto(Messages::opcionCopiaSeguridad));
 
     auto* layout = new QVBoxLayout(ts_generales);
     layout->addWidget(rg_archivos);
@@ -141,6 +142,7 @@ QWidget* Tf_opciones::createGeneralTab() {
     layout->addWidget(gb_idioma, 1);
     layout->addWidget(cb_extension);
     layout->addWidget(cb_borrarhistorial);
+    layout->addWidget(cb_copiaseguridad);
     return ts_generales;
 }
 
@@ -158,6 +160,7 @@ void Tf_opciones::FormCreate() {
     ud_autoguardado->setValue(readSettingNumber(opciones::autoguardado));
     ed_autoguardadoChange();
     cb_extension->setChecked(f_leerIni(opciones::regexts) == QStringLiteral("1"));
+    cb_copiaseguridad->setChecked(f_leerIni(opciones::copiaseguridad) != QStringLiteral("0"));
     f_setTextos();
 }
 
@@ -222,6 +225,9 @@ void Tf_opciones::sb_aceptarClick() {
     }
     if (cb_borrarhistorial->isChecked())
         m_frm_ppal->f_borrarHistorial();
+    f_escribirIni(opciones::copiaseguridad,
+                  cb_copiaseguridad->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    m_frm_ppal->setBackupOnSave(cb_copiaseguridad->isChecked());
     endHold(true);
     QDialog::accept();
 }

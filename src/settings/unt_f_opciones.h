@@ -56,6 +56,7 @@ public:
     QListWidget* lb_idiomas = nullptr;
     QCheckBox* cb_extension = nullptr;
     QCheckBox* cb_borrarhistorial = nullptr;
+    QCheckBox* cb_copiaseguridad = nullptr;
     QPushButton* sb_aceptar = nullptr;
     QPushButton* sb_cancelar = nullptr;
 

@@ -258,6 +258,28 @@ private slots:
         QVERIFY(available.contains(w->geometry().topLeft()));
     }
 
+    // A save keeps the file it replaces as "name~", unless the option is off.
+    void saveKeepsABackup_data() {
+        QTest::addColumn<bool>("backup");
+        QTest::newRow("backup on") << true;
+        QTest::newRow("backup off") << false;
+    }
+    void saveKeepsABackup() {
+        QFETCH(bool, backup);
+        if (!backup)
+            f_escribirIni(QStringLiteral("opciones"), QStringLiteral("copiaseguridad"),
+                          QStringLiteral("0"));
+        writeDocument(path("a.qnf"), {"A"});
+        const QByteArray before = readBytes(path("a.qnf"));
+        Tfrm_ppal* w = start(path("a.qnf"));
+        w->document()->rename(w->model()->tree().firstTopLevel(), QStringLiteral("A changed"));
+        QVERIFY(w->guardarExecute());
+        QCOMPARE(outlineLines(*readDocument(path("a.qnf"), defaults)), QStringList{"A changed"});
+        QCOMPARE(QFile::exists(path("a.qnf~")), backup);
+        if (backup)
+            QCOMPARE(readBytes(path("a.qnf~")), before);
+    }
+
     // Saving a new document says so while its save dialog asks for the name.
     void savingShowsItsStatusDuringTheDialog() {
         Tfrm_ppal* w = start();

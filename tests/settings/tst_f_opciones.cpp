@@ -131,7 +131,8 @@ private slots:
         startWithoutFirstRun(kSpanish);
         openOptions()->sb_aceptar->click();
         QCOMPARE(readBytes(f_nombreIni()),
-                 kSpanish + "docinicio=0\r\nautoguardado=0\r\nregexts=1\r\n\r\n");
+                 kSpanish +
+                     "docinicio=0\r\nautoguardado=0\r\nregexts=1\r\ncopiaseguridad=1\r\n\r\n");
     }
 
     void startupChoice_data() {
