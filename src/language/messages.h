@@ -157,6 +157,23 @@ inline constexpr NewText imagenNoLeida{mensajes, u"imagen no leida",
 inline constexpr NewText imagenDanada{mensajes, u"imagen danada", u"La imagen %1 está dañada: %2",
                                       u"The picture %1 is damaged: %2"};
 
+// A save that would replace a file another program changed or deleted.
+inline constexpr NewText cambiadoEnDisco{
+    mensajes, u"cambiado en disco",
+    u"Otro programa cambió o borró el archivo %1 después de que se abrió o guardó aquí. "
+    u"¿Qué desea hacer?",
+    u"Another program changed or deleted the file %1 after it was opened or saved here. "
+    u"What do you want to do?"};
+inline constexpr NewText botonSobrescribir{mensajes, u"boton sobrescribir", u"Sobrescribir",
+                                           u"Overwrite"};
+inline constexpr NewText botonGuardarComo{mensajes, u"boton guardar como", u"Guardar como...",
+                                          u"Save as..."};
+inline constexpr NewText botonCancelar{mensajes, u"boton cancelar", u"Cancelar", u"Cancel"};
+inline constexpr NewText autoguardadoOmitido{
+    mensajes, u"autoguardado omitido",
+    u"No se guardó automáticamente: otro programa cambió %1.",
+    u"Not saved automatically: another program changed %1."};
+
 // The options dialog's backup choice, below the designed controls.
 inline constexpr NewText opcionCopiaSeguridad{u"f_opciones", u"cb_copiaseguridad.Caption",
                                               u"Guardar una copia de seguridad (.qnf~)",

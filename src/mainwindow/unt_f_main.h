@@ -2,6 +2,7 @@
 // The main window: the item tree beside the editor of the selected item, with
 // the menus, tool bars and shortcuts of every command.
 
+#include "document/file_stamp.h"
 #include "document/outline_tree.h"
 #include "document/unt_clipboard.h"
 #include "document/unt_ultimosarchivos.h"
@@ -134,6 +135,8 @@ private:
     std::unique_ptr<OutlineTree> readDocumentFile(const QString& path);
     // Shows an outline read from its file, with an empty history.
     void showDocument(std::unique_ptr<OutlineTree> tree);
+    // Save, by the user or by autosave; see guardarExecute.
+    bool save(bool automatic);
     // Saves the whole document to the path, which becomes its name.
     void saveDocumentTo(const QString& path);
     // Writes an outline to a document file, first keeping the file it
@@ -230,6 +233,7 @@ private:
     bool m_reading = false;
     bool m_settingsErrorShown = false;
     bool m_backupOnSave = true;
+    FileStamp m_fileStamp; // the document's file as last read or written
     QString m_archivoActual;
     bool m_docNuevo = false;
     bool m_ventanaIniciada = false;

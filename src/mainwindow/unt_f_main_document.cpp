@@ -5,6 +5,7 @@
 #include "document/document_file.h"
 #include "document/outline_document.h"
 #include "document/errors.h"
+#include "document/file_stamp.h"
 #include "document/unt_constantes.h"
 #include "language/messages.h"
 #include "language/unt_idioma.h"
@@ -92,6 +93,7 @@ void Tfrm_ppal::showDocument(std::unique_ptr<OutlineTree> tree) {
     tv_aux.clear(); // it may share records of the outline being replaced
     m_document->load(std::move(tree), true);
     m_docNuevo = false;
+    m_fileStamp = FileStamp::of(m_archivoActual);
     if (OutlineNode* first = m_model->tree().firstTopLevel())
         selectNode(first);
     else
@@ -167,7 +169,9 @@ void Tfrm_ppal::f_abrirarchivoultimo(const QString& path) {
     f_setStatus(QString(Unt_constantes::listo));
 }
 
-bool Tfrm_ppal::guardarExecute() {
+bool Tfrm_ppal::guardarExecute() { return save(false); }
+
+bool Tfrm_ppal::save(bool automatic) {
     if (!docModificado())
         return true;
     f_setStatus(f_getTexto(Messages::guardando));
@@ -177,6 +181,27 @@ bool Tfrm_ppal::guardarExecute() {
         if (!saved)
             f_setStatus(QString());
         return saved;
+    }
+    if (m_fileStamp.changedOnDisk(m_archivoActual)) {
+        // Another program's version is never replaced without asking, and
+        // never by an autosave.
+        const QString name = QFileInfo(m_archivoActual).fileName();
+        if (automatic) {
+            f_setStatus(f_getTexto(Messages::autoguardadoOmitido).arg(name));
+            return false;
+        }
+        f_setStatus(QString());
+        switch (userDialogs().askChoice(this, f_getTexto(Messages::cambiadoEnDisco).arg(name),
+                                        {f_getTexto(Messages::botonSobrescribir),
+                                         f_getTexto(Messages::botonGuardarComo),
+                                         f_getTexto(Messages::botonCancelar)})) {
+        case 0:
+            break;
+        case 1:
+            return guardarcomoExecute();
+        default:
+            return false;
+        }
     }
     saveDocumentTo(m_archivoActual);
     return true;
@@ -196,6 +221,7 @@ void Tfrm_ppal::saveDocumentTo(const QString& path) {
     if (path != m_archivoActual)
         f_asignararchivo(path);
     m_document->markSaved();
+    m_fileStamp = FileStamp::of(path);
     f_setStatus(QString(Unt_constantes::listo));
 }
 
@@ -247,7 +273,7 @@ void Tfrm_ppal::guardarnodoExecute() {
 
 void Tfrm_ppal::tm_autoguardadoTimer() {
     if (!m_docNuevo && !m_reading)
-        guardarExecute();
+        save(true);
 }
 
 void Tfrm_ppal::setAutosaveMinutes(int minutes) {

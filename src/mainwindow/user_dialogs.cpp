@@ -36,6 +36,17 @@ public:
                                      QMessageBox::Ok) == QMessageBox::Ok;
     }
 
+    int askChoice(QWidget* parent, const QString& text, const QStringList& buttons) override {
+        QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::NoButton, parent);
+        QList<QAbstractButton*> added;
+        for (const QString& caption : buttons)
+            added << box.addButton(caption, QMessageBox::AcceptRole);
+        if (!added.isEmpty())
+            box.setDefaultButton(qobject_cast<QPushButton*>(added.first()));
+        box.exec();
+        return int(added.indexOf(box.clickedButton()));
+    }
+
     void inform(QWidget* parent, const QString& text) override {
         QMessageBox::information(parent, title(), text);
     }

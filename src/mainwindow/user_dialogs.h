@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -21,6 +22,9 @@ public:
     virtual Answer askYesNoCancel(QWidget* parent, const QString& text) = 0;
     // OK/Cancel; true for OK.
     virtual bool askOkCancel(QWidget* parent, const QString& text) = 0;
+    // A question with buttons of its own, the first the default; the index of
+    // the one chosen, or -1 when the box was closed.
+    virtual int askChoice(QWidget* parent, const QString& text, const QStringList& buttons) = 0;
     virtual void inform(QWidget* parent, const QString& text) = 0;
     // A failure's message.
     virtual void showError(QWidget* parent, const QString& text) = 0;

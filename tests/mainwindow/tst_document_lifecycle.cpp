@@ -258,6 +258,51 @@ private slots:
         QVERIFY(available.contains(w->geometry().topLeft()));
     }
 
+    // A file another program changed or deleted is not replaced without asking,
+    // and never by an autosave.
+    void fileChangedBehindTheProgramsBack_data() {
+        QTest::addColumn<bool>("deleted");
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QStringList>("onDisk");
+        QTest::newRow("changed, cancel") << false << 2 << QStringList{"Theirs"};
+        QTest::newRow("changed, box closed") << false << -1 << QStringList{"Theirs"};
+        QTest::newRow("changed, overwrite") << false << 0 << QStringList{"Mine"};
+        QTest::newRow("deleted, overwrite") << true << 0 << QStringList{"Mine"};
+        QTest::newRow("changed, save as") << false << 1 << QStringList{"Theirs"};
+    }
+    void fileChangedBehindTheProgramsBack() {
+        QFETCH(bool, deleted);
+        QFETCH(int, choice);
+        QFETCH(QStringList, onDisk);
+        writeDocument(path("a.qnf"), {"A"});
+        Tfrm_ppal* w = start(path("a.qnf"));
+        w->document()->rename(w->model()->tree().firstTopLevel(), QStringLiteral("Mine"));
+        if (deleted)
+            QVERIFY(QFile::remove(path("a.qnf")));
+        else
+            writeDocument(path("a.qnf"), {"Theirs"});
+        // The autosave leaves it alone and says so.
+        w->tm_autoguardadoTimer();
+        QVERIFY(w->statusText().contains(QStringLiteral("a.qnf")));
+        QVERIFY(w->docModificado());
+        QVERIFY(m_dialogs->asked.isEmpty());
+        m_dialogs->choices = {choice};
+        m_dialogs->fileNames = {path("b.qnf")};
+        QCOMPARE(w->guardarExecute(), choice == 0 || choice == 1);
+        QCOMPARE(m_dialogs->asked.size(), 1);
+        QVERIFY(m_dialogs->asked.first().contains(QStringLiteral("a.qnf")));
+        if (!deleted || choice == 0)
+            QCOMPARE(outlineLines(*readDocument(path("a.qnf"), defaults)), onDisk);
+        if (choice == 1)
+            QCOMPARE(outlineLines(*readDocument(path("b.qnf"), defaults)), QStringList{"Mine"});
+        // Once saved, the file is the program's own again.
+        if (choice == 0) {
+            w->document()->rename(w->model()->tree().firstTopLevel(), QStringLiteral("Again"));
+            QVERIFY(w->guardarExecute());
+            QCOMPARE(m_dialogs->asked.size(), 1);
+        }
+    }
+
     // A save keeps the file it replaces as "name~", unless the option is off.
     void saveKeepsABackup_data() {
         QTest::addColumn<bool>("backup");
@@ -309,6 +354,7 @@ private slots:
         // The document's place is taken by a folder: the write cannot happen.
         QVERIFY(QFile::remove(path("a.qnf")));
         QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("a.qnf")));
+        m_dialogs->choices = {0, 0}; // the file went behind the program's back: overwrite
         QVERIFY_THROWS_EXCEPTION(EInOutError, w->guardarExecute());
         QVERIFY(w->docModificado());
         // Closing asks, the save fails, and the program stays open.

@@ -13,6 +13,7 @@ class ScriptedDialogs final : public UserDialogs {
 public:
     std::deque<Answer> yesNoCancel;   // answers in order; Cancel when empty
     std::deque<bool> okCancel;        // answers in order; Cancel when empty
+    std::deque<int> choices;          // buttons chosen in order; the box closed when empty
     std::deque<QString> fileNames;    // chosen files in order; cancelled when empty
     std::deque<QFont> fonts;          // chosen fonts; cancelled when empty
     QStringList asked;                // every question and message, in order
@@ -32,6 +33,10 @@ public:
     bool askOkCancel(QWidget*, const QString& text) override {
         asked << text;
         return take(okCancel, false);
+    }
+    int askChoice(QWidget*, const QString& text, const QStringList&) override {
+        asked << text;
+        return take(choices, -1);
     }
     void inform(QWidget*, const QString& text) override { asked << text; }
     void showError(QWidget*, const QString& text) override { asked << text; }
