@@ -9,6 +9,7 @@
 #include "document/document_file.h"
 #include "document/outline_document.h"
 #include "document/program_folder.h"
+#include "document/recovery.h"
 #include "mainwindow/application.h"
 #include "mainwindow/date_field.h"
 #include "mainwindow/outline_model.h"
@@ -77,6 +78,7 @@ int main(int argc, char* argv[]) {
     const int items = argc > 1 ? std::atoi(argv[1]) : 100'000;
     QTemporaryDir dir;
     setProgramPathForTests(dir.filePath(QStringLiteral("quillnest")));
+    setRecoveryFolderForTests(dir.filePath(QStringLiteral("recovery")));
     // A chosen language, so the first-run options dialog stays closed.
     f_escribirIni(Settings::opciones::idioma, QStringLiteral("espanol"));
     // No file association from a benchmark run.

@@ -174,6 +174,22 @@ inline constexpr NewText autoguardadoOmitido{
     u"No se guardó automáticamente: otro programa cambió %1.",
     u"Not saved automatically: another program changed %1."};
 
+// Recovery copies of a run that ended without closing.
+inline constexpr NewText recuperarCopia{
+    mensajes, u"recuperar copia",
+    u"Quillnest no se cerró bien la última vez. Hay cambios sin guardar de %1 (copia del %2). "
+    u"¿Desea restaurarlos?",
+    u"Quillnest did not close properly last time. There are unsaved changes to %1 (copy of %2). "
+    u"Do you want to restore them?"};
+inline constexpr NewText botonRestaurar{mensajes, u"boton restaurar", u"Restaurar", u"Restore"};
+inline constexpr NewText botonDescartar{mensajes, u"boton descartar", u"Descartar", u"Discard"};
+inline constexpr NewText copiaDanada{mensajes, u"copia danada",
+                                     u"%1 La copia se guardó aparte como %2.",
+                                     u"%1 The copy was kept aside as %2."};
+inline constexpr NewText recuperacionNoValida{mensajes, u"recuperacion no valida",
+                                              u"'%1' no es una copia de recuperación válida.",
+                                              u"'%1' is not a valid recovery copy."};
+
 // The options dialog's backup choice, below the designed controls.
 inline constexpr NewText opcionCopiaSeguridad{u"f_opciones", u"cb_copiaseguridad.Caption",
                                               u"Guardar una copia de seguridad (.qnf~)",

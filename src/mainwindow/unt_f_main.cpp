@@ -5,6 +5,7 @@
 #include "document/document_file.h"
 #include "document/errors.h"
 #include "document/outline_document.h"
+#include "document/recovery.h"
 #include "document/unt_constantes.h"
 #include "language/messages.h"
 #include "language/unt_idioma.h"
@@ -60,6 +61,7 @@ Tfrm_ppal::Tfrm_ppal(const QString& startupDocument, QWidget* parent) : QMainWin
     connectEditor();
     connectSettingsActions();
     connectHistory();
+    connectRecovery();
     FormCreate(startupDocument);
 }
 
@@ -305,7 +307,9 @@ void Tfrm_ppal::FormCreate(const QString& startupDocument) {
     });
     settingsStep([this] { registerFileTypeAtStart(); });
     settingsStep([this] { applyStoredGeometry(); });
-    chooseStartupDocument(startupDocument);
+    // Unsaved work of a run that ended comes before any document.
+    if (!offerRecovery())
+        chooseStartupDocument(startupDocument);
     tm_init.setInterval(100);
     tm_init.start();
     cumplidoAlNodo = true;

@@ -15,6 +15,7 @@
 #include <QTimer>
 
 class FindDialog;
+class RecoveryStore;
 class OutlineDocument;
 class OutlineModel;
 class OutlineView;
@@ -135,6 +136,12 @@ private:
     std::unique_ptr<OutlineTree> readDocumentFile(const QString& path);
     // Shows an outline read from its file, with an empty history.
     void showDocument(std::unique_ptr<OutlineTree> tree);
+    // Recovery copies: this run's, written a moment after a change while the
+    // document has unsaved changes; and those a run that ended left behind,
+    // offered at start. True when one was restored.
+    void connectRecovery();
+    void writeRecoveryCopy();
+    bool offerRecovery();
     // Save, by the user or by autosave; see guardarExecute.
     bool save(bool automatic);
     // Saves the whole document to the path, which becomes its name.
@@ -234,6 +241,9 @@ private:
     bool m_settingsErrorShown = false;
     bool m_backupOnSave = true;
     FileStamp m_fileStamp; // the document's file as last read or written
+    std::unique_ptr<RecoveryStore> m_recovery;
+    QTimer m_recoveryTimer;
+    bool m_restored = false; // the document came from a recovery copy
     QString m_archivoActual;
     bool m_docNuevo = false;
     bool m_ventanaIniciada = false;

@@ -6,6 +6,7 @@
 #include "document/outline_document.h"
 #include "document/errors.h"
 #include "document/file_stamp.h"
+#include "document/recovery.h"
 #include "document/unt_constantes.h"
 #include "language/messages.h"
 #include "language/unt_idioma.h"
@@ -21,6 +22,7 @@
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLocale>
 #include <QLabel>
 #include <QSplitter>
 
@@ -271,6 +273,91 @@ void Tfrm_ppal::guardarnodoExecute() {
     writeOutline(*f_copiarNodoAux(selected, tv_aux), path);
 }
 
+namespace {
+// A recovery copy follows the last change by this much, and so is written
+// at most this often while the user types.
+constexpr int kRecoveryDelayMs = 3000;
+} // namespace
+
+void Tfrm_ppal::connectRecovery() {
+    m_recovery = std::make_unique<RecoveryStore>();
+    m_recoveryTimer.setSingleShot(true);
+    m_recoveryTimer.setInterval(kRecoveryDelayMs);
+    connect(&m_recoveryTimer, &QTimer::timeout, this, &Tfrm_ppal::writeRecoveryCopy);
+    connect(m_document, &OutlineDocument::changed, this, [this] {
+        if (!m_recoveryTimer.isActive())
+            m_recoveryTimer.start();
+    });
+    // Another document replaces this one: its changes were saved or dropped.
+    connect(m_document, &OutlineDocument::resetDone, this, [this] {
+        m_recoveryTimer.stop();
+        m_recovery->remove();
+        m_restored = false;
+    });
+    // Saved, or undone back to the file: nothing left to recover.
+    connect(m_document, &OutlineDocument::modifiedChanged, this, [this](bool modified) {
+        if (!modified)
+            m_recovery->remove();
+    });
+}
+
+void Tfrm_ppal::writeRecoveryCopy() {
+    // A new document nobody has touched holds nothing worth a copy.
+    const bool untouchedNew = m_docNuevo && !m_document->canUndo() && !m_restored;
+    if (!m_document->isModified() || untouchedNew) {
+        m_recovery->remove();
+        return;
+    }
+    f_actualizarTextoNodo();
+    try {
+        m_recovery->write(m_model->tree(), m_archivoActual, m_docNuevo);
+    } catch (const QuillnestError& error) {
+        f_setStatus(error.message()); // the work itself is untouched
+    }
+}
+
+bool Tfrm_ppal::offerRecovery() {
+    for (const LeftCopy& copy : m_recovery->leftCopies()) {
+        RecoveredDocument recovered;
+        try {
+            recovered = readRecovery(copy.file);
+        } catch (const QuillnestError& error) {
+            RecoveryStore::keepAside(copy);
+            userDialogs().showError(this, f_getTexto(Messages::copiaDanada)
+                                              .arg(error.message(), copy.file + QStringLiteral(".damaged")));
+            continue;
+        }
+        const QString name = QFileInfo(recovered.documentPath).fileName();
+        const int answer = userDialogs().askChoice(
+            this,
+            f_getTexto(Messages::recuperarCopia)
+                .arg(name, QLocale().toString(copy.written, QLocale::ShortFormat)),
+            {f_getTexto(Messages::botonRestaurar), f_getTexto(Messages::botonDescartar)});
+        if (answer == 1) {
+            RecoveryStore::discard(copy);
+            continue;
+        }
+        if (answer != 0)
+            continue; // closed: the copy stays for the next start
+        // The document as it was, under its own name, with changes to save.
+        m_docNuevo = recovered.isNew;
+        f_asignararchivo(recovered.documentPath);
+        tv_aux.clear();
+        m_document->load(std::move(recovered.tree), false);
+        m_fileStamp = FileStamp::of(recovered.documentPath);
+        m_restored = true;
+        if (OutlineNode* first = m_model->tree().firstTopLevel())
+            selectNode(first);
+        else
+            loadEditor(nullptr);
+        // This run's own copy first, then the old one goes.
+        writeRecoveryCopy();
+        RecoveryStore::discard(copy);
+        return true;
+    }
+    return false;
+}
+
 void Tfrm_ppal::tm_autoguardadoTimer() {
     if (!m_docNuevo && !m_reading)
         save(true);
@@ -304,6 +391,9 @@ void Tfrm_ppal::closeEvent(QCloseEvent* event) {
 
 void Tfrm_ppal::f_cerraraplicacion() {
     namespace posicion = Settings::posicion;
+    // Closed cleanly: the changes were saved or dropped.
+    m_recoveryTimer.stop();
+    m_recovery->remove();
     // Nothing of the document is at stake; the program still closes.
     settingsStep([this] {
         f_escribirIni(Settings::archivos::ultimo,

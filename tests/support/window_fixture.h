@@ -1,12 +1,13 @@
 #pragma once
 // What every test of the main window sets up: a program folder of its own in
-// a temporary folder, so that settings, language files and pages land there;
-// the language table built afresh for each test; and dialogs answered from a
-// script. A test class derives from it and calls setUpWindowTest() first in
+// a temporary folder, so that settings, language files, pages and recovery
+// copies land there; the language table built afresh for each test; and
+// dialogs answered from a script. A test class derives from it and calls setUpWindowTest() first in
 // init() and tearDownWindowTest() last in cleanup().
 
 #include "document/document_file.h"
 #include "document/program_folder.h"
+#include "document/recovery.h"
 #include "language/unt_idioma.h"
 #include "mainwindow/outline_model.h"
 #include "mainwindow/unt_f_main.h"
@@ -26,6 +27,7 @@ protected:
     void setUpWindowTest() {
         m_dir = std::make_unique<QTemporaryDir>();
         setProgramPathForTests(m_dir->filePath(QStringLiteral("quillnest")));
+        setRecoveryFolderForTests(m_dir->filePath(QStringLiteral("recovery")));
         discardLanguageTableForTests();
         m_dialogs = ScriptedDialogs::install();
     }
@@ -34,6 +36,7 @@ protected:
         m_window.reset();
         setUserDialogs(nullptr);
         setProgramPathForTests(QString());
+        setRecoveryFolderForTests(QString());
     }
 
     // A window started with a document "doc.qnf" holding the tree.
