@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <limits>
 #include <algorithm>
 #include <charconv>
 #include <cstring>
@@ -341,32 +342,39 @@ std::unique_ptr<OutlineTree> readRecords(QIODevice& device, const QString& fileN
 
 } // namespace
 
-QByteArray documentBytes(const OutlineTree& tree) {
+DocumentBytesBuilder::DocumentBytesBuilder(const OutlineTree& tree)
+    : m_node(tree.firstTopLevel()) {
     // One allocation for the whole document: growing the buffer step by step
     // costs more than writing it.
     qsizetype size = 0;
     tree.forEach([&size](const OutlineNode* node) {
         size += node->captionUtf8().size() + node->nota().textoUtf8().size() + 80;
     });
-    QByteArray out;
-    out.reserve(size);
-    int index = 0;
-    int level = 0;
-    for (const OutlineNode* node = tree.firstTopLevel(); node;) {
-        appendRecord(out, index++, level, node);
-        if (node->hasChildren()) {
-            node = node->firstChild();
-            ++level;
+    m_out.reserve(size);
+}
+
+bool DocumentBytesBuilder::step(int items) {
+    for (int i = 0; m_node && i < items; ++i) {
+        appendRecord(m_out, m_index++, m_level, m_node);
+        if (m_node->hasChildren()) {
+            m_node = m_node->firstChild();
+            ++m_level;
             continue;
         }
-        while (node && !node->nextSibling()) {
-            node = node->parent();
-            --level;
+        while (m_node && !m_node->nextSibling()) {
+            m_node = m_node->parent();
+            --m_level;
         }
-        if (node)
-            node = node->nextSibling();
+        if (m_node)
+            m_node = m_node->nextSibling();
     }
-    return out;
+    return !m_node;
+}
+
+QByteArray documentBytes(const OutlineTree& tree) {
+    DocumentBytesBuilder builder(tree);
+    builder.step(std::numeric_limits<int>::max());
+    return builder.take();
 }
 
 void f_guardarNodos(const OutlineTree& tree, const QString& fileName) {

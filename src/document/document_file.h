@@ -18,6 +18,22 @@ using ReadProgress = std::function<void(const QString& prefix, int position)>;
 // The bytes of a document holding every node of the tree, before encoding.
 QByteArray documentBytes(const OutlineTree& tree);
 
+// The same a part at a time, for a writer that must not hold the program up.
+// The tree must not change between the steps.
+class DocumentBytesBuilder {
+public:
+    explicit DocumentBytesBuilder(const OutlineTree& tree);
+    // Adds up to `items` more records; true once every record is in.
+    bool step(int items);
+    QByteArray take() { return std::move(m_out); }
+
+private:
+    const OutlineNode* m_node;
+    int m_index = 0;
+    int m_level = 0;
+    QByteArray m_out;
+};
+
 // Writes every node of the tree to the file. The old file stays intact until
 // the new one is complete. Throws EInOutError when the file cannot be written.
 void f_guardarNodos(const OutlineTree& tree, const QString& fileName);

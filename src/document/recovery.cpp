@@ -41,9 +41,9 @@ QString recoveryFolder() {
 
 void setRecoveryFolderForTests(const QString& folder) { folderOverride() = folder; }
 
-QByteArray recoveryBytes(const OutlineTree& tree, const QString& documentPath, bool isNew) {
+QByteArray recoveryBytes(const QByteArray& document, const QString& documentPath, bool isNew) {
     return kMagic + "\r\n" + documentPath.toUtf8() + "\r\n" + (isNew ? "1" : "0") + "\r\n" +
-           TextEncoding::encodeUtf8(documentBytes(tree));
+           TextEncoding::encodeUtf8(document);
 }
 
 RecoveredDocument readRecovery(const QString& file) {
@@ -97,11 +97,13 @@ std::vector<LeftCopy> RecoveryStore::leftCopies() const {
     return copies;
 }
 
-void RecoveryStore::write(const OutlineTree& tree, const QString& documentPath, bool isNew) {
+QString RecoveryStore::write(const QByteArray& document, const QString& documentPath,
+                            bool isNew) const {
     QSaveFile file(m_file);
-    if (!openWhole(file) || !writeAll(file, recoveryBytes(tree, documentPath, isNew)) ||
+    if (!openWhole(file) || !writeAll(file, recoveryBytes(document, documentPath, isNew)) ||
         !file.commit())
-        throw EInOutError(f_getTexto(Messages::documentoNoEscrito).arg(m_file, file.errorString()));
+        return f_getTexto(Messages::documentoNoEscrito).arg(m_file, file.errorString());
+    return {};
 }
 
 void RecoveryStore::remove() { QFile::remove(m_file); }

@@ -31,8 +31,8 @@ struct RecoveredDocument {
     std::unique_ptr<OutlineTree> tree;
 };
 
-// The copy's bytes for an outline.
-QByteArray recoveryBytes(const OutlineTree& tree, const QString& documentPath, bool isNew);
+// The copy's bytes for a document's bytes (documentBytes).
+QByteArray recoveryBytes(const QByteArray& document, const QString& documentPath, bool isNew);
 // Reads a copy. Throws EDocumentFormatError (or the reader's errors) for a damaged one.
 RecoveredDocument readRecovery(const QString& file);
 
@@ -45,9 +45,10 @@ public:
 
     // Copies left by runs that have ended, oldest first.
     std::vector<LeftCopy> leftCopies() const;
-    // Writes this run's copy whole, replacing the one before.
-    // Throws EInOutError when it cannot be written.
-    void write(const OutlineTree& tree, const QString& documentPath, bool isNew);
+    // Writes this run's copy whole, replacing the one before, from the
+    // document's bytes (documentBytes). Safe on another thread. Returns the
+    // error's message, or nothing.
+    QString write(const QByteArray& document, const QString& documentPath, bool isNew) const;
     // Removes this run's copy (saved, dropped or closed).
     void remove();
     bool hasCopy() const;

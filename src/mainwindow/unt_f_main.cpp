@@ -37,6 +37,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextDocument>
+#include <QThreadPool>
 #include <QToolBar>
 #include <QToolButton>
 

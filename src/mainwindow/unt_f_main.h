@@ -15,6 +15,8 @@
 #include <QTimer>
 
 class FindDialog;
+class DocumentBytesBuilder;
+class QThreadPool;
 class RecoveryStore;
 class OutlineDocument;
 class OutlineModel;
@@ -140,7 +142,12 @@ private:
     // document has unsaved changes; and those a run that ended left behind,
     // offered at start. True when one was restored.
     void connectRecovery();
+    // Starts a copy: its bytes are gathered a part at a time between events,
+    // then written on a thread of their own, so the user never waits.
     void writeRecoveryCopy();
+    void continueRecoveryCopy();
+    // Waits for a copy being written, then removes this run's copy.
+    void removeRecoveryCopy();
     bool offerRecovery();
     // Save, by the user or by autosave; see guardarExecute.
     bool save(bool automatic);
@@ -243,6 +250,8 @@ private:
     FileStamp m_fileStamp; // the document's file as last read or written
     std::unique_ptr<RecoveryStore> m_recovery;
     QTimer m_recoveryTimer;
+    std::unique_ptr<DocumentBytesBuilder> m_recoveryBytes; // a copy being gathered
+    std::unique_ptr<QThreadPool> m_recoveryWriter;         // one copy written at a time
     bool m_restored = false; // the document came from a recovery copy
     QString m_archivoActual;
     bool m_docNuevo = false;

@@ -23,6 +23,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocale>
+#include <QThreadPool>
 #include <QLabel>
 #include <QSplitter>
 
@@ -277,27 +278,34 @@ namespace {
 // A recovery copy follows the last change by this much, and so is written
 // at most this often while the user types.
 constexpr int kRecoveryDelayMs = 3000;
+// Records gathered for a copy between two events: about a millisecond.
+constexpr int kRecoveryItemsPerStep = 4000;
 } // namespace
 
 void Tfrm_ppal::connectRecovery() {
     m_recovery = std::make_unique<RecoveryStore>();
+    m_recoveryWriter = std::make_unique<QThreadPool>();
+    m_recoveryWriter->setMaxThreadCount(1); // copies reach the disk in their order
     m_recoveryTimer.setSingleShot(true);
     m_recoveryTimer.setInterval(kRecoveryDelayMs);
     connect(&m_recoveryTimer, &QTimer::timeout, this, &Tfrm_ppal::writeRecoveryCopy);
     connect(m_document, &OutlineDocument::changed, this, [this] {
+        // A copy being gathered would mix two states: it starts again later.
+        m_recoveryBytes.reset();
         if (!m_recoveryTimer.isActive())
             m_recoveryTimer.start();
     });
     // Another document replaces this one: its changes were saved or dropped.
-    connect(m_document, &OutlineDocument::resetDone, this, [this] {
+    connect(m_document, &OutlineDocument::aboutToReset, this, [this] {
+        m_recoveryBytes.reset();
         m_recoveryTimer.stop();
-        m_recovery->remove();
+        removeRecoveryCopy();
         m_restored = false;
     });
     // Saved, or undone back to the file: nothing left to recover.
     connect(m_document, &OutlineDocument::modifiedChanged, this, [this](bool modified) {
         if (!modified)
-            m_recovery->remove();
+            removeRecoveryCopy();
     });
 }
 
@@ -305,15 +313,36 @@ void Tfrm_ppal::writeRecoveryCopy() {
     // A new document nobody has touched holds nothing worth a copy.
     const bool untouchedNew = m_docNuevo && !m_document->canUndo() && !m_restored;
     if (!m_document->isModified() || untouchedNew) {
-        m_recovery->remove();
+        removeRecoveryCopy();
         return;
     }
     f_actualizarTextoNodo();
-    try {
-        m_recovery->write(m_model->tree(), m_archivoActual, m_docNuevo);
-    } catch (const QuillnestError& error) {
-        f_setStatus(error.message()); // the work itself is untouched
+    m_recoveryBytes = std::make_unique<DocumentBytesBuilder>(m_model->tree());
+    continueRecoveryCopy();
+}
+
+void Tfrm_ppal::continueRecoveryCopy() {
+    if (!m_recoveryBytes)
+        return; // the document changed meanwhile; the timer brings a new copy
+    if (!m_recoveryBytes->step(kRecoveryItemsPerStep)) {
+        QTimer::singleShot(0, this, &Tfrm_ppal::continueRecoveryCopy);
+        return;
     }
+    const QByteArray bytes = m_recoveryBytes->take();
+    m_recoveryBytes.reset();
+    // The window waits for this before it goes (the pool is destroyed first).
+    m_recoveryWriter->start([this, bytes, path = m_archivoActual, isNew = m_docNuevo] {
+        const QString problem = m_recovery->write(bytes, path, isNew);
+        if (!problem.isEmpty())
+            QMetaObject::invokeMethod(
+                this, [this, problem] { f_setStatus(problem); }, Qt::QueuedConnection);
+    });
+}
+
+void Tfrm_ppal::removeRecoveryCopy() {
+    m_recoveryBytes.reset();
+    m_recoveryWriter->waitForDone();
+    m_recovery->remove();
 }
 
 bool Tfrm_ppal::offerRecovery() {
@@ -351,8 +380,12 @@ bool Tfrm_ppal::offerRecovery() {
         else
             loadEditor(nullptr);
         // This run's own copy first, then the old one goes.
-        writeRecoveryCopy();
-        RecoveryStore::discard(copy);
+        const QString problem = m_recovery->write(documentBytes(m_model->tree()),
+                                                  m_archivoActual, m_docNuevo);
+        if (problem.isEmpty())
+            RecoveryStore::discard(copy);
+        else
+            f_setStatus(problem);
         return true;
     }
     return false;
@@ -393,7 +426,7 @@ void Tfrm_ppal::f_cerraraplicacion() {
     namespace posicion = Settings::posicion;
     // Closed cleanly: the changes were saved or dropped.
     m_recoveryTimer.stop();
-    m_recovery->remove();
+    removeRecoveryCopy();
     // Nothing of the document is at stake; the program still closes.
     settingsStep([this] {
         f_escribirIni(Settings::archivos::ultimo,

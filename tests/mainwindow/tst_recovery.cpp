@@ -1,6 +1,7 @@
 // Recovery after a crash, with a real program run killed with SIGKILL: the
 // test program starts itself as that run (see main).
 #include "../support/window_fixture.h"
+#include "document/document_file.h"
 #include "document/outline_document.h"
 #include "document/recovery.h"
 #include "settings/unt_inifile.h"
@@ -118,6 +119,22 @@ private slots:
         m_window = std::make_unique<Tfrm_ppal>(path("doc.qnf"));
         QCOMPARE(outlineLines(m_window->model()->tree()), QStringList{"A"});
         QVERIFY(leftCopies().isEmpty());
+    }
+
+    // Copies of two runs that ended are offered one after the other.
+    void twoCopiesAreBothOffered() {
+        QDir().mkpath(path("recovery"));
+        writeBytes(path("recovery/recovery-1.qnr"),
+                   recoveryBytes(documentBytes(outlineOf({"first"})), path("one.qnf"), false));
+        writeBytes(path("recovery/recovery-2.qnr"),
+                   recoveryBytes(documentBytes(outlineOf({"second"})), path("two.qnf"), false));
+        m_dialogs->choices = {1, 0}; // discard the first offered, restore the other
+        m_window = std::make_unique<Tfrm_ppal>();
+        QCOMPARE(m_dialogs->asked.size(), 2);
+        const QStringList shown = outlineLines(m_window->model()->tree());
+        QVERIFY(shown == QStringList{"first"} || shown == QStringList{"second"});
+        QVERIFY(m_window->docModificado());
+        QCOMPARE(leftCopies().size(), 1); // this run's own copy only
     }
 
     void aDamagedCopyIsKeptAside() {
