@@ -1,3 +1,4 @@
+#include "../support/outline_description.h"
 #include "../support/outline_text.h"
 #include "document/document_file.h"
 #include "document/errors.h"
@@ -30,26 +31,6 @@ QByteArray record(int index, int level, const char* expanded, const QByteArray& 
     return QByteArray::number(index) + "\r\n" + QByteArray::number(level) + "\r\n" + expanded +
            "\r\n" + caption + "\r\n" + fecha + "\r\n" + QByteArray::number(cumplido) + "\r\n" +
            QByteArray::number(prioridad) + "\r\n" + body + "\x01\x02\x03\r\n";
-}
-
-// Everything a document keeps of a node, for comparing two trees.
-QString describe(const OutlineNode* n) {
-    const Tnota& r = n->nota();
-    return QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8|%9")
-        .arg(n->level())
-        .arg(n->expanded())
-        .arg(n->caption(), r.fecha())
-        .arg(r.cumplido)
-        .arg(r.prioridad)
-        .arg(r.texto())
-        .arg(n->imageIndex())
-        .arg(n->stateIndex());
-}
-
-QStringList describeAll(const OutlineTree& tree) {
-    QStringList all;
-    tree.forEach([&](OutlineNode* n) { all << describe(n); });
-    return all;
 }
 
 // The document's bytes as a file in `dir`.

@@ -1,33 +1,16 @@
 // The document reader on any bytes: it accepts or refuses them with an error,
 // never anything else. What it accepts reads the same a piece at a time as
 // whole, and what the writer makes of it reads back the same.
+#include "../support/outline_description.h"
 #include "document/document_file.h"
 #include "document/errors.h"
 #include "document/text_encoding.h"
 #include "fuzz_support.h"
 
-#include <QStringList>
 
 namespace {
 
 QString defaults(const QString&, const QString&, const QString& def) { return def; }
-
-QStringList describe(const OutlineTree& tree) {
-    QStringList all;
-    tree.forEach([&](const OutlineNode* n) {
-        const Tnota& r = n->nota();
-        all << QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8|%9")
-                   .arg(n->level())
-                   .arg(n->expanded())
-                   .arg(n->caption(), r.fecha())
-                   .arg(r.cumplido)
-                   .arg(r.prioridad)
-                   .arg(r.texto())
-                   .arg(n->imageIndex())
-                   .arg(n->stateIndex());
-    });
-    return all;
-}
 
 std::unique_ptr<OutlineTree> read(const QByteArray& bytes, qint64 pieceSize) {
     try {
@@ -49,12 +32,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                                      qsizetype(size));
     const auto whole = read(bytes, kDocumentReadSize);
     const auto pieces = read(bytes, 1 + qint64(size % 7));
-    if (bool(whole) != bool(pieces) || (whole && describe(*whole) != describe(*pieces)))
+    if (bool(whole) != bool(pieces) || (whole && describeAll(*whole) != describeAll(*pieces)))
         finding("reading a piece at a time differs from reading whole");
     if (!whole)
         return 0;
     const auto again = read(TextEncoding::encodeUtf8(documentBytes(*whole)), kDocumentReadSize);
-    if (!again || describe(*again) != describe(*whole))
+    if (!again || describeAll(*again) != describeAll(*whole))
         finding("what was read does not read back the same once written");
     return 0;
 }
