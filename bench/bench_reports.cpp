@@ -12,7 +12,7 @@
 
 #include "outline_generator.h"
 
-#include "document/program_folder.h"
+#include "base/program_folder.h"
 #include "language/unt_idioma.h"
 #include "reports/report_heads.h"
 #include "reports/report_items.h"

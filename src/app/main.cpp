@@ -1,5 +1,5 @@
-#include "mainwindow/application.h"
-#include "mainwindow/unt_f_main.h"
+#include "base/widgets/application.h"
+#include "mainwindow/widgets/unt_f_main.h"
 
 int main(int argc, char* argv[]) {
     QuillnestApplication app(argc, argv);

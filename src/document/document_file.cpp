@@ -1,11 +1,11 @@
 #include "document/document_file.h"
 
-#include "document/errors.h"
+#include "base/errors.h"
 #include "language/messages.h"
 #include "document/rollup.h"
-#include "document/text_encoding.h"
-#include "document/whole_file.h"
-#include "document/unt_constantes.h"
+#include "base/text_encoding.h"
+#include "base/whole_file.h"
+#include "base/unt_constantes.h"
 
 #include <QBuffer>
 #include <QFile>

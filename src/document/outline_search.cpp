@@ -1,6 +1,6 @@
 #include "document/outline_search.h"
 
-#include "document/unt_constantes.h"
+#include "base/unt_constantes.h"
 
 namespace {
 

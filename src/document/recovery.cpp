@@ -1,9 +1,9 @@
 #include "document/recovery.h"
 
 #include "document/document_file.h"
-#include "document/errors.h"
-#include "document/text_encoding.h"
-#include "document/whole_file.h"
+#include "base/errors.h"
+#include "base/text_encoding.h"
+#include "base/whole_file.h"
 #include "language/messages.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "document/unt_clipboard.h"
 
-#include "document/unt_constantes.h"
+#include "base/unt_constantes.h"
 
 #include <utility>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "document/unt_funciones.h"
 
-#include "document/errors.h"
+#include "base/errors.h"
 #include "document/outline_tree.h"
-#include "document/unt_constantes.h"
+#include "base/unt_constantes.h"
 #include "language/messages.h"
 
 #include <QLocale>

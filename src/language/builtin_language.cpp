@@ -2,9 +2,9 @@
 
 #include "language/messages.h"
 
-#include "document/text_encoding.h"
-#include "document/unt_constantes.h"
-#include "settings/ini_text.h"
+#include "base/text_encoding.h"
+#include "base/unt_constantes.h"
+#include "language/ini_text.h"
 
 #include <algorithm>
 

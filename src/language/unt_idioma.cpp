@@ -1,13 +1,13 @@
 #include "language/unt_idioma.h"
 
-#include "document/errors.h"
-#include "document/program_folder.h"
-#include "document/text_encoding.h"
-#include "document/unt_constantes.h"
+#include "base/errors.h"
+#include "base/program_folder.h"
+#include "base/text_encoding.h"
+#include "base/unt_constantes.h"
 #include "language/messages.h"
 #include "language/unt_english.h"
 #include "language/unt_espanol.h"
-#include "settings/ini_text.h"
+#include "language/ini_text.h"
 #include "settings/unt_help.h"
 
 #include <QFileInfo>

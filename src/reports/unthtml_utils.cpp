@@ -1,11 +1,11 @@
 #include "reports/unthtml_utils.h"
 
-#include "document/errors.h"
+#include "base/errors.h"
 #include "language/messages.h"
 #include "document/outline_tree.h"
-#include "document/program_folder.h"
-#include "document/text_encoding.h"
-#include "document/whole_file.h"
+#include "base/program_folder.h"
+#include "base/text_encoding.h"
+#include "base/whole_file.h"
 #include "document/unt_funciones.h"
 #include "reports/unthtml_constantes.h"
 

@@ -1,11 +1,11 @@
 #include "settings/unt_extensiones.h"
 
-#include "document/errors.h"
-#include "document/program_folder.h"
-#include "document/unt_constantes.h"
+#include "base/errors.h"
+#include "base/program_folder.h"
+#include "base/unt_constantes.h"
 #include "language/messages.h"
-#include "settings/detached_command.h"
-#include "settings/ini_text.h"
+#include "base/detached_command.h"
+#include "language/ini_text.h"
 
 #include <QDir>
 #include <QFile>

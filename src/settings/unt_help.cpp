@@ -1,6 +1,6 @@
 #include "settings/unt_help.h"
 
-#include "document/program_folder.h"
+#include "base/program_folder.h"
 #include "language/unt_idioma.h"
 
 #include <QStandardPaths>

@@ -2,7 +2,7 @@
 // The help file follows the current language at once, even though every other
 // text keeps the language the program started with.
 
-#include "settings/detached_command.h"
+#include "base/detached_command.h"
 
 #include <QString>
 

@@ -2,9 +2,9 @@
 
 #include "language/messages.h"
 
-#include "document/program_folder.h"
-#include "document/text_encoding.h"
-#include "settings/ini_text.h"
+#include "base/program_folder.h"
+#include "base/text_encoding.h"
+#include "language/ini_text.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "../support/outline_description.h"
 #include "../support/outline_text.h"
 #include "document/document_file.h"
-#include "document/errors.h"
+#include "base/errors.h"
 #include "document/rollup.h"
 
 #include <QDir>

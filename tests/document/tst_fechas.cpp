@@ -1,4 +1,4 @@
-#include "document/errors.h"
+#include "base/errors.h"
 #include "document/outline_tree.h"
 #include "document/unt_funciones.h"
 

@@ -1,4 +1,4 @@
-#include "document/program_folder.h"
+#include "base/program_folder.h"
 #include "document/unt_ultimosarchivos.h"
 #include "settings/unt_inifile.h"
 

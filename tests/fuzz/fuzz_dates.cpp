@@ -1,7 +1,7 @@
 // Date texts and packed dates of any kind, in several locales: each either
 // reads as a date or is refused with an error, and a date read is written
 // back as a date that reads the same.
-#include "document/errors.h"
+#include "base/errors.h"
 #include "document/unt_funciones.h"
 #include "fuzz_support.h"
 

@@ -3,8 +3,8 @@
 // whole, and what the writer makes of it reads back the same.
 #include "../support/outline_description.h"
 #include "document/document_file.h"
-#include "document/errors.h"
-#include "document/text_encoding.h"
+#include "base/errors.h"
+#include "base/text_encoding.h"
 #include "fuzz_support.h"
 
 

@@ -1,6 +1,6 @@
 // A settings file of any bytes: every setting reads as a text or a number,
 // a damaged file is an error with a message, and nothing fails otherwise.
-#include "document/errors.h"
+#include "base/errors.h"
 #include "fuzz_support.h"
 #include "settings/settings_keys.h"
 #include "settings/unt_inifile.h"

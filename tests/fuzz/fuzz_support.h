@@ -3,7 +3,7 @@
 // folder (settings and language files land there, messages are looked up
 // there), and an abort that libFuzzer reports as a finding.
 
-#include "document/program_folder.h"
+#include "base/program_folder.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 #include "../support/outline_text.h"
-#include "document/errors.h"
+#include "base/errors.h"
 #include "language/unt_english.h"
 #include "language/unt_espanol.h"
 #include "language/unt_idioma.h"

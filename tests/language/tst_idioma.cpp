@@ -1,5 +1,5 @@
 #include "../support/outline_text.h"
-#include "document/program_folder.h"
+#include "base/program_folder.h"
 #include "language/messages.h"
 #include "language/unt_english.h"
 #include "language/unt_espanol.h"

@@ -1,10 +1,10 @@
 #include "../support/window_fixture.h"
 #include "document/document_file.h"
-#include "document/errors.h"
-#include "document/program_folder.h"
+#include "base/errors.h"
+#include "base/program_folder.h"
 #include "language/unt_idioma.h"
-#include "mainwindow/outline_model.h"
-#include "mainwindow/unt_f_main.h"
+#include "mainwindow/widgets/outline_model.h"
+#include "mainwindow/widgets/unt_f_main.h"
 #include "settings/unt_inifile.h"
 
 #include <QAction>

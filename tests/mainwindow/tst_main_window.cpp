@@ -1,12 +1,12 @@
 #include "../support/window_fixture.h"
 #include "document/document_file.h"
-#include "document/program_folder.h"
+#include "base/program_folder.h"
 #include "document/unt_funciones.h"
 #include "language/unt_idioma.h"
-#include "mainwindow/date_field.h"
-#include "mainwindow/outline_model.h"
-#include "mainwindow/outline_view.h"
-#include "mainwindow/unt_f_main.h"
+#include "mainwindow/widgets/date_field.h"
+#include "mainwindow/widgets/outline_model.h"
+#include "mainwindow/widgets/outline_view.h"
+#include "mainwindow/widgets/unt_f_main.h"
 #include "settings/unt_inifile.h"
 
 #include <QAction>

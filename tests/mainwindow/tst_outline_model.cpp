@@ -1,8 +1,8 @@
 #include "../support/outline_text.h"
 #include "document/rollup.h"
-#include "mainwindow/item_images.h"
-#include "mainwindow/outline_model.h"
-#include "mainwindow/outline_view.h"
+#include "mainwindow/widgets/item_images.h"
+#include "mainwindow/widgets/outline_model.h"
+#include "mainwindow/widgets/outline_view.h"
 
 #include <QAbstractItemModelTester>
 #include <QImage>

@@ -2,8 +2,8 @@
 #include "document/outline_document.h"
 #include "document/rollup.h"
 #include "document/unt_funciones.h"
-#include "mainwindow/date_field.h"
-#include "mainwindow/outline_view.h"
+#include "mainwindow/widgets/date_field.h"
+#include "mainwindow/widgets/outline_view.h"
 #include "settings/unt_inifile.h"
 
 #include <QAction>

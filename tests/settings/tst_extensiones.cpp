@@ -1,8 +1,8 @@
 #include "../support/outline_text.h"
-#include "document/errors.h"
-#include "document/program_folder.h"
+#include "base/errors.h"
+#include "base/program_folder.h"
 #include "language/unt_idioma.h"
-#include "settings/detached_command.h"
+#include "base/detached_command.h"
 #include "settings/unt_extensiones.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "document/errors.h"
-#include "settings/jpeg_image.h"
-#include "settings/unt_f_about.h"
+#include "base/errors.h"
+#include "settings/widgets/jpeg_image.h"
+#include "settings/widgets/unt_f_about.h"
 
 #include <QFile>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "document/program_folder.h"
+#include "base/program_folder.h"
 #include "language/unt_idioma.h"
 #include "settings/unt_help.h"
 

@@ -1,6 +1,6 @@
 #include "../support/outline_text.h"
-#include "document/errors.h"
-#include "document/program_folder.h"
+#include "base/errors.h"
+#include "base/program_folder.h"
 #include "settings/unt_inifile.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // Answers the program's questions and dialogs from a script, and records what
 // was asked, so that no test blocks on a modal box.
 
-#include "mainwindow/user_dialogs.h"
+#include "base/widgets/user_dialogs.h"
 
 #include <QDialog>
 #include <QPrinter>

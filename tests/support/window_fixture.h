@@ -6,11 +6,11 @@
 // init() and tearDownWindowTest() last in cleanup().
 
 #include "document/document_file.h"
-#include "document/program_folder.h"
+#include "base/program_folder.h"
 #include "document/recovery.h"
 #include "language/unt_idioma.h"
-#include "mainwindow/outline_model.h"
-#include "mainwindow/unt_f_main.h"
+#include "mainwindow/widgets/outline_model.h"
+#include "mainwindow/widgets/unt_f_main.h"
 #include "outline_text.h"
 #include "scripted_dialogs.h"
 

@@ -1,0 +1,489 @@
+// The main window: construction, language texts, fonts, shortcuts, status bar
+// and start-up.
+#include "mainwindow/widgets/unt_f_main.h"
+
+#include "document/document_file.h"
+#include "base/errors.h"
+#include "document/outline_document.h"
+#include "document/recovery.h"
+#include "base/unt_constantes.h"
+#include "language/messages.h"
+#include "language/unt_idioma.h"
+#include "mainwindow/widgets/action_images.h"
+#include "base/widgets/application.h"
+#include "mainwindow/widgets/date_field.h"
+#include "mainwindow/widgets/main_actions.h"
+#include "mainwindow/widgets/outline_model.h"
+#include "mainwindow/widgets/outline_view.h"
+#include "mainwindow/widgets/plain_text_editor.h"
+#include "base/widgets/qt_translations.h"
+#include "base/widgets/user_dialogs.h"
+#include "settings/settings_keys.h"
+#include "settings/unt_inifile.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QSlider>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTextDocument>
+#include <QThreadPool>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+const QString kSection = QStringLiteral("frm_ppal");
+
+QString texto(const QString& key, const QString& designed) {
+    return f_getTexto(kSection, key, designed);
+}
+} // namespace
+
+Tfrm_ppal::Tfrm_ppal(const QString& startupDocument, QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("frm_ppal"));
+    setWindowTitle(QString(Unt_constantes::producto));
+    setMinimumSize(620, 240);
+    m_document = new OutlineDocument(this);
+    m_model = new OutlineModel(m_document, this);
+    createActions();
+    createMenus();
+    createToolBars();
+    createLayout();
+    connectEditor();
+    connectSettingsActions();
+    connectHistory();
+    connectRecovery();
+    FormCreate(startupDocument);
+}
+
+Tfrm_ppal::~Tfrm_ppal() {
+    // While the window's children go, the fields still see the focus leave
+    // them; by then there is no window left to take an edit.
+    for (QObject* control : std::initializer_list<QObject*>{lb_porc, me_fecha, re_texto,
+                                                            tb_cumplido, cb_cumplido})
+        control->blockSignals(true);
+}
+
+bool Tfrm_ppal::docModificado() const { return m_document->isModified(); }
+
+void Tfrm_ppal::connectHistory() {
+    connect(m_document, &OutlineDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(m_document, &OutlineDocument::changed, this, &Tfrm_ppal::updateUndoActions);
+    connect(m_document, &OutlineDocument::resetDone, this, &Tfrm_ppal::updateUndoActions);
+    QTextDocument* text = re_texto->document();
+    connect(text, &QTextDocument::undoAvailable, this, &Tfrm_ppal::updateUndoActions);
+    connect(text, &QTextDocument::redoAvailable, this, &Tfrm_ppal::updateUndoActions);
+    connect(action(QStringLiteral("deshacer")), &QAction::triggered, this,
+            &Tfrm_ppal::deshacerExecute);
+    connect(action(QStringLiteral("rehacer")), &QAction::triggered, this,
+            &Tfrm_ppal::rehacerExecute);
+}
+
+void Tfrm_ppal::createActions() {
+    for (const ActionSpec& entry : mainActions()) {
+        auto* action = new QAction(entry.caption, this);
+        action->setObjectName(entry.name);
+        action->setStatusTip(entry.hint);
+        action->setToolTip(entry.hint.isEmpty() ? entry.caption : entry.hint);
+        action->setShortcuts(entry.shortcuts);
+        action->setCheckable(entry.checkable);
+        action->setProperty("category", entry.category);
+        if (entry.image >= 0)
+            action->setIcon(actionImage(entry.image));
+        m_actions.insert(entry.name, action);
+        addAction(action); // shortcuts work wherever the focus is in the window
+    }
+    for (const QString& name : recentActionNames())
+        action(name)->setVisible(false);
+    action(QStringLiteral("buscarsiguiente"))->setEnabled(false);
+    action(QStringLiteral("buscarsiguiente"))->setVisible(false);
+
+    connect(action(QStringLiteral("salir")), &QAction::triggered, this, &QWidget::close);
+    connect(action(QStringLiteral("nuevodoc")), &QAction::triggered, this,
+            &Tfrm_ppal::nuevodocExecute);
+    connect(action(QStringLiteral("recuperar")), &QAction::triggered, this,
+            &Tfrm_ppal::recuperarExecute);
+    connect(action(QStringLiteral("guardar")), &QAction::triggered, this,
+            &Tfrm_ppal::guardarExecute);
+    connect(action(QStringLiteral("guardarcomo")), &QAction::triggered, this,
+            &Tfrm_ppal::guardarcomoExecute);
+    connect(action(QStringLiteral("guardarnodo")), &QAction::triggered, this,
+            &Tfrm_ppal::guardarnodoExecute);
+    for (const QString& name : recentActionNames()) {
+        QAction* recent = action(name);
+        connect(recent, &QAction::triggered, this,
+                [this, recent] { f_abrirarchivoultimo(recent->data().toString()); });
+    }
+    connect(&m_recentFiles, &RecentFiles::changed, this, &Tfrm_ppal::refreshRecentActions);
+    tm_init.setSingleShot(true);
+    connect(&tm_autoguardado, &QTimer::timeout, this, &Tfrm_ppal::tm_autoguardadoTimer);
+    connect(action(QStringLiteral("fuentes")), &QAction::triggered, this,
+            &Tfrm_ppal::fuentesExecute);
+    connect(action(QStringLiteral("agregarnodo")), &QAction::triggered, this,
+            &Tfrm_ppal::agregarnodoExecute);
+    connect(action(QStringLiteral("borrarnodo")), &QAction::triggered, this,
+            &Tfrm_ppal::borrarnodoExecute);
+    connect(action(QStringLiteral("nombrarnodo")), &QAction::triggered, this,
+            &Tfrm_ppal::nombrarnodoExecute);
+    connect(action(QStringLiteral("arriba")), &QAction::triggered, this, &Tfrm_ppal::arribaExecute);
+    connect(action(QStringLiteral("abajo")), &QAction::triggered, this, &Tfrm_ppal::abajoExecute);
+    connect(action(QStringLiteral("izquierda")), &QAction::triggered, this,
+            &Tfrm_ppal::izquierdaExecute);
+    connect(action(QStringLiteral("derecha")), &QAction::triggered, this,
+            &Tfrm_ppal::derechaExecute);
+    connect(action(QStringLiteral("prioridadalta")), &QAction::triggered, this,
+            &Tfrm_ppal::prioridadaltaExecute);
+    connect(action(QStringLiteral("prioridadbaja")), &QAction::triggered, this,
+            &Tfrm_ppal::prioridadbajaExecute);
+    connect(action(QStringLiteral("verhoy")), &QAction::triggered, this, &Tfrm_ppal::verhoyExecute);
+    connect(action(QStringLiteral("definicionreportes")), &QAction::triggered, this,
+            &Tfrm_ppal::definicionreportesExecute);
+    connect(action(QStringLiteral("cortar")), &QAction::triggered, this, &Tfrm_ppal::cortarExecute);
+    connect(action(QStringLiteral("copiar")), &QAction::triggered, this, &Tfrm_ppal::copiarExecute);
+    connect(action(QStringLiteral("pegar")), &QAction::triggered, this, &Tfrm_ppal::pegarExecute);
+    connect(action(QStringLiteral("agregaritemtexto")), &QAction::triggered, this,
+            &Tfrm_ppal::agregaritemtextoExecute);
+    connect(action(QStringLiteral("buscar")), &QAction::triggered, this, &Tfrm_ppal::buscarExecute);
+}
+
+namespace {
+void fill(QWidget* target, const QStringList& entries, const QHash<QString, QAction*>& actions) {
+    for (const QString& entry : entries) {
+        if (entry == kSeparator) {
+            auto* separator = new QAction(target);
+            separator->setSeparator(true);
+            target->addAction(separator);
+        } else {
+            target->addAction(actions.value(entry));
+        }
+    }
+}
+} // namespace
+
+void Tfrm_ppal::createMenus() {
+    for (const MenuSpec& entry : mainMenus()) {
+        QMenu* menu = menuBar()->addMenu(entry.caption);
+        menu->setObjectName(entry.name);
+        menu->setToolTipsVisible(true);
+        fill(menu, entry.entries, m_actions);
+        m_menus.insert(entry.name, menu);
+    }
+    pm_tv_lista = new QMenu(this);
+    pm_tv_lista->setObjectName(QStringLiteral("pm_tv_lista"));
+    fill(pm_tv_lista, treePopup(), m_actions);
+    pm_re_texto = new QMenu(this);
+    pm_re_texto->setObjectName(QStringLiteral("pm_re_texto"));
+    fill(pm_re_texto, editorPopup(), m_actions);
+}
+
+void Tfrm_ppal::createToolBars() {
+    tb_edit = addToolBar(QStringLiteral("tb_edit"));
+    tb_edit->setObjectName(QStringLiteral("tb_edit"));
+    fill(tb_edit, editToolBar(), m_actions);
+    tb_treeview = addToolBar(QStringLiteral("tb_treeview"));
+    tb_treeview->setObjectName(QStringLiteral("tb_treeview"));
+    fill(tb_treeview, treeToolBar(), m_actions);
+    for (QToolBar* bar : {tb_edit, tb_treeview}) {
+        bar->setMovable(false);
+        bar->setFloatable(false);
+        bar->setIconSize(QSize(16, 16));
+    }
+}
+
+QWidget* Tfrm_ppal::createEditorRow() {
+    auto* row = new QWidget;
+    row->setObjectName(QStringLiteral("Panel1"));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(4, 2, 4, 2);
+    lb_fecha = new QLabel(QStringLiteral("Fecha:"));
+    me_fecha = new DateField;
+    me_fecha->setObjectName(QStringLiteral("me_fecha"));
+    lb_cumplido = new QLabel(QStringLiteral("Cumplido:"));
+    cb_cumplido = new QCheckBox;
+    cb_cumplido->setTristate(true);
+    cb_cumplido->setEnabled(false);
+    tb_cumplido = new QSlider(Qt::Horizontal);
+    tb_cumplido->setRange(0, 100);
+    tb_cumplido->setPageStep(10);
+    tb_cumplido->setTickPosition(QSlider::TicksBelow);
+    tb_cumplido->setTickInterval(1); // a tick at every unit
+    tb_cumplido->setMinimumWidth(141);
+    tb_cumplido->setEnabled(false);
+    lb_porc = new QLineEdit;
+    lb_porc->setInputMask(QStringLiteral("000 %; "));
+    lb_porc->setText(QStringLiteral("0"));
+    lb_porc->setFixedWidth(lb_porc->fontMetrics().horizontalAdvance(QStringLiteral("000 %")) + 16);
+    lb_prioridad = new QLabel(QStringLiteral("Prioridad:"));
+    tb_prioralta = new QToolButton;
+    tb_prioralta->setDefaultAction(action(QStringLiteral("prioridadalta")));
+    tb_priorbaja = new QToolButton;
+    tb_priorbaja->setDefaultAction(action(QStringLiteral("prioridadbaja")));
+    for (QToolButton* button : {tb_prioralta, tb_priorbaja})
+        button->setAutoRaise(true);
+    lb_fecha->setBuddy(me_fecha);
+    lb_cumplido->setBuddy(tb_cumplido);
+    for (QWidget* w : std::initializer_list<QWidget*>{lb_fecha, me_fecha, lb_cumplido, cb_cumplido,
+                                                       tb_cumplido, lb_porc, lb_prioridad,
+                                                       tb_prioralta, tb_priorbaja})
+        layout->addWidget(w);
+    layout->addStretch();
+    return row;
+}
+
+void Tfrm_ppal::createLayout() {
+    tv_lista = new OutlineView;
+    tv_lista->setObjectName(QStringLiteral("tv_lista"));
+    tv_lista->setModel(m_model);
+    tv_lista->setMinimumWidth(100);
+    pn_tv = new QWidget;
+    pn_tv->setObjectName(QStringLiteral("pn_tv"));
+    auto* treeLayout = new QVBoxLayout(pn_tv);
+    treeLayout->setContentsMargins(0, 0, 0, 0);
+    treeLayout->addWidget(tv_lista);
+
+    re_texto = new PlainTextEditor;
+    re_texto->setObjectName(QStringLiteral("re_texto"));
+    re_texto->setTabChangesFocus(false);
+    re_texto->setContextMenuPolicy(Qt::CustomContextMenu);
+    re_texto->installEventFilter(this);
+    pn_texto = new QWidget;
+    pn_texto->setObjectName(QStringLiteral("pn_texto"));
+    auto* textLayout = new QVBoxLayout(pn_texto);
+    textLayout->setContentsMargins(0, 0, 0, 0);
+    textLayout->setSpacing(0);
+    textLayout->addWidget(createEditorRow());
+    textLayout->addWidget(re_texto);
+
+    Splitter1 = new QSplitter(Qt::Horizontal);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    Splitter1->addWidget(pn_tv);
+    Splitter1->addWidget(pn_texto);
+    Splitter1->setHandleWidth(8);
+    Splitter1->setOpaqueResize(true);
+    Splitter1->setChildrenCollapsible(false);
+    Splitter1->setStretchFactor(1, 1);
+    setCentralWidget(Splitter1);
+
+    sb_status0 = new QLabel;
+    sb_status1 = new QLabel(QStringLiteral("version:"));
+    sb_status1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    sb_status1->setFixedWidth(50);
+    statusBar()->addWidget(sb_status0, 1);
+    statusBar()->addPermanentWidget(sb_status1);
+
+    connect(tv_lista, &OutlineView::itemDropped, this, &Tfrm_ppal::tv_listaEndDrag);
+    connect(tv_lista, &OutlineView::popupRequested, this, &Tfrm_ppal::tv_listaContextPopup);
+    connect(re_texto, &QWidget::customContextMenuRequested, this, &Tfrm_ppal::pm_re_textoPopup);
+}
+
+void Tfrm_ppal::FormCreate(const QString& startupDocument) {
+    m_ventanaIniciada = false;
+    // Every step runs: a settings file that cannot be read is reported once,
+    // and the steps that need it go on with the defaults.
+    QString idioma = Settings::opciones::idioma.defaultValue;
+    settingsStep([&] { idioma = f_leerIni(Settings::opciones::idioma); });
+    f_setIdioma(idioma);
+    installQtTranslations(f_getIdioma());
+    sb_status1->setText(f_getTexto(Messages::version) + Unt_constantes::version);
+    f_setTextos();
+    f_guardarshortcuts();
+    show();
+    if (const QString problem = f_takeLanguageProblem(); !problem.isEmpty())
+        QuillnestApplication::reportError(problem);
+    updateRecentFiles([this] { m_recentFiles.f_cargarUltimos(); });
+    settingsStep([this] { applyStoredFont(); });
+    settingsStep([this] { setAutosaveMinutes(readSettingNumber(Settings::opciones::autoguardado)); });
+    settingsStep([this] {
+        setBackupOnSave(f_leerIni(Settings::opciones::copiaseguridad) != QStringLiteral("0"));
+    });
+    settingsStep([this] { registerFileTypeAtStart(); });
+    settingsStep([this] { applyStoredGeometry(); });
+    // Unsaved work of a run that ended comes before any document.
+    if (!offerRecovery())
+        chooseStartupDocument(startupDocument);
+    tm_init.setInterval(100);
+    tm_init.start();
+    cumplidoAlNodo = true;
+    clickCumplidoActivo = true;
+    m_ventanaIniciada = true;
+}
+
+void Tfrm_ppal::f_setTextos() {
+    setWindowTitle(texto(QStringLiteral("Self.Caption"), windowTitle()));
+    const auto applyAction = [](QAction* action) {
+        const QString name = action->objectName();
+        action->setText(texto(name + QStringLiteral(".Caption"), action->text()));
+        const QString hint = texto(name + QStringLiteral(".Hint"), action->statusTip());
+        action->setStatusTip(hint);
+        action->setToolTip(hint.isEmpty() ? action->text() : hint);
+    };
+    for (const char* name : {"fuentes", "salir", "cortar", "copiar", "pegar", "opciones", "about",
+                             "buscar", "buscarsiguiente", "help", "guardar", "recuperar",
+                             "guardarcomo", "nuevodoc", "nombrarnodo", "derecha", "izquierda",
+                             "agregaritemtexto", "borrarnodo", "arriba", "abajo", "prioridadalta",
+                             "prioridadbaja", "verhoy", "definicionreportes"})
+        applyAction(action(QString::fromLatin1(name)));
+    for (const char* name : {"File1", "Edicion1", "Items1", "ver", "Ayuda1"}) {
+        QMenu* menu = m_menus.value(QString::fromLatin1(name));
+        const QString key = QString::fromLatin1(name);
+        menu->setTitle(texto(key + QStringLiteral(".Caption"), menu->title()));
+        menu->menuAction()->setStatusTip(texto(key + QStringLiteral(".Hint"),
+                                               menu->menuAction()->statusTip()));
+    }
+    applyAction(action(QStringLiteral("agregarnodo")));
+    applyAction(action(QStringLiteral("guardarnodo")));
+    for (QLabel* label : {lb_prioridad, lb_fecha, lb_cumplido}) {
+        const QString key = label == lb_prioridad ? QStringLiteral("lb_prioridad")
+                            : label == lb_fecha   ? QStringLiteral("lb_fecha")
+                                                  : QStringLiteral("lb_cumplido");
+        label->setText(texto(key + QStringLiteral(".Caption"), label->text()));
+    }
+    updateUndoActions();
+}
+
+namespace {
+const char* const kMoveActions[4] = {"derecha", "izquierda", "arriba", "abajo"};
+}
+
+void Tfrm_ppal::f_guardarshortcuts() {
+    for (int i = 0; i < 4; ++i)
+        m_savedShortcuts[i] = action(QString::fromLatin1(kMoveActions[i]))->shortcuts();
+}
+
+void Tfrm_ppal::f_activarshortcuts(bool active) {
+    for (int i = 0; i < 4; ++i)
+        action(QString::fromLatin1(kMoveActions[i]))
+            ->setShortcuts(active ? m_savedShortcuts[i] : QList<QKeySequence>());
+}
+
+bool Tfrm_ppal::windowShortcutWins(QObject* control, const QKeyEvent& key) const {
+    if (control == re_texto) {
+        // Every command's keys, which the editor would otherwise take for its
+        // own (Ctrl+Insert to copy, Ctrl+Delete to delete a word, Ctrl+Z):
+        // the commands that concern the text act on the editor themselves.
+        const QKeySequence pressed(key.keyCombination());
+        for (const QAction* command : m_actions)
+            if (command->isEnabled() && command->shortcuts().contains(pressed))
+                return true;
+        return false;
+    }
+    // In the percent field and the date picker, cut, copy and paste are the
+    // window's: they act on the text editor, not on the field.
+    return (control == lb_porc || control == me_fecha->lineEdit()) &&
+           (key.matches(QKeySequence::Cut) || key.matches(QKeySequence::Copy) ||
+            key.matches(QKeySequence::Paste));
+}
+
+bool Tfrm_ppal::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        windowShortcutWins(watched, *static_cast<QKeyEvent*>(event))) {
+        event->ignore(); // the window's command takes the key
+        return true;
+    }
+    if (watched == re_texto) {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            updateUndoActions(); // the editor's own history counts only while it has the focus
+        // The editor needs Ctrl+arrows for the caret while it has the focus.
+        if (event->type() == QEvent::FocusIn)
+            f_activarshortcuts(false);
+        else if (event->type() == QEvent::FocusOut &&
+                 static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
+                 static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason)
+            f_activarshortcuts(true);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Tfrm_ppal::f_applyFont(const QFont& font, bool save) {
+    tv_lista->setFont(font);
+    re_texto->setFont(font);
+    if (!save)
+        return;
+    namespace fuentes = Settings::fuentes;
+    f_escribirIni(fuentes::nombre, font.family());
+    f_escribirIni(fuentes::size, QString::number(font.pointSize()));
+    f_escribirIni(fuentes::bold, font.bold() ? QStringLiteral("1") : QStringLiteral("0"));
+    f_escribirIni(fuentes::italic, font.italic() ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void Tfrm_ppal::fuentesExecute() {
+    userDialogs().chooseFont(this, m_dialogFont,
+                             [this](const QFont& font) { f_applyFont(font, true); });
+}
+
+void Tfrm_ppal::applyStoredFont() {
+    namespace fuentes = Settings::fuentes;
+    const QString name = f_leerIni(fuentes::nombre);
+    if (name.isEmpty())
+        return;
+    QFont font = tv_lista->font();
+    font.setFamily(name);
+    const int points = readSettingNumber(fuentes::size);
+    if (points > 0)
+        font.setPointSize(points);
+    font.setItalic(f_leerIni(fuentes::italic) == QStringLiteral("1"));
+    font.setBold(f_leerIni(fuentes::bold) == QStringLiteral("1"));
+    f_applyFont(font, false);
+}
+
+namespace {
+// A stored place whose title bar no screen shows (a screen that has gone, a
+// damaged setting) moves to the middle of the main screen, no larger than it.
+QRect onAScreen(const QRect& frame) {
+    const QRect titleBar(frame.left(), frame.top(), frame.width(), 30);
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect shown = titleBar & screen->availableGeometry();
+        if (shown.width() >= 100 && shown.height() >= 10)
+            return frame;
+    }
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return frame;
+    const QRect available = screen->availableGeometry();
+    QRect moved(QPoint(), frame.size().boundedTo(available.size()));
+    moved.moveCenter(available.center());
+    return moved;
+}
+} // namespace
+
+void Tfrm_ppal::applyStoredGeometry() {
+    namespace posicion = Settings::posicion;
+    const int top = readSettingNumber(posicion::maintop);
+    const int left = readSettingNumber(posicion::mainleft);
+    const int w = readSettingNumber(posicion::width);
+    const int h = readSettingNumber(posicion::height);
+    const QRect frame = onAScreen(QRect(left, top, w, h));
+    move(frame.topLeft());
+    resize(frame.size());
+    const int split = readSettingNumber(posicion::mainsplit);
+    Splitter1->setSizes({split, std::max(1, frame.width() - split)});
+}
+
+void Tfrm_ppal::tv_listaContextPopup(const QPoint& position, bool byMouse) {
+    if (byMouse && position.x() > 0) {
+        const QModelIndex index = tv_lista->indexAt(position);
+        if (index.isValid())
+            selectNode(m_model->nodeOf(index));
+    }
+    QPoint where = position;
+    if (!byMouse) {
+        const QRect current = tv_lista->visualRect(tv_lista->currentIndex());
+        where = current.isValid() ? current.bottomLeft() : QPoint(0, 0);
+    }
+    pm_tv_lista->popup(tv_lista->viewport()->mapToGlobal(where));
+}
+
+void Tfrm_ppal::pm_re_textoPopup(const QPoint& position) {
+    action(QStringLiteral("agregaritemtexto"))->setEnabled(re_texto->textCursor().hasSelection());
+    pm_re_texto->popup(re_texto->viewport()->mapToGlobal(position));
+}

@@ -1,0 +1,38 @@
+#include "reports/widgets/Unt_f_today.h"
+
+#include "base/errors.h"
+#include "language/unt_idioma.h"
+#include "base/widgets/application.h"
+#include "reports/report_heads.h"
+#include "reports/unthtml_constantes.h"
+
+#include <QDate>
+
+Tf_today::Tf_today(Tfrm_ppal* frm_ppal)
+    : Tf_customreportes(frm_ppal, QStringLiteral("Tareas para hoy")) {
+    setObjectName(QStringLiteral("f_today"));
+    f_setTextos();
+    // The window opens even when its page cannot be written, so the user sees
+    // the error and the window alike.
+    try {
+        f_Show();
+    } catch (const QuillnestError& error) {
+        QuillnestApplication::reportError(error.message());
+    }
+}
+
+void Tf_today::f_setTextos() {
+    setWindowTitle(
+        f_getTexto(QStringLiteral("f_today"), QStringLiteral("Self.Caption"), windowTitle()));
+}
+
+QString Tf_today::f_cabecera() {
+    return todayPageHead();
+}
+
+void Tf_today::f_Show() {
+    const QDate today = QDate::currentDate();
+    showPage(QString(Unthtml_constantes::reporteHoy), [&](const MarkupOutput& output) {
+        f_htmlItemsHoy(today, today, reportSource(), output);
+    });
+}

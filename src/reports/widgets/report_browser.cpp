@@ -1,0 +1,92 @@
+#include "reports/widgets/report_browser.h"
+
+#include "base/errors.h"
+#include "base/whole_file.h"
+#include "language/messages.h"
+#include "base/widgets/user_dialogs.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QOpenGLContext>
+#include <QSaveFile>
+
+// QtGui's hook for engines that draw through OpenGL contexts shared with one
+// global context; exported, but declared in no public header.
+Q_GUI_EXPORT QOpenGLContext* qt_gl_global_share_context();
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
+
+namespace {
+ReportBrowserFactory& installedFactory() {
+    static ReportBrowserFactory factory;
+    return factory;
+}
+
+using WebEngineEntry = decltype(&quillnest_newWebEngineBrowser);
+
+// The browser engine needs the global shared OpenGL context before it loads.
+// Qt would make it at start-up when asked, and so load the OpenGL driver into
+// every run (tens of megabytes under a software renderer); made here, only a
+// run that shows a report pays for it. Without OpenGL the engine draws in
+// software and needs none.
+void shareOpenGLContexts() {
+    if (qt_gl_global_share_context())
+        return;
+    auto context = std::make_unique<QOpenGLContext>();
+    if (context->create())
+        qt_gl_set_global_share_context(context.release()); // lives as long as the program
+}
+
+// Linked into the program, the browser engine would cost every start its memory
+// and time, so it lives in a module beside the executable, loaded once and
+// never unloaded: its views may live until the program ends.
+WebEngineEntry webEngineEntry() {
+    static WebEngineEntry entry = nullptr;
+    if (entry)
+        return entry;
+    shareOpenGLContexts();
+    QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/quillnest_browser"));
+    // The module takes some functions from the program: one missing fails
+    // here with a message rather than ending the program at its first call.
+    module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+    entry = reinterpret_cast<WebEngineEntry>(module.resolve("quillnest_newWebEngineBrowser"));
+    if (!entry)
+        throw QuillnestError(f_getTexto(Messages::navegadorNoCargado).arg(module.errorString()));
+    return entry;
+}
+} // namespace
+
+std::unique_ptr<ReportBrowser> createWebEngineBrowser(QWidget* parent) {
+    return std::unique_ptr<ReportBrowser>(webEngineEntry()(parent));
+}
+
+std::unique_ptr<ReportBrowser> createReportBrowser(QWidget* parent) {
+    const ReportBrowserFactory& factory = installedFactory();
+    return factory ? factory(parent) : createWebEngineBrowser(parent);
+}
+
+void setReportBrowserFactory(ReportBrowserFactory factory) {
+    installedFactory() = std::move(factory);
+}
+
+void saveCopyOfPage(QWidget* parent, const QString& page) {
+    const QString target = userDialogs().saveFileName(parent, QStringLiteral("HTML (*.htm *.html)"),
+                                                      QStringLiteral("htm"));
+    // Saving the page onto itself would only empty it.
+    if (target.isEmpty() || QFileInfo(target) == QFileInfo(page))
+        return;
+    if (QFileInfo::exists(target) &&
+        userDialogs().askYesNoCancel(parent, f_getTexto(Messages::deseaSobreescribir)) !=
+            UserDialogs::Answer::Yes)
+        return;
+    QFile source(page);
+    QSaveFile copy(target);
+    if (!source.open(QIODevice::ReadOnly))
+        throw EInOutError(f_getTexto(Messages::paginaNoLeida)
+                              .arg(QDir::toNativeSeparators(page), source.errorString()));
+    if (!openWhole(copy) || !writeAll(copy, source.readAll()) || !copy.commit())
+        throw EInOutError(f_getTexto(Messages::paginaNoGuardada)
+                              .arg(QDir::toNativeSeparators(target), copy.errorString()));
+}

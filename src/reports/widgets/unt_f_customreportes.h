@@ -1,0 +1,62 @@
+#pragma once
+// The base of the report windows: a browser showing a report page, with
+// buttons to save, preview and print it. Closing the window with its close box
+// only hides it; "Cerrar" destroys it.
+
+#include "reports/widgets/report_browser.h"
+#include "reports/unthtml_utils.h"
+
+#include <QWidget>
+#include <memory>
+
+class QFrame;
+class QPushButton;
+class Tfrm_ppal;
+
+class Tf_customreportes : public QWidget {
+    Q_OBJECT
+public:
+    ~Tf_customreportes() override;
+
+    // Builds the page, writes it into the web folder and shows it.
+    virtual void f_Show() = 0;
+    // The head of the page.
+    virtual QString f_cabecera() = 0;
+
+    QFrame* pn_reporte = nullptr;
+    std::unique_ptr<ReportBrowser> wb_reporte;
+    QPushButton* bt_cerrar = nullptr;
+    QPushButton* bt_print = nullptr;
+    QPushButton* bt_preview = nullptr;
+    QPushButton* bt_guardar = nullptr;
+    // The choices the page is built with.
+    ReportOptions opciones;
+
+    void bt_cerrarClick();
+    void bt_printClick();
+    void bt_previewClick();
+    void bt_guardarClick();
+
+protected:
+    // A window of the main window with its designed caption, before the
+    // language texts apply; the browser engine starts here.
+    Tf_customreportes(Tfrm_ppal* frm_ppal, const QString& caption);
+    void f_setTextos();
+    Tfrm_ppal* mainWindow() const { return m_frm_ppal; }
+    // The document's items. The editor's pending text goes into its item
+    // first, so that the page shows what the user sees.
+    ReportSource reportSource() const;
+    // Writes the head and then the markup that `items` hands to its output as
+    // the page `name`, and points the browser at it. On a failure the page in
+    // the folder and in the browser stays as it was.
+    void showPage(const QString& name,
+                  const std::function<void(const MarkupOutput& output)>& items);
+
+private:
+    void runCommand(QPushButton* button, ReportBrowser::Command command);
+
+    Tfrm_ppal* m_frm_ppal;
+};
+
+// Shows the window, raised above the others and active.
+void bringToFront(QWidget* window);

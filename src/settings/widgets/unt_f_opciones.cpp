@@ -1,0 +1,253 @@
+#include "settings/widgets/unt_f_opciones.h"
+
+#include "base/errors.h"
+#include "language/messages.h"
+#include "language/unt_idioma.h"
+#include "base/widgets/control_texts.h"
+#include "mainwindow/widgets/unt_f_main.h"
+#include "base/widgets/user_dialogs.h"
+#include "settings/settings_keys.h"
+#include "settings/unt_extensiones.h"
+#include "settings/widgets/unt_help_ui.h"
+#include "settings/unt_inifile.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kSection = QStringLiteral("f_opciones");
+const QString kHelpTopic = QStringLiteral("opciones.htm");
+const QString kNoLanguage = QStringLiteral("XXX");
+const QString kEspanol = QStringLiteral("espanol");
+const QString kEnglish = QStringLiteral("english");
+
+// A window's texts default to the texts it was designed with.
+QString texto(const QString& key, const QString& designed) {
+    return f_getTexto(kSection, key, designed);
+}
+
+void applyCaption(QWidget* control, const QString& name) {
+    applyCaptionAndHint(kSection, control, name);
+}
+
+QString itemKey(const QString& name, int index) {
+    return name + QStringLiteral(".Items[%1]").arg(index);
+}
+
+} // namespace
+
+Tf_opciones::Tf_opciones(Tfrm_ppal* frm_ppal)
+    : QDialog(frm_ppal, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowStaysOnTopHint),
+      m_frm_ppal(frm_ppal) {
+    setObjectName(QStringLiteral("f_opciones"));
+    setModal(true);
+    createControls();
+    FormCreate();
+    // Sized once its texts are in, so that no language's texts are cut.
+    setFixedSize(QSize(335, 436).expandedTo(sizeHint()));
+    connect(rg_archivosItems, &QButtonGroup::idClicked, this, &Tf_opciones::rg_archivosClick);
+    connect(ud_autoguardado, &QSpinBox::valueChanged, this, &Tf_opciones::ed_autoguardadoChange);
+    connect(sb_aceptar, &QPushButton::clicked, this, &Tf_opciones::sb_aceptarClick);
+    connect(sb_cancelar, &QPushButton::clicked, this, &Tf_opciones::sb_cancelarClick);
+    // F1 reaches the dialog whichever of its controls has the focus.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            [this] { f_mostrarAyuda(kHelpTopic, this); });
+}
+
+Tf_opciones::~Tf_opciones() {
+    if (m_holding)
+        f_descartarIni();
+}
+
+void Tf_opciones::createControls() {
+    setWindowTitle(QStringLiteral("Quillnest - Opciones"));
+    pc_opciones = new QTabWidget;
+    pc_opciones->addTab(createGeneralTab(), QStringLiteral("Opciones generales"));
+
+    sb_aceptar = new QPushButton(QStringLiteral("&Aceptar"));
+    sb_cancelar = new QPushButton(QStringLiteral("&Cancelar"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : {sb_aceptar, sb_cancelar}) {
+        // Enter does not press a button by surprise; Esc still cancels.
+        button->setAutoDefault(false);
+        button->setMinimumWidth(105);
+        buttons->addWidget(button);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 8);
+    layout->addWidget(pc_opciones);
+    layout->addLayout(buttons);
+}
+
+QWidget* Tf_opciones::createGeneralTab() {
+    ts_generales = new QWidget;
+
+    rg_archivos = new QGroupBox(QStringLiteral("Documento por defecto"));
+    rg_archivos->setToolTip(
+        QStringLiteral("Determina el documento que se va a mostrar al abrir la aplicación."));
+    rg_archivosItems = new QButtonGroup(rg_archivos);
+    auto* archivosLayout = new QVBoxLayout(rg_archivos);
+    for (const QString& item :
+         {QStringLiteral("Ultimo usado"), QStringLiteral("Documento en blanco")}) {
+        auto* radio = new QRadioButton(item);
+        rg_archivosItems->addButton(radio, int(rg_archivosItems->buttons().size()));
+        archivosLayout->addWidget(radio);
+    }
+
+    gb_autoguardado = new QGroupBox(QStringLiteral("Guardado automático"));
+    lb_intervalo = new QLabel(QStringLiteral("Intervalo de guardado automático:"));
+    ud_autoguardado = new MinutesSpinBox;
+    ud_autoguardado->setRange(0, 1000);
+    ud_autoguardado->setWrapping(false);
+    // The interval is stored as it shows: plain digits, whatever the locale.
+    ud_autoguardado->setLocale(QLocale::c());
+    ed_autoguardado = ud_autoguardado->lineEdit();
+    ed_autoguardado->setReadOnly(true);
+    lb_intervalo->setBuddy(ud_autoguardado);
+    lb_min = new QLabel(QStringLiteral("Minutos"));
+    auto* autoguardadoLayout = new QHBoxLayout(gb_autoguardado);
+    autoguardadoLayout->addWidget(lb_intervalo);
+    autoguardadoLayout->addWidget(ud_autoguardado);
+    autoguardadoLayout->addWidget(lb_min);
+    autoguardadoLayout->addStretch();
+
+    gb_idioma = new QGroupBox(QStringLiteral("Idioma"));
+    lb_idiomas = new QListWidget;
+    lb_idiomas->setSelectionMode(QAbstractItemView::SingleSelection);
+    lb_idiomas->addItems({QStringLiteral("Español"), QStringLiteral("English")});
+    auto* idiomaLayout = new QVBoxLayout(gb_idioma);
+    idiomaLayout->addWidget(lb_idiomas);
+
+    cb_extension = new QCheckBox(QStringLiteral("Registrar extensión QNF"));
+    cb_borrarhistorial = new QCheckBox(QStringLiteral("Borrar historial"));
+    cb_copiaseguridad = new QCheckBox(f_getTexto(Messages::opcionCopiaSeguridad));
+
+    auto* layout = new QVBoxLayout(ts_generales);
+    layout->addWidget(rg_archivos);
+    layout->addWidget(gb_autoguardado);
+    layout->addWidget(gb_idioma, 1);
+    layout->addWidget(cb_extension);
+    layout->addWidget(cb_borrarhistorial);
+    layout->addWidget(cb_copiaseguridad);
+    return ts_generales;
+}
+
+void Tf_opciones::FormCreate() {
+    namespace opciones = Settings::opciones;
+    f_abrirIni();
+    m_holding = true;
+    rg_archivosItems->button(readSettingNumber(opciones::docinicio) == 1 ? 1 : 0)->setChecked(true);
+
+    const QString language = f_getIdioma();
+    m_initialLanguageIndex = language == kNoLanguage ? -1 : language == kEspanol ? 0 : 1;
+    lb_idiomas->setCurrentRow(m_initialLanguageIndex);
+
+    // A stored interval that is no number shows as 0, and is stored as shown.
+    ud_autoguardado->setValue(readSettingNumber(opciones::autoguardado));
+    ed_autoguardadoChange();
+    cb_extension->setChecked(f_leerIni(opciones::regexts) == QStringLiteral("1"));
+    cb_copiaseguridad->setChecked(f_leerIni(opciones::copiaseguridad) != QStringLiteral("0"));
+    f_setTextos();
+}
+
+void Tf_opciones::f_setTextos() {
+    setWindowTitle(texto(QStringLiteral("Self.Caption"), windowTitle()));
+    applyCaption(sb_aceptar, QStringLiteral("sb_aceptar"));
+    applyCaption(sb_cancelar, QStringLiteral("sb_cancelar"));
+    const int tab = pc_opciones->indexOf(ts_generales);
+    pc_opciones->setTabText(
+        tab, texto(QStringLiteral("ts_generales.Caption"), pc_opciones->tabText(tab)));
+    pc_opciones->setTabToolTip(
+        tab, texto(QStringLiteral("ts_generales.Hint"), pc_opciones->tabToolTip(tab)));
+    applyCaption(rg_archivos, QStringLiteral("rg_archivos"));
+    for (QAbstractButton* item : rg_archivosItems->buttons()) {
+        const QString key = itemKey(QStringLiteral("rg_archivos"), rg_archivosItems->id(item));
+        item->setText(texto(key, item->text()));
+    }
+    applyCaption(cb_extension, QStringLiteral("cb_extension"));
+    applyCaption(cb_borrarhistorial, QStringLiteral("cb_borrarhistorial"));
+    applyCaption(lb_intervalo, QStringLiteral("lb_intervalo"));
+    applyCaption(lb_min, QStringLiteral("lb_min"));
+    applyCaption(gb_autoguardado, QStringLiteral("gb_autoguardado"));
+    applyCaption(gb_idioma, QStringLiteral("gb_idioma"));
+    for (int row = 0; row < lb_idiomas->count(); ++row) {
+        QListWidgetItem* item = lb_idiomas->item(row);
+        item->setText(texto(itemKey(QStringLiteral("lb_idiomas"), row), item->text()));
+    }
+}
+
+void Tf_opciones::rg_archivosClick() {
+    f_escribirIni(Settings::opciones::docinicio,
+                  rg_archivosItems->checkedId() == 1 ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void Tf_opciones::ed_autoguardadoChange() {
+    f_escribirIni(Settings::opciones::autoguardado, ed_autoguardado->text());
+}
+
+int Tf_opciones::languageIndex() const {
+    const QList<QListWidgetItem*> selected = lb_idiomas->selectedItems();
+    return selected.isEmpty() ? -1 : lb_idiomas->row(selected.first());
+}
+
+void Tf_opciones::sb_aceptarClick() {
+    namespace opciones = Settings::opciones;
+    m_frm_ppal->setAutosaveMinutes(ud_autoguardado->value());
+    // A language whose selection was cleared stays as it is; it does not
+    // become English.
+    const int language = languageIndex();
+    if (language >= 0 && language != m_initialLanguageIndex)
+        f_setearIdioma();
+    if (cb_extension->isChecked()) {
+        f_escribirIni(opciones::regexts, QStringLiteral("1"));
+        try {
+            f_registrarExtension();
+        } catch (const QuillnestError& error) {
+            // The other choices are still kept.
+            userDialogs().showError(this, error.message());
+        }
+    } else {
+        f_escribirIni(opciones::regexts, QStringLiteral("0"));
+    }
+    if (cb_borrarhistorial->isChecked())
+        m_frm_ppal->f_borrarHistorial();
+    f_escribirIni(opciones::copiaseguridad,
+                  cb_copiaseguridad->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    m_frm_ppal->setBackupOnSave(cb_copiaseguridad->isChecked());
+    endHold(true);
+    QDialog::accept();
+}
+
+void Tf_opciones::f_setearIdioma() {
+    f_setIdioma(languageIndex() == 0 ? kEspanol : kEnglish);
+    f_escribirIni(Settings::opciones::idioma, f_getIdioma());
+    userDialogs().inform(this, f_getTexto(Messages::debeCerrarIdioma));
+}
+
+void Tf_opciones::sb_cancelarClick() {
+    endHold(false);
+    QDialog::reject();
+}
+
+void Tf_opciones::reject() {
+    sb_cancelarClick();
+}
+
+void Tf_opciones::endHold(bool save) {
+    m_holding = false;
+    f_cerrarIni(save);
+}
