@@ -14,6 +14,7 @@
 #include "mainwindow/widgets/date_field.h"
 #include "mainwindow/widgets/outline_model.h"
 #include "mainwindow/widgets/outline_view.h"
+#include "language/unt_idioma.h"
 #include "mainwindow/widgets/unt_f_main.h"
 #include "outline_generator.h"
 #include "settings/settings_keys.h"
@@ -78,6 +79,8 @@ int main(int argc, char* argv[]) {
     const int items = argc > 1 ? std::atoi(argv[1]) : 100'000;
     QTemporaryDir dir;
     setProgramPathForTests(dir.filePath(QStringLiteral("quillnest")));
+    LanguageTable language(dir.path() + u'/');
+    language.use();
     setRecoveryFolderForTests(dir.filePath(QStringLiteral("recovery")));
     // A chosen language, so the first-run options dialog stays closed.
     f_escribirIni(Settings::opciones::idioma, QStringLiteral("espanol"));

@@ -1,14 +1,12 @@
 #include "language/unt_idioma.h"
 
 #include "base/errors.h"
-#include "base/program_folder.h"
 #include "base/text_encoding.h"
 #include "base/unt_constantes.h"
 #include "language/messages.h"
 #include "language/unt_english.h"
 #include "language/unt_espanol.h"
 #include "language/ini_text.h"
-#include "settings/unt_help.h"
 
 #include <QFileInfo>
 #include <QScopeGuard>
@@ -25,7 +23,12 @@ namespace {
 using Entries = QHash<QString, QString>;
 using Table = QHash<QString, Entries>;
 
-struct Language {
+LanguageTable* inUse = nullptr;
+
+} // namespace
+
+struct LanguageTable::State {
+    QString folder;
     QString name;
     std::optional<Table> table;
     // While the table is being built, a lookup (for the message of a file
@@ -34,10 +37,27 @@ struct Language {
     QString problem; // why the language file was out of reach, until told
 };
 
-Language& language() {
-    static Language state;
-    return state;
+struct LanguageAccess {
+    static LanguageTable::State& state() {
+        Q_ASSERT_X(inUse, "LanguageTable", "no language table in use");
+        return *inUse->m_state;
+    }
+};
+
+LanguageTable::LanguageTable(QString folder) : m_state(std::make_unique<State>()) {
+    m_state->folder = std::move(folder);
 }
+
+LanguageTable::~LanguageTable() {
+    if (inUse == this)
+        inUse = nullptr;
+}
+
+void LanguageTable::use() { inUse = this; }
+
+namespace {
+
+LanguageTable::State& language() { return LanguageAccess::state(); }
 
 QString fold(QStringView name) {
     return name.toString().toCaseFolded();
@@ -61,7 +81,7 @@ Table parseTable(QStringView text) {
 }
 
 QString languageFilePath() {
-    return programFolder() + language().name + QLatin1StringView(".txt");
+    return language().folder + language().name + QLatin1StringView(".txt");
 }
 
 void writeBuiltinFile(const QString& name, const QString& path) {
@@ -89,15 +109,14 @@ QByteArrayView firstLine(QByteArrayView bytes) {
 
 void f_setIdioma(const QString& name) {
     language().name = name;
-    f_setHelpFile();
 }
 
 QString f_getIdioma() {
-    return language().name;
+    return inUse ? language().name : QString();
 }
 
 QString f_getTexto(const QString& section, const QString& key, const QString& defaultText) {
-    if (language().building)
+    if (!inUse || language().building)
         return defaultText;
     if (!language().table)
         f_cargarIdioma();
@@ -112,7 +131,7 @@ QString f_getTexto(const LanguageText& text) {
 }
 
 QString f_getTexto(const NewText& text) {
-    const QStringView fallback = language().name == u"espanol" ? text.spanish : text.english;
+    const QStringView fallback = f_getIdioma() == u"espanol" ? text.spanish : text.english;
     return f_getTexto(text.section.toString(), text.key.toString(), fallback.toString());
 }
 
@@ -142,6 +161,8 @@ void f_cargarIdioma() {
 }
 
 QString f_takeLanguageProblem() {
+    if (!inUse)
+        return {};
     return std::exchange(language().problem, QString());
 }
 
@@ -151,8 +172,4 @@ bool f_idiomaActualizado(const QString& path) {
     const QByteArray bytes = IniText::readFile(path, Messages::archivoIdioma);
     return firstLine(bytes).contains(
         QByteArrayView(Unt_constantes::version.latin1(), Unt_constantes::version.size()));
-}
-
-void discardLanguageTableForTests() {
-    language() = Language();
 }

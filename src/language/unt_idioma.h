@@ -1,11 +1,12 @@
 #pragma once
 // Every text the user reads is looked up by section, key and default in the
-// language file beside the executable. The table is built from the file on the
+// language file of the program folder. The table is built from the file on the
 // first lookup and kept for the whole run: a language chosen later takes effect
 // at the next start.
 
 #include <QString>
 #include <QStringView>
+#include <memory>
 
 // A text of the language table with the default its caller holds.
 struct LanguageText {
@@ -24,8 +25,32 @@ struct NewText {
     QStringView english;
 };
 
-// Makes the name the current language and names the help file after it; the
-// table already built is kept.
+// The language of a run and its texts. The program's services own one and put
+// it in use; every f_ function below reads the table in use. Texts are looked
+// up from every layer, errors thrown deep in the core included, so this one
+// table in use is reached without being handed down.
+class LanguageTable {
+public:
+    // Language files are read from and written to `folder` (with a trailing '/').
+    explicit LanguageTable(QString folder);
+    ~LanguageTable();
+    LanguageTable(const LanguageTable&) = delete;
+    LanguageTable& operator=(const LanguageTable&) = delete;
+
+    // Makes this the table the f_ functions read, until it is destroyed or
+    // another one is put in use.
+    void use();
+
+    struct State; // kept out of sight: only the f_ functions read it
+
+private:
+    friend struct LanguageAccess;
+    std::unique_ptr<State> m_state;
+};
+
+// Makes the name the current language; the table already built is kept.
+// Without a table in use f_getTexto gives each default; the other functions
+// need one.
 void f_setIdioma(const QString& name);
 QString f_getIdioma();
 
@@ -47,6 +72,3 @@ QString f_takeLanguageProblem();
 // Whether the file exists and names this program's version in its first line.
 // Throws EInOutError when an existing file cannot be read.
 bool f_idiomaActualizado(const QString& path);
-
-// Forgets the table and the current language, so each test starts a fresh run.
-void discardLanguageTableForTests();

@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         finding("the language file cannot be written");
     file.write(reinterpret_cast<const char*>(data), qint64(size));
     file.close();
-    discardLanguageTableForTests();
+    LanguageTable table(fuzzFolder().path() + u'/');
+    table.use();
     f_setIdioma(QStringLiteral("fuzz"));
     // A key from the file's own first line, in any letter case, and fixed ones.
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data),

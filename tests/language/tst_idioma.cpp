@@ -44,17 +44,18 @@ private:
     void startRun(const QString& language);
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<LanguageTable> m_language;
 };
 
 void TestIdioma::init() {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     setProgramPathForTests(m_dir->filePath(QStringLiteral("quillnest")));
-    discardLanguageTableForTests();
+    startRun(QString());
 }
 
 void TestIdioma::cleanup() {
-    discardLanguageTableForTests();
+    m_language.reset();
     setProgramPathForTests(QString());
 }
 
@@ -71,7 +72,8 @@ QByteArray TestIdioma::languageFileBytes(const QString& name) const {
 }
 
 void TestIdioma::startRun(const QString& language) {
-    discardLanguageTableForTests();
+    m_language = std::make_unique<LanguageTable>(m_dir->path() + u'/');
+    m_language->use();
     f_setIdioma(language);
 }
 
@@ -251,7 +253,8 @@ void TestIdioma::fileOutOfReachUsesTheBuiltinTable() {
     QFETCH(Obstacle, obstacle);
     const QString folder = m_dir->filePath(QStringLiteral("program"));
     const QString file = folder + QStringLiteral("/espanol.txt");
-    setProgramPathForTests(folder + QStringLiteral("/quillnest"));
+    m_language = std::make_unique<LanguageTable>(folder + u'/');
+    m_language->use();
     switch (obstacle) {
     case Obstacle::MissingFolder:
         break;

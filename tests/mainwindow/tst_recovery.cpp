@@ -26,6 +26,8 @@ int runChild(int argc, char* argv[]) {
     const QString folder = QString::fromLocal8Bit(argv[2]);
     setProgramPathForTests(folder + QStringLiteral("/quillnest"));
     setRecoveryFolderForTests(folder + QStringLiteral("/recovery"));
+    LanguageTable language(folder + u'/');
+    language.use();
     ScriptedDialogs::install(); // nothing of the run may wait for an answer
     Tfrm_ppal window(argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString());
     window.document()->rename(window.model()->tree().firstTopLevel(),

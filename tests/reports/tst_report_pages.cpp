@@ -60,6 +60,7 @@ const QByteArray kCommonHead =
 class TestReportPages : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<LanguageTable> m_language;
     OutlineTree m_aux;
 
     QString webFile(QLatin1StringView name) const { return f_carpetaWeb() + name; }
@@ -98,11 +99,12 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("app")));
         setProgramPathForTests(m_dir->filePath(QStringLiteral("app/quillnest")));
-        discardLanguageTableForTests();
+        m_language = std::make_unique<LanguageTable>(m_dir->filePath(QStringLiteral("app/")));
+        m_language->use();
     }
     void cleanup() {
         m_aux.clear();
-        discardLanguageTableForTests();
+        m_language.reset();
         setProgramPathForTests(QString());
     }
 

@@ -13,6 +13,7 @@
 class TestExtensiones : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<LanguageTable> m_language;
     QList<DetachedCommand> m_started;
 
     QString dataHome() const { return m_dir->filePath(QStringLiteral("data")); }
@@ -32,13 +33,14 @@ private slots:
         QVERIFY(m_dir->isValid());
         qputenv("XDG_DATA_HOME", dataHome().toLocal8Bit());
         useProgram(QStringLiteral("bin/quillnest"));
-        discardLanguageTableForTests();
+        m_language = std::make_unique<LanguageTable>(m_dir->path() + u'/');
+        m_language->use();
         m_started.clear();
         setCommandStarterForTests([this](const DetachedCommand& c) { m_started << c; });
     }
     void cleanup() {
         setCommandStarterForTests({});
-        discardLanguageTableForTests();
+        m_language.reset();
         setProgramPathForTests(QString());
         qunsetenv("XDG_DATA_HOME");
     }

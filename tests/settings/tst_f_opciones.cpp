@@ -60,7 +60,6 @@ private slots:
         tearDownWindowTest();
         setCommandStarterForTests({});
         qunsetenv("XDG_DATA_HOME");
-        discardLanguageTableForTests();
     }
 
     void firstRunAsksForALanguageThenEnds_data() {

@@ -6,15 +6,15 @@
 
 class TestHelp : public QObject {
     Q_OBJECT
+    LanguageTable m_language{QStringLiteral("/opt/quill nest/")};
 
 private slots:
     void init() {
         setProgramPathForTests(QStringLiteral("/opt/quill nest/quillnest"));
-        discardLanguageTableForTests();
+        m_language.use();
         f_setIdioma(QStringLiteral("espanol"));
     }
     void cleanup() {
-        discardLanguageTableForTests();
         setProgramPathForTests(QString());
     }
 

@@ -23,18 +23,21 @@ protected:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<Tfrm_ppal> m_window;
     ScriptedDialogs* m_dialogs = nullptr;
+    std::unique_ptr<LanguageTable> m_language;
 
     void setUpWindowTest() {
         m_dir = std::make_unique<QTemporaryDir>();
         setProgramPathForTests(m_dir->filePath(QStringLiteral("quillnest")));
         setRecoveryFolderForTests(m_dir->filePath(QStringLiteral("recovery")));
-        discardLanguageTableForTests();
+        m_language = std::make_unique<LanguageTable>(m_dir->path() + u'/');
+        m_language->use();
         m_dialogs = ScriptedDialogs::install();
     }
     // The window goes first, while the dialogs it may still use are in place.
     void tearDownWindowTest() {
         m_window.reset();
         setUserDialogs(nullptr);
+        m_language.reset();
         setProgramPathForTests(QString());
         setRecoveryFolderForTests(QString());
     }
