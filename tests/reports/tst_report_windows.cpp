@@ -85,7 +85,11 @@ class TestReportWindows : public MainWindowTest {
         tree.forEach([&](OutlineNode* n) {
             n->nota().setFechaValue(packFecha(QDateTime(dates.value(i++, m_today), QTime(9, 30))));
         });
-        return openDocument(tree);
+        Tfrm_ppal* window = openDocument(tree);
+        window->setReportBrowserFactory([this](QWidget* parent, UserDialogs&) {
+            return std::make_unique<RecordingBrowser>(parent, m_browsers);
+        });
+        return window;
     }
 
     Tf_defreportexdia* openDialog() {
@@ -108,9 +112,6 @@ private slots:
     void init() {
         setUpWindowTest();
         m_browsers = {};
-        setReportBrowserFactory([this](QWidget* parent) {
-            return std::make_unique<RecordingBrowser>(parent, m_browsers);
-        });
         // A chosen language, and no file-type registration at start.
         f_escribirIni(Settings::opciones::idioma, QStringLiteral("espanol"));
         f_escribirIni(Settings::opciones::regexts, QStringLiteral("0"));
@@ -119,7 +120,6 @@ private slots:
         m_window.reset();
         QVERIFY(!f_today && !f_reportexdia && !f_defreportexdia);
         QVERIFY(posicionInicial);
-        setReportBrowserFactory({});
         tearDownWindowTest();
     }
 
@@ -225,7 +225,7 @@ private slots:
         file.close();
 
         m_dialogs->fileNames = {copy};
-        saveCopyOfPage(nullptr, page);
+        saveCopyOfPage(*m_dialogs, nullptr, page);
         QCOMPARE(readBytes(copy), QByteArray("caf\xe9\r\n"));
         QVERIFY(m_dialogs->asked.isEmpty());
 
@@ -236,16 +236,16 @@ private slots:
         file.close();
         m_dialogs->fileNames = {copy, copy};
         m_dialogs->yesNoCancel = {UserDialogs::Answer::No, UserDialogs::Answer::Yes};
-        saveCopyOfPage(nullptr, page);
+        saveCopyOfPage(*m_dialogs, nullptr, page);
         QCOMPARE(readBytes(copy), QByteArray("caf\xe9\r\n"));
-        saveCopyOfPage(nullptr, page);
+        saveCopyOfPage(*m_dialogs, nullptr, page);
         QCOMPARE(readBytes(copy), QByteArray("new"));
         QCOMPARE(m_dialogs->asked.size(), 2);
 
         // Saving the page onto itself leaves it whole.
         m_dialogs->fileNames = {page};
         m_dialogs->yesNoCancel = {UserDialogs::Answer::Yes};
-        saveCopyOfPage(nullptr, page);
+        saveCopyOfPage(*m_dialogs, nullptr, page);
         QCOMPARE(readBytes(page), QByteArray("new"));
     }
 

@@ -6,6 +6,7 @@
 #include "document/outline_tree.h"
 #include "document/unt_clipboard.h"
 #include "document/unt_ultimosarchivos.h"
+#include "reports/widgets/report_host.h"
 
 #include <QFont>
 #include <functional>
@@ -78,6 +79,11 @@ public:
     void f_cerraraplicacion();
     RecentFiles& recentFiles() { return m_recentFiles; }
     void f_borrarHistorial() { m_recentFiles.f_borrarHistorial(); }
+    // The browser of the report windows made from now on: Qt WebEngine
+    // unless another is set (tests).
+    void setReportBrowserFactory(ReportBrowserFactory factory) {
+        m_reportBrowsers = std::move(factory);
+    }
 
     // Texts, fonts and shortcuts.
     void f_setTextos();
@@ -235,6 +241,10 @@ private:
     // Reports.
     void verhoyExecute();
     void definicionreportesExecute();
+    // What a new report window is made with.
+    ReportContext reportContext();
+    std::unique_ptr<ReportHost> m_reportHost; // made with the first report window
+    ReportBrowserFactory m_reportBrowsers = createWebEngineBrowser;
 
     QHash<QString, QAction*> m_actions;
     QHash<QString, QMenu*> m_menus;

@@ -1,21 +1,46 @@
 // The main window's report commands.
 
 #include "mainwindow/widgets/unt_f_main.h"
+#include "base/widgets/user_dialogs.h"
+#include "mainwindow/widgets/outline_model.h"
 #include "reports/widgets/Unt_f_today.h"
 #include "reports/widgets/unt_f_defreportexdia.h"
 #include "reports/widgets/unt_f_reportexdia.h"
 
+namespace {
+// The report windows' view of the main window.
+class MainWindowReportHost final : public ReportHost {
+public:
+    explicit MainWindowReportHost(Tfrm_ppal& window) : m_window(window) {}
+
+    QWidget* reportOwner() const override { return &m_window; }
+    const OutlineTree& reportedTree() const override { return m_window.model()->tree(); }
+    OutlineNode* reportedSelection() const override { return m_window.selectedNode(); }
+    void commitEditorText() override { m_window.f_actualizarTextoNodo(); }
+    int editorTop() const override { return m_window.pn_texto->mapToGlobal(QPoint(0, 0)).y(); }
+
+private:
+    Tfrm_ppal& m_window;
+};
+} // namespace
+
+ReportContext Tfrm_ppal::reportContext() {
+    if (!m_reportHost)
+        m_reportHost = std::make_unique<MainWindowReportHost>(*this);
+    return {*m_reportHost, userDialogs(), m_reportBrowsers};
+}
+
 // An existing today window is shown as it is, with the page of its creation.
 void Tfrm_ppal::verhoyExecute() {
     if (!f_today)
-        f_today = new Tf_today(this);
+        f_today = new Tf_today(reportContext());
     bringToFront(f_today);
 }
 
 // The per-day window comes forward with the dialog, but only "Mostrar" creates it.
 void Tfrm_ppal::definicionreportesExecute() {
     if (!f_defreportexdia)
-        f_defreportexdia = new Tf_defreportexdia(this);
+        f_defreportexdia = new Tf_defreportexdia(reportContext());
     bringToFront(f_defreportexdia);
     if (f_reportexdia)
         bringToFront(f_reportexdia);

@@ -1,6 +1,7 @@
+// The module links no library of ours: the headers below declare only
+// classes whose code is all in them, and everything else of the program's
+// comes through the BrowserHost.
 #include "base/errors.h"
-#include "language/messages.h"
-#include "base/widgets/application.h"
 #include "base/widgets/user_dialogs.h"
 #include "reports/widgets/report_browser.h"
 
@@ -35,7 +36,7 @@ std::unique_ptr<QPrinter> newPrinter() {
 
 class WebEngineBrowser final : public ReportBrowser {
 public:
-    explicit WebEngineBrowser(QWidget* parent) {
+    WebEngineBrowser(QWidget* parent, const BrowserHost& host) : m_host(host) {
         prepareEngine();
         m_view = new QWebEngineView(parent);
         m_view->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
@@ -45,7 +46,7 @@ public:
             [this](bool success) {
                 m_printer.reset();
                 if (!success)
-                    QuillnestApplication::reportError(f_getTexto(Messages::paginaNoImpresa));
+                    m_host.reportError(m_host.text(BrowserHost::Text::PageNotPrinted));
             },
             Qt::QueuedConnection);
     }
@@ -64,7 +65,7 @@ public:
 
     void exec(Command command, QWidget* parent) override {
         if (m_page.isEmpty())
-            throw QuillnestError(f_getTexto(Messages::sinPagina));
+            throw QuillnestError(m_host.text(BrowserHost::Text::NoPage));
         switch (command) {
         case Command::Print:
             print(parent);
@@ -73,7 +74,7 @@ public:
             preview(parent);
             break;
         case Command::SaveAs:
-            saveCopyOfPage(parent, m_page);
+            m_host.saveCopyOfPage(parent, m_page);
             break;
         }
     }
@@ -82,9 +83,9 @@ private:
     // The view prints in the background; the printer lives until it is done.
     void print(QWidget* parent) {
         if (m_printer)
-            throw QuillnestError(f_getTexto(Messages::imprimiendo));
+            throw QuillnestError(m_host.text(BrowserHost::Text::StillPrinting));
         auto printer = newPrinter();
-        if (!userDialogs().choosePrinter(parent, *printer))
+        if (!m_host.dialogs.choosePrinter(parent, *printer))
             return;
         m_printer = std::move(printer);
         m_view->print(m_printer.get());
@@ -94,9 +95,9 @@ private:
     // the view to finish printing onto the preview's printer.
     void preview(QWidget* parent) {
         if (m_printer)
-            throw QuillnestError(f_getTexto(Messages::imprimiendo));
+            throw QuillnestError(m_host.text(BrowserHost::Text::StillPrinting));
         const auto printer = newPrinter();
-        userDialogs().previewPrint(parent, *printer, [this](QPrinter* target) {
+        m_host.dialogs.previewPrint(parent, *printer, [this](QPrinter* target) {
             QEventLoop loop;
             const auto done =
                 QObject::connect(m_view, &QWebEngineView::printFinished, &loop, &QEventLoop::quit);
@@ -106,6 +107,7 @@ private:
         });
     }
 
+    const BrowserHost m_host;
     QWebEngineView* m_view;
     QString m_page;
     std::unique_ptr<QPrinter> m_printer;
@@ -113,6 +115,7 @@ private:
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT ReportBrowser* quillnest_newWebEngineBrowser(QWidget* parent) {
-    return new WebEngineBrowser(parent);
+extern "C" Q_DECL_EXPORT ReportBrowser* quillnest_newWebEngineBrowser(QWidget* parent,
+                                                                 const BrowserHost& host) {
+    return new WebEngineBrowser(parent, host);
 }

@@ -8,8 +8,8 @@
 
 #include <QDate>
 
-Tf_today::Tf_today(Tfrm_ppal* frm_ppal)
-    : Tf_customreportes(frm_ppal, QStringLiteral("Tareas para hoy")) {
+Tf_today::Tf_today(const ReportContext& context)
+    : Tf_customreportes(context, QStringLiteral("Tareas para hoy")) {
     setObjectName(QStringLiteral("f_today"));
     f_setTextos();
     // The window opens even when its page cannot be written, so the user sees
@@ -32,7 +32,8 @@ QString Tf_today::f_cabecera() {
 
 void Tf_today::f_Show() {
     const QDate today = QDate::currentDate();
-    showPage(QString(Unthtml_constantes::reporteHoy), [&](const MarkupOutput& output) {
-        f_htmlItemsHoy(today, today, reportSource(), output);
-    });
+    showPage(QString(Unthtml_constantes::reporteHoy),
+             [&](const ReportSource& source, const MarkupOutput& output) {
+                 f_htmlItemsHoy(today, today, source, output);
+             });
 }

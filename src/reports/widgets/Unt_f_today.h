@@ -10,7 +10,7 @@ class Tf_today : public Tf_customreportes {
     Q_OBJECT
 public:
     // Renders the page; a failure is reported and leaves the browser empty.
-    explicit Tf_today(Tfrm_ppal* frm_ppal);
+    explicit Tf_today(const ReportContext& context);
 
     void f_Show() override;
     QString f_cabecera() override;

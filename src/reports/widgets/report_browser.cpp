@@ -3,6 +3,7 @@
 #include "base/errors.h"
 #include "base/whole_file.h"
 #include "language/messages.h"
+#include "base/widgets/application.h"
 #include "base/widgets/user_dialogs.h"
 
 #include <QCoreApplication>
@@ -19,11 +20,6 @@ Q_GUI_EXPORT QOpenGLContext* qt_gl_global_share_context();
 Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
 
 namespace {
-ReportBrowserFactory& installedFactory() {
-    static ReportBrowserFactory factory;
-    return factory;
-}
-
 using WebEngineEntry = decltype(&quillnest_newWebEngineBrowser);
 
 // The browser engine needs the global shared OpenGL context before it loads.
@@ -48,37 +44,46 @@ WebEngineEntry webEngineEntry() {
         return entry;
     shareOpenGLContexts();
     QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/quillnest_browser"));
-    // The module takes some functions from the program: one missing fails
-    // here with a message rather than ending the program at its first call.
+    // Every symbol is resolved now: one missing fails here with a message
+    // rather than ending the program at its first call.
     module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
     entry = reinterpret_cast<WebEngineEntry>(module.resolve("quillnest_newWebEngineBrowser"));
     if (!entry)
         throw QuillnestError(f_getTexto(Messages::navegadorNoCargado).arg(module.errorString()));
     return entry;
 }
+
+const NewText& browserMessage(BrowserHost::Text text) {
+    switch (text) {
+    case BrowserHost::Text::NoPage:
+        return Messages::sinPagina;
+    case BrowserHost::Text::StillPrinting:
+        return Messages::imprimiendo;
+    case BrowserHost::Text::PageNotPrinted:
+        break;
+    }
+    return Messages::paginaNoImpresa;
+}
 } // namespace
 
-std::unique_ptr<ReportBrowser> createWebEngineBrowser(QWidget* parent) {
-    return std::unique_ptr<ReportBrowser>(webEngineEntry()(parent));
+std::unique_ptr<ReportBrowser> createWebEngineBrowser(QWidget* parent, UserDialogs& dialogs) {
+    const BrowserHost host{
+        dialogs,
+        [&dialogs](QWidget* owner, const QString& page) { saveCopyOfPage(dialogs, owner, page); },
+        &QuillnestApplication::reportError,
+        [](BrowserHost::Text text) { return f_getTexto(browserMessage(text)); },
+    };
+    return std::unique_ptr<ReportBrowser>(webEngineEntry()(parent, host));
 }
 
-std::unique_ptr<ReportBrowser> createReportBrowser(QWidget* parent) {
-    const ReportBrowserFactory& factory = installedFactory();
-    return factory ? factory(parent) : createWebEngineBrowser(parent);
-}
-
-void setReportBrowserFactory(ReportBrowserFactory factory) {
-    installedFactory() = std::move(factory);
-}
-
-void saveCopyOfPage(QWidget* parent, const QString& page) {
-    const QString target = userDialogs().saveFileName(parent, QStringLiteral("HTML (*.htm *.html)"),
-                                                      QStringLiteral("htm"));
+void saveCopyOfPage(UserDialogs& dialogs, QWidget* parent, const QString& page) {
+    const QString target = dialogs.saveFileName(parent, QStringLiteral("HTML (*.htm *.html)"),
+                                                QStringLiteral("htm"));
     // Saving the page onto itself would only empty it.
     if (target.isEmpty() || QFileInfo(target) == QFileInfo(page))
         return;
     if (QFileInfo::exists(target) &&
-        userDialogs().askYesNoCancel(parent, f_getTexto(Messages::deseaSobreescribir)) !=
+        dialogs.askYesNoCancel(parent, f_getTexto(Messages::deseaSobreescribir)) !=
             UserDialogs::Answer::Yes)
         return;
     QFile source(page);

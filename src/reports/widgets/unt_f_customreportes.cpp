@@ -1,8 +1,7 @@
 #include "reports/widgets/unt_f_customreportes.h"
 
+#include "document/outline_tree.h"
 #include "language/unt_idioma.h"
-#include "mainwindow/widgets/outline_model.h"
-#include "mainwindow/widgets/unt_f_main.h"
 #include "base/widgets/control_texts.h"
 
 #include <QFrame>
@@ -24,14 +23,14 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
 }
 } // namespace
 
-Tf_customreportes::Tf_customreportes(Tfrm_ppal* frm_ppal, const QString& caption)
-    : QWidget(frm_ppal, Qt::Window), m_frm_ppal(frm_ppal) {
+Tf_customreportes::Tf_customreportes(const ReportContext& context, const QString& caption)
+    : QWidget(context.host.reportOwner(), Qt::Window), m_context(context) {
     setWindowTitle(caption);
     resize(395, 433);
     pn_reporte = new QFrame(this);
     pn_reporte->setObjectName(QStringLiteral("pn_reporte"));
     pn_reporte->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    wb_reporte = createReportBrowser(pn_reporte);
+    wb_reporte = m_context.browsers(pn_reporte, m_context.dialogs);
     auto* frameLayout = new QGridLayout(pn_reporte);
     frameLayout->setContentsMargins(2, 2, 2, 2);
     frameLayout->addWidget(wb_reporte->widget());
@@ -92,17 +91,17 @@ void Tf_customreportes::runCommand(QPushButton* button, ReportBrowser::Command c
     wb_reporte->exec(command, this);
 }
 
-ReportSource Tf_customreportes::reportSource() const {
-    m_frm_ppal->f_actualizarTextoNodo();
-    return {m_frm_ppal->model()->tree(), m_frm_ppal->selectedNode(), m_frm_ppal->tv_aux};
-}
-
-void Tf_customreportes::showPage(const QString& name,
-                                 const std::function<void(const MarkupOutput& output)>& items) {
+void Tf_customreportes::showPage(
+    const QString& name,
+    const std::function<void(const ReportSource& source, const MarkupOutput& output)>& items) {
     const QString head = f_cabecera();
     WebPageFile page(name);
     page.write(head.toUtf8());
-    items([&page](QByteArrayView markup) { page.write(markup); });
+    ReportHost& host = m_context.host;
+    host.commitEditorText();
+    OutlineTree scratch;
+    items({host.reportedTree(), host.reportedSelection(), scratch},
+          [&page](QByteArrayView markup) { page.write(markup); });
     page.commit();
     wb_reporte->navigate(f_carpetaWeb() + name);
 }

@@ -4,6 +4,7 @@
 // only hides it; "Cerrar" destroys it.
 
 #include "reports/widgets/report_browser.h"
+#include "reports/widgets/report_host.h"
 #include "reports/unthtml_utils.h"
 
 #include <QWidget>
@@ -11,7 +12,6 @@
 
 class QFrame;
 class QPushButton;
-class Tfrm_ppal;
 
 class Tf_customreportes : public QWidget {
     Q_OBJECT
@@ -38,24 +38,24 @@ public:
     void bt_guardarClick();
 
 protected:
-    // A window of the main window with its designed caption, before the
+    // A window of the host's window with its designed caption, before the
     // language texts apply; the browser engine starts here.
-    Tf_customreportes(Tfrm_ppal* frm_ppal, const QString& caption);
+    Tf_customreportes(const ReportContext& context, const QString& caption);
     void f_setTextos();
-    Tfrm_ppal* mainWindow() const { return m_frm_ppal; }
-    // The document's items. The editor's pending text goes into its item
-    // first, so that the page shows what the user sees.
-    ReportSource reportSource() const;
+    const ReportContext& context() const { return m_context; }
     // Writes the head and then the markup that `items` hands to its output as
-    // the page `name`, and points the browser at it. On a failure the page in
-    // the folder and in the browser stays as it was.
-    void showPage(const QString& name,
-                  const std::function<void(const MarkupOutput& output)>& items);
+    // the page `name`, and points the browser at it. `items` reads the
+    // document's items from its source, the editor's text in them; a subtree
+    // is copied into a scratch tree that lasts as long as the page is built.
+    // On a failure the page in the folder and in the browser stays as it was.
+    void showPage(
+        const QString& name,
+        const std::function<void(const ReportSource& source, const MarkupOutput& output)>& items);
 
 private:
     void runCommand(QPushButton* button, ReportBrowser::Command command);
 
-    Tfrm_ppal* m_frm_ppal;
+    ReportContext m_context;
 };
 
 // Shows the window, raised above the others and active.

@@ -5,7 +5,6 @@
 #include "language/unt_idioma.h"
 #include "base/widgets/application.h"
 #include "base/widgets/control_texts.h"
-#include "mainwindow/widgets/unt_f_main.h"
 #include "reports/widgets/optional_date_edit.h"
 #include "reports/widgets/unt_f_reportexdia.h"
 #include "settings/unt_inifile.h"
@@ -94,9 +93,9 @@ void stack(QGroupBox* group, std::initializer_list<QWidget*> controls) {
 
 } // namespace
 
-Tf_defreportexdia::Tf_defreportexdia(Tfrm_ppal* frm_ppal)
-    : QDialog(frm_ppal, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_frm_ppal(frm_ppal) {
+Tf_defreportexdia::Tf_defreportexdia(const ReportContext& context)
+    : QDialog(context.host.reportOwner(), Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_context(context) {
     setObjectName(QStringLiteral("f_defreportexdia"));
     setWindowTitle(QStringLiteral("Reportes"));
     createControls();
@@ -204,7 +203,7 @@ void Tf_defreportexdia::f_setTextos() {
 void Tf_defreportexdia::f_open() {
     // Placed by its outer frame, which the platform knows once the window exists.
     create();
-    const QRect main = m_frm_ppal->frameGeometry();
+    const QRect main = m_context.host.reportOwner()->frameGeometry();
     move(main.left(), main.top() + main.height() - frameGeometry().height());
 
     const QDate today = QDate::currentDate();
@@ -270,7 +269,7 @@ void Tf_defreportexdia::bt_mostrarClick() {
     if (f_reportexdia)
         bringToFront(f_reportexdia);
     else
-        f_reportexdia = new Tf_reportexdia(m_frm_ppal);
+        f_reportexdia = new Tf_reportexdia(m_context);
     ReportOptions& opciones = f_reportexdia->opciones;
     opciones.fechaDesde = pickedDay(dt_fechaini, sinFechaInicial());
     opciones.fechaHasta = pickedDay(dt_fechafin, sinFechaFinal());

@@ -3,6 +3,8 @@
 // from which root. Every choice is stored in the settings as it is made, so the
 // next dialog opens with it; "Mostrar" builds the per-day report.
 
+#include "reports/widgets/report_host.h"
+
 #include <QDate>
 #include <QDialog>
 #include <QPointer>
@@ -13,13 +15,13 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class Tfrm_ppal;
 
 class Tf_defreportexdia : public QDialog {
     Q_OBJECT
 public:
-    // Placed at the main window's lower left corner, with the stored choices.
-    explicit Tf_defreportexdia(Tfrm_ppal* frm_ppal);
+    // Placed at the host window's lower left corner, with the stored choices;
+    // the per-day window it shows is made with the same context.
+    explicit Tf_defreportexdia(const ReportContext& context);
 
     QGroupBox* gb_fecha = nullptr;
     QLabel* lb_fechaini = nullptr;
@@ -65,7 +67,7 @@ private:
     void cb_completadosClick();
     void cb_textoClick();
 
-    Tfrm_ppal* m_frm_ppal;
+    ReportContext m_context;
 };
 
 // The dialog while it exists.

@@ -1,12 +1,11 @@
 #include "reports/widgets/unt_f_reportexdia.h"
 
-#include "mainwindow/widgets/unt_f_main.h"
 #include "reports/report_heads.h"
 #include "reports/widgets/unt_f_defreportexdia.h"
 #include "reports/unthtml_constantes.h"
 
-Tf_reportexdia::Tf_reportexdia(Tfrm_ppal* frm_ppal)
-    : Tf_customreportes(frm_ppal, QStringLiteral("Reportes")) {
+Tf_reportexdia::Tf_reportexdia(const ReportContext& context)
+    : Tf_customreportes(context, QStringLiteral("Reportes")) {
     setObjectName(QStringLiteral("f_reportexdia"));
 }
 
@@ -24,17 +23,19 @@ void Tf_reportexdia::f_Show() {
         posicionInicial = false;
     }
     showPage(QString(Unthtml_constantes::reporteXDia),
-             [this](const MarkupOutput& output) { f_htmlItems(opciones, reportSource(), output); });
+             [this](const ReportSource& source, const MarkupOutput& output) {
+                 f_htmlItems(opciones, source, output);
+             });
     bringToFront(this);
 }
 
-// Right of the dialog, as wide as the main window less the dialog, from the
-// top of the editor panel down to the bottom of the main window.
+// Right of the dialog, as wide as the host's window less the dialog, from the
+// top of its editor down to its bottom.
 void Tf_reportexdia::placeBesideDialog() {
     create(); // the platform knows the frame once the window exists
     const QRect dialog = f_defreportexdia->frameGeometry();
-    const QRect main = mainWindow()->frameGeometry();
-    const int editorTop = mainWindow()->pn_texto->mapToGlobal(QPoint(0, 0)).y();
+    const QRect main = context().host.reportOwner()->frameGeometry();
+    const int editorTop = context().host.editorTop();
     const QSize frame = frameGeometry().size() - size();
     move(dialog.right() + 1, editorTop);
     resize(QSize(main.width() - dialog.width(), main.bottom() + 1 - editorTop) - frame);

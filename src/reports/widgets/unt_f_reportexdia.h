@@ -10,7 +10,7 @@ class Tf_reportexdia : public Tf_customreportes {
     Q_OBJECT
 public:
     // Created hidden; f_Show() renders and shows it.
-    explicit Tf_reportexdia(Tfrm_ppal* frm_ppal);
+    explicit Tf_reportexdia(const ReportContext& context);
     ~Tf_reportexdia() override;
 
     // On its first showing the window goes beside the dialog, over the main

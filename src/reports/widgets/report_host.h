@@ -1,0 +1,32 @@
+#pragma once
+// What the report windows need of the window they report for, and what they
+// are built with. The report windows know the main window only through this.
+
+#include "reports/widgets/report_browser.h"
+
+class OutlineNode;
+class OutlineTree;
+class QWidget;
+class UserDialogs;
+
+class ReportHost {
+public:
+    virtual ~ReportHost() = default;
+    // The window the report windows belong to, and are placed against.
+    virtual QWidget* reportOwner() const = 0;
+    // The document's items and the item selected in them (nullptr for none).
+    virtual const OutlineTree& reportedTree() const = 0;
+    virtual OutlineNode* reportedSelection() const = 0;
+    // Puts the text being edited into its item, so that a page shows what the
+    // user sees.
+    virtual void commitEditorText() = 0;
+    // Where the editor begins on the screen: the per-day window starts there.
+    virtual int editorTop() const = 0;
+};
+
+// What every report window is made with.
+struct ReportContext {
+    ReportHost& host;
+    UserDialogs& dialogs;
+    ReportBrowserFactory browsers;
+};
