@@ -62,7 +62,7 @@ Tf_customreportes::Tf_customreportes(Tfrm_ppal* frm_ppal, const QString& caption
 Tf_customreportes::~Tf_customreportes() = default;
 
 void Tf_customreportes::f_setTextos() {
-    setWindowTitle(f_getTexto(kSection, QStringLiteral("Self.Caption"), windowTitle()));
+    applyWindowTitle(kSection, this);
     for (QPushButton* b : {bt_cerrar, bt_guardar, bt_preview, bt_print})
         applyCaptionAndHint(kSection, b);
 }
