@@ -12,8 +12,6 @@ inline constexpr QLatin1StringView listo{"Listo"};
 // End of an item's text body in a document.
 inline constexpr char finTexto[] = "\x01\x02\x03";
 inline constexpr int finTextoLen = 3;
-inline constexpr QLatin1StringView fechaInicioReporte{"01/01/1980"};
-inline constexpr QLatin1StringView fechaFinReporte{"01/01/2040"};
 inline constexpr char cr = '\r';
 inline constexpr char lf = '\n';
 inline constexpr QLatin1StringView crlf{"\r\n"};

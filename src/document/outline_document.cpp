@@ -502,7 +502,7 @@ void OutlineDocument::setPrioridad(OutlineNode* node, quint8 prioridad) {
     if (node->nota().prioridad == prioridad)
         return;
     // A value the program does not know leaves the mark as it is.
-    const int state = prioridad <= 2 ? priorityStateImage(prioridad) : node->stateIndex();
+    const int state = prioridad <= kPrioridadBaja ? priorityStateImage(prioridad) : node->stateIndex();
     beginChange(ChangeKind::SetPriority, node);
     record(PriorityChange{node, node->nota().prioridad, prioridad, qint8(node->stateIndex()),
                           qint8(state)});

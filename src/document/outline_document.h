@@ -122,6 +122,8 @@ signals:
     void expandedChanged(OutlineNode* node, bool expanded);
     // After every change, undo and redo, once it is complete.
     void changed();
+    // isModified() turned: by a change, a load, a save, or an undo or redo
+    // across the saved state.
     void modifiedChanged(bool modified);
 
 private:

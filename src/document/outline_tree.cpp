@@ -1,5 +1,7 @@
 #include "document/outline_tree.h"
 
+#include <utility>
+
 // ---- OutlineNode ----
 
 OutlineNode::~OutlineNode() {
@@ -253,4 +255,21 @@ void OutlineTree::forEach(const std::function<void(OutlineNode*)>& f) const {
 
 void OutlineTree::expandAll() {
     forEach([](OutlineNode* n) { n->setExpanded(true); });
+}
+
+OutlineNode* copySubtree(const OutlineNode* source, OutlineNode* parent,
+                         const AddCopy& addLastChild) {
+    OutlineNode* top = nullptr;
+    // Iterative, so that a very deep outline cannot exhaust the stack.
+    std::vector<std::pair<const OutlineNode*, OutlineNode*>> pending{{source, parent}};
+    while (!pending.empty()) {
+        const auto [from, under] = pending.back();
+        pending.pop_back();
+        OutlineNode* copy = addLastChild(under, from);
+        if (!top)
+            top = copy;
+        for (int i = from->childCount() - 1; i >= 0; --i)
+            pending.emplace_back(from->child(i), copy);
+    }
+    return top;
 }

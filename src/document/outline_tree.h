@@ -147,3 +147,15 @@ private:
     std::unique_ptr<OutlineNode> m_root;
     int m_count = 0;
 };
+
+// Adds one copy of `source` as the last child of `parent` (nullptr: the top
+// level) and returns it.
+using AddCopy = std::function<OutlineNode*(OutlineNode* parent, const OutlineNode* source)>;
+
+// Copies `source` with its whole subtree, depth-first, each node added by
+// `addLastChild`: the source under `parent`, its children in order under the
+// source's copy, and so on. Returns the copy of `source`. Every copy of a
+// subtree (the item clipboard, the document's own copies, the scratch tree of
+// one item) walks through here.
+OutlineNode* copySubtree(const OutlineNode* source, OutlineNode* parent,
+                         const AddCopy& addLastChild);

@@ -1,6 +1,7 @@
 #include "document/rollup.h"
 
 #include "document/outline_tree.h"
+#include "document/unt_funciones.h"
 
 int progressImage(int cumplido) {
     if (cumplido >= 100)
@@ -14,9 +15,9 @@ int progressImage(int cumplido) {
 
 int priorityStateImage(int prioridad) {
     switch (prioridad) {
-    case 1:
+    case kPrioridadAlta:
         return 2;
-    case 2:
+    case kPrioridadBaja:
         return 3;
     default:
         return -1;
@@ -27,7 +28,7 @@ void f_asignaricononodo(OutlineNode* node, int value) { node->setImageIndex(prog
 
 void applyPriorityMark(OutlineNode* node) {
     const int prioridad = node->nota().prioridad;
-    if (prioridad <= 2)
+    if (prioridad <= kPrioridadBaja)
         node->setStateIndex(priorityStateImage(prioridad));
 }
 

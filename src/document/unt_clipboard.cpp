@@ -2,30 +2,11 @@
 
 #include "base/unt_constantes.h"
 
-#include <utility>
-#include <vector>
 
 Tnota copyRecord(const Tnota& source) {
     Tnota copy = source;
     copy.indice = 0;
     return copy;
-}
-
-OutlineNode* copySubtree(const OutlineNode* source, OutlineNode* parent,
-                         const AddCopy& addLastChild) {
-    OutlineNode* top = nullptr;
-    // Iterative, so that a very deep outline cannot exhaust the stack.
-    std::vector<std::pair<const OutlineNode*, OutlineNode*>> pending{{source, parent}};
-    while (!pending.empty()) {
-        const auto [from, under] = pending.back();
-        pending.pop_back();
-        OutlineNode* copy = addLastChild(under, from);
-        if (!top)
-            top = copy;
-        for (int i = from->childCount() - 1; i >= 0; --i)
-            pending.emplace_back(from->child(i), copy);
-    }
-    return top;
 }
 
 OutlineNode* copySubtree(const OutlineNode* source, OutlineTree& tree, OutlineNode* parent) {

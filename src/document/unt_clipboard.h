@@ -12,17 +12,7 @@
 // position number belongs to the document it was read from and is not copied.
 Tnota copyRecord(const Tnota& source);
 
-// Adds one copy of `source` as the last child of `parent` (nullptr: the top
-// level) and returns it.
-using AddCopy = std::function<OutlineNode*(OutlineNode* parent, const OutlineNode* source)>;
-
-// Copies `source` with its whole subtree, depth-first, each node added by
-// `addLastChild`: the source under `parent`, its children in order under the
-// source's copy, and so on. Returns the copy of `source`.
-OutlineNode* copySubtree(const OutlineNode* source, OutlineNode* parent,
-                         const AddCopy& addLastChild);
-
-// The same into a plain tree: each copy gets a copied record, the source's
+// copySubtree (outline_tree.h) into a plain tree: each copy gets a copied record, the source's
 // caption and its image and state image indexes.
 OutlineNode* copySubtree(const OutlineNode* source, OutlineTree& tree, OutlineNode* parent);
 

@@ -52,22 +52,26 @@ bool Tnota::sameContent(const Tnota& other) const {
 qint32 packFecha(const QDateTime& value) {
     const QDate d = value.date();
     const QTime t = value.time();
-    if (!d.isValid() || d.year() < 1980 || d.year() > 2107)
+    if (!d.isValid() || d.year() < kFechaPrimerAnio || d.year() > kFechaUltimoAnio)
         return 0;
     const quint32 low = quint32(t.second() / 2 + t.minute() * 32 + t.hour() * 2048);
-    const quint32 high = quint32(d.day() + d.month() * 32 + (d.year() - 1980) * 512);
+    const quint32 high = quint32(d.day() + d.month() * 32 + (d.year() - kFechaPrimerAnio) * 512);
     return static_cast<qint32>(high << 16 | low);
 }
 
-std::optional<QDateTime> unpackFecha(qint32 packed) {
+FechaFields decodeFecha(qint32 packed) {
     const quint32 bits = static_cast<quint32>(packed);
     const quint32 high = bits >> 16;
     const quint32 low = bits & 0xFFFF;
-    const QDate date(int(1980 + (high >> 9)), int((high >> 5) & 15), int(high & 31));
-    const QTime time(int(low >> 11), int((low >> 5) & 63), int((low & 31) * 2));
-    if (!date.isValid() || !time.isValid())
+    return {QDate(int(kFechaPrimerAnio + (high >> 9)), int((high >> 5) & 15), int(high & 31)),
+            QTime(int(low >> 11), int((low >> 5) & 63), int((low & 31) * 2))};
+}
+
+std::optional<QDateTime> unpackFecha(qint32 packed) {
+    const FechaFields fields = decodeFecha(packed);
+    if (!fields.date.isValid() || !fields.time.isValid())
         return std::nullopt;
-    return QDateTime(date, time);
+    return QDateTime(fields.date, fields.time);
 }
 
 // ---- locale date texts ----
@@ -206,17 +210,12 @@ OutlineTree* f_copiarNodoAux(OutlineNode* source, OutlineTree& aux) {
     if (!source)
         return nullptr;
     aux.clear();
-    // Iterative, so that a very deep outline cannot exhaust the stack.
-    std::vector<std::pair<OutlineNode*, OutlineNode*>> pending;
-    pending.emplace_back(source, nullptr);
-    while (!pending.empty()) {
-        const auto [from, parent] = pending.back();
-        pending.pop_back();
-        OutlineNode* copy = aux.insertShared(parent, aux.childCount(parent), from->captionUtf8(),
-                                             &from->nota());
-        for (int i = from->childCount() - 1; i >= 0; --i)
-            pending.emplace_back(from->child(i), copy);
-    }
+    copySubtree(source, nullptr, [&aux](OutlineNode* under, const OutlineNode* from) {
+        // The walk hands the nodes out read-only; the records are the
+        // caller's own, shared with the scratch tree as it asked.
+        return aux.insertShared(under, aux.childCount(under), from->captionUtf8(),
+                                const_cast<Tnota*>(&from->nota()));
+    });
     return &aux;
 }
 

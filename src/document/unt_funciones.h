@@ -13,6 +13,12 @@
 class OutlineNode;
 class OutlineTree;
 
+// The priorities a record can hold; any other stored value is kept but
+// shows no mark.
+inline constexpr quint8 kPrioridadNinguna = 0;
+inline constexpr quint8 kPrioridadAlta = 1;
+inline constexpr quint8 kPrioridadBaja = 2;
+
 // The record of one item. Texts are held as UTF-8 so that large outlines stay
 // compact; `fecha` keeps its exact stored text, but a canonical decimal number
 // (the usual case) is held as that number.
@@ -51,8 +57,22 @@ public:
 
 // ---- packed date-time (FAT time stamp layout) ----
 
-// 0 for a year outside 1980..2107.
+// The years the packed form can hold, and its first and last day.
+inline constexpr int kFechaPrimerAnio = 1980;
+inline constexpr int kFechaUltimoAnio = 2107;
+inline QDate primerDiaFecha() { return QDate(kFechaPrimerAnio, 1, 1); }
+inline QDate ultimoDiaFecha() { return QDate(kFechaUltimoAnio, 12, 31); }
+
+// 0 for a year outside kFechaPrimerAnio..kFechaUltimoAnio.
 qint32 packFecha(const QDateTime& value);
+// The date and the time fields of a packed value, each invalid when its
+// fields form no calendar date or time of day. No QDateTime is built: that
+// costs a time-zone lookup, which counts when every item of a report is read.
+struct FechaFields {
+    QDate date;
+    QTime time;
+};
+FechaFields decodeFecha(qint32 packed);
 // Nothing when the fields form no valid calendar date or time (for instance 0).
 std::optional<QDateTime> unpackFecha(qint32 packed);
 

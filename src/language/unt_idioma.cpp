@@ -85,16 +85,16 @@ QString languageFilePath() {
 }
 
 void writeBuiltinFile(const QString& name, const QString& path) {
-    if (name == u"espanol")
+    if (name == kIdiomaEspanol)
         f_crearEspanol(path);
-    else if (name == u"english")
+    else if (name == kIdiomaEnglish)
         f_crearEnglish(path);
 }
 
 std::optional<QString> builtinText(const QString& name) {
-    if (name == u"espanol")
+    if (name == kIdiomaEspanol)
         return f_textoEspanol();
-    if (name == u"english")
+    if (name == kIdiomaEnglish)
         return f_textoEnglish();
     return std::nullopt;
 }
@@ -131,7 +131,7 @@ QString f_getTexto(const LanguageText& text) {
 }
 
 QString f_getTexto(const NewText& text) {
-    const QStringView fallback = f_getIdioma() == u"espanol" ? text.spanish : text.english;
+    const QStringView fallback = f_getIdioma() == kIdiomaEspanol ? text.spanish : text.english;
     return f_getTexto(text.section.toString(), text.key.toString(), fallback.toString());
 }
 

@@ -4,9 +4,14 @@
 // first lookup and kept for the whole run: a language chosen later takes effect
 // at the next start.
 
+#include <QLatin1StringView>
 #include <QString>
 #include <QStringView>
 #include <memory>
+
+// The built-in languages, by the names the settings store and their files take.
+inline constexpr QLatin1StringView kIdiomaEspanol{"espanol"};
+inline constexpr QLatin1StringView kIdiomaEnglish{"english"};
 
 // A text of the language table with the default its caller holds.
 struct LanguageText {

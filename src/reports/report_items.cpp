@@ -3,24 +3,20 @@
 #include "document/outline_tree.h"
 #include "document/unt_funciones.h"
 
-#include <QTime>
 #include <algorithm>
 #include <utility>
 
-// Read straight from the packed fields: going through a local QDateTime costs a
-// time-zone lookup per item, which dominated the time of large reports.
+// Read straight from the packed fields (see decodeFecha): a QDateTime per item
+// dominated the time of large reports.
 std::optional<QDate> reportDay(const OutlineNode* node) {
     const auto packed = node->nota().fechaValue();
     if (!packed)
         return std::nullopt;
-    const quint32 bits = static_cast<quint32>(*packed);
-    const quint32 high = bits >> 16;
-    const quint32 low = bits & 0xFFFF;
+    const FechaFields fields = decodeFecha(*packed);
     // A stored time that is no time of day makes the whole date unreadable.
-    if (!QTime::isValid(int(low >> 11), int((low >> 5) & 63), int((low & 31) * 2)))
+    if (!fields.time.isValid() || !fields.date.isValid())
         return std::nullopt;
-    const QDate day(int(1980 + (high >> 9)), int((high >> 5) & 15), int(high & 31));
-    return day.isValid() ? std::optional<QDate>(day) : std::nullopt;
+    return fields.date;
 }
 
 void f_itemsEntreFechas(std::vector<OutlineNode*>& items, bool sort, bool wholeTree,

@@ -1,5 +1,6 @@
 #include "../support/window_fixture.h"
 #include "document/document_file.h"
+#include "document/outline_document.h"
 #include "base/program_folder.h"
 #include "document/unt_funciones.h"
 #include "language/unt_idioma.h"
@@ -242,6 +243,36 @@ private slots:
         node(QStringLiteral("C"))->nota().prioridad = 2;
         w->selectNode(node(QStringLiteral("C")));
         QVERIFY(baja->isChecked());
+    }
+
+    // With no item to give a priority, a toggle only releases buttons: the low
+    // one releases both, the high one itself alone.
+    void priorityTogglesWithoutItem_data() {
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<bool>("altaBefore");
+        QTest::addColumn<bool>("bajaBefore");
+        QTest::addColumn<bool>("altaAfter");
+        QTest::addColumn<bool>("bajaAfter");
+        QTest::newRow("high leaves low down") << "prioridadalta" << false << true << false << true;
+        QTest::newRow("low releases high") << "prioridadbaja" << true << false << false << false;
+    }
+
+    void priorityTogglesWithoutItem() {
+        QFETCH(QString, pressed);
+        QFETCH(bool, altaBefore);
+        QFETCH(bool, bajaBefore);
+        QFETCH(bool, altaAfter);
+        QFETCH(bool, bajaAfter);
+        Tfrm_ppal* w = openSample();
+        w->document()->load(std::make_unique<OutlineTree>(), true);
+        QAction* alta = w->action(QStringLiteral("prioridadalta"));
+        QAction* baja = w->action(QStringLiteral("prioridadbaja"));
+        alta->setChecked(altaBefore);
+        baja->setChecked(bajaBefore);
+        w->action(pressed)->trigger();
+        QCOMPARE(alta->isChecked(), altaAfter);
+        QCOMPARE(baja->isChecked(), bajaAfter);
+        QVERIFY(!w->docModificado());
     }
 
     void restructuring_data() {

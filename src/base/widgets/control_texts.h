@@ -1,13 +1,30 @@
 #pragma once
-// Language texts of a window's controls: "<name>.Caption" and "<name>.Hint" of
-// the window's section, where <name> is the control's object name unless given,
-// and the control's current texts are the defaults.
+// Language texts of a window and its controls: "<name>.Caption" and
+// "<name>.Hint" of the window's section, where <name> is the control's object
+// name unless given, and the control's current texts are the defaults. Every
+// window takes its texts through these.
 
 #include <QString>
 
+class QAction;
+class QMenu;
 class QWidget;
 
+// The "<name>.Caption" and "<name>.Hint" texts of the section, `designed` when
+// the language has none.
+QString captionText(const QString& section, const QString& name, const QString& designed);
+QString hintText(const QString& section, const QString& name, const QString& designed);
+
+// The window's title: "Self.Caption".
+void applyWindowTitle(const QString& section, QWidget* window);
 // The caption of a button, check box, radio button, label or group box, and its hint.
 void applyCaptionAndHint(const QString& section, QWidget* control, const QString& name = {});
+// The caption only.
+void applyCaption(const QString& section, QWidget* control, const QString& name = {});
 // The hint only, shown as the control's tool tip.
 void applyHint(const QString& section, QWidget* control, const QString& name = {});
+// An action's caption, and its hint as status tip and tool tip; the tool tip
+// shows the caption when the hint is empty. The key is the action's object name.
+void applyActionTexts(const QString& section, QAction* action);
+// A menu's title, and its hint as the status tip of the menu's action.
+void applyMenuTexts(const QString& section, QMenu* menu, const QString& name);

@@ -1,5 +1,7 @@
 #include "base/widgets/qt_translations.h"
 
+#include "language/unt_idioma.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -8,8 +10,7 @@ void installQtTranslations(const QString& language) {
     static QTranslator* installed = nullptr;
     if (installed)
         return;
-    const QString code = language == QStringLiteral("english") ? QStringLiteral("en")
-                                                               : QStringLiteral("es");
+    const QString code = language == kIdiomaEnglish ? QStringLiteral("en") : QStringLiteral("es");
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(QStringLiteral("qt_") + code,
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -1,6 +1,8 @@
 #include "mainwindow/widgets/find_dialog.h"
 
+#include "base/widgets/control_texts.h"
 #include "language/messages.h"
+#include "mainwindow/widgets/main_actions.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -16,8 +18,7 @@ const QString kSection = QStringLiteral("frm_ppal");
 
 FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FindDialog1"));
-    setWindowTitle(
-        f_getTexto(kSection, QStringLiteral("buscar.Caption"), QStringLiteral("Buscar")));
+    setWindowTitle(captionText(kSection, ActionName::buscar, QStringLiteral("Buscar")));
     setModal(false);
 
     ed_findText = new QLineEdit;
@@ -26,8 +27,8 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
     label->setBuddy(ed_findText);
     cb_matchCase = new QCheckBox(f_getTexto(Messages::findMatchCase));
     cb_wholeWord = new QCheckBox(f_getTexto(Messages::findWholeWord));
-    bt_findNext = new QPushButton(f_getTexto(kSection, QStringLiteral("buscarsiguiente.Caption"),
-                                             QStringLiteral("Buscar siguiente")));
+    bt_findNext = new QPushButton(
+        captionText(kSection, ActionName::buscarsiguiente, QStringLiteral("Buscar siguiente")));
     bt_findNext->setDefault(true);
     bt_findNext->setEnabled(false);
     bt_cancel = new QPushButton(f_getTexto(Messages::findCancel));

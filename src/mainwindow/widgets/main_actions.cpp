@@ -1,60 +1,63 @@
 #include "mainwindow/widgets/main_actions.h"
 
+#include "document/unt_ultimosarchivos.h"
+
 namespace {
 
 QKeySequence keys(QKeyCombination combination) { return QKeySequence(combination); }
+
+QString recentActionName(int place) { return QStringLiteral("Ultimo%1").arg(place); }
 
 std::vector<ActionSpec> buildActions() {
     using Qt::Key;
     const auto ctrl = Qt::ControlModifier;
     std::vector<ActionSpec> actions{
-        {"nuevodoc", "archivo", "Nuevo...", "Nuevo documento", {}, 0},
-        {"recuperar", "archivo", "&Abrir", "Abrir un documento", {keys(ctrl | Key::Key_O)}, 1},
-        {"guardar", "archivo", "Guardar", "Guardar los cambios", {keys(ctrl | Key::Key_S)}, 8},
-        {"guardarcomo", "archivo", "Guardar como...", "Guardar con otro nombre", {}, 34},
-        {"guardarnodo", "archivo", "Crear nuevo documento desde nodo", "", {}, 35},
+        {ActionName::nuevodoc, "Nuevo...", "Nuevo documento", {}, 0},
+        {ActionName::recuperar, "&Abrir", "Abrir un documento", {keys(ctrl | Key::Key_O)}, 1},
+        {ActionName::guardar, "Guardar", "Guardar los cambios", {keys(ctrl | Key::Key_S)}, 8},
+        {ActionName::guardarcomo, "Guardar como...", "Guardar con otro nombre", {}, 34},
+        {ActionName::guardarnodo, "Crear nuevo documento desde nodo", "", {}, 35},
     };
-    for (int place = 1; place <= 9; ++place)
-        actions.push_back({QStringLiteral("Ultimo%1").arg(place), "archivo", "", "", {},
-                           24 + place});
+    for (int place = 1; place <= RecentFiles::kPlaces; ++place)
+        actions.push_back({recentActionName(place), "", "", {}, 24 + place});
     const std::vector<ActionSpec> rest{
-        {"salir", "", "Salir", "Cerrar la aplicación", {keys(ctrl | Key::Key_Q)}, 2},
-        {"cortar", "", "Cortar", "Cortar", {keys(ctrl | Key::Key_X)}, 13},
-        {"copiar", "", "Copiar", "Copiar", {keys(ctrl | Key::Key_C)}, 12},
-        {"pegar", "", "Pegar", "Pegar", {keys(ctrl | Key::Key_V)}, 11},
+        {ActionName::salir, "Salir", "Cerrar la aplicación", {keys(ctrl | Key::Key_Q)}, 2},
+        {ActionName::cortar, "Cortar", "Cortar", {keys(ctrl | Key::Key_X)}, 13},
+        {ActionName::copiar, "Copiar", "Copiar", {keys(ctrl | Key::Key_C)}, 12},
+        {ActionName::pegar, "Pegar", "Pegar", {keys(ctrl | Key::Key_V)}, 11},
         // Their captions and hints come from the language at start-up (see
         // Messages::deshacer) and name the change they take back.
-        {"deshacer", "", "", "", {keys(ctrl | Key::Key_Z)}, 36},
-        {"rehacer", "", "", "",
+        {ActionName::deshacer, "", "", {keys(ctrl | Key::Key_Z)}, 36},
+        {ActionName::rehacer, "", "",
          {keys(ctrl | Key::Key_Y), keys(ctrl | Qt::ShiftModifier | Key::Key_Z)}, 37},
-        {"buscar", "", "Buscar...", "Buscar texto dentro del documento", {keys(Key::Key_F3)}, 18},
-        {"buscarsiguiente", "", "Buscar siguiente",
+        {ActionName::buscar, "Buscar...", "Buscar texto dentro del documento", {keys(Key::Key_F3)}, 18},
+        {ActionName::buscarsiguiente, "Buscar siguiente",
          "Buscar la siguiente aparicion del ultimo texto buscado", {}, -1},
-        {"fuentes", "", "Fuentes", "Configurar la fuente del programa", {}, 7},
-        {"opciones", "", "Opciones", "Ver las opciones del programa", {}, 16},
-        {"agregarnodo", "items", "Agregar", "Insertar un nuevo item",
+        {ActionName::fuentes, "Fuentes", "Configurar la fuente del programa", {}, 7},
+        {ActionName::opciones, "Opciones", "Ver las opciones del programa", {}, 16},
+        {ActionName::agregarnodo, "Agregar", "Insertar un nuevo item",
          {keys(ctrl | Key::Key_Return), keys(ctrl | Key::Key_Insert)}, 9},
-        {"borrarnodo", "items", "Borrar", "Borrar el item seleccionado",
+        {ActionName::borrarnodo, "Borrar", "Borrar el item seleccionado",
          {keys(ctrl | Key::Key_Delete)}, 4},
-        {"nombrarnodo", "items", "Renombrar", "Renombrar el item seleccionado",
+        {ActionName::nombrarnodo, "Renombrar", "Renombrar el item seleccionado",
          {keys(Key::Key_F2)}, 17},
-        {"arriba", "items", "Arriba", "Mover el item hacia arriba", {keys(ctrl | Key::Key_Up)}, 15},
-        {"abajo", "items", "Abajo", "Mover el item hacia abajo", {keys(ctrl | Key::Key_Down)}, 14},
-        {"izquierda", "items", "Izquierda", "Mover el item a la izquierda",
+        {ActionName::arriba, "Arriba", "Mover el item hacia arriba", {keys(ctrl | Key::Key_Up)}, 15},
+        {ActionName::abajo, "Abajo", "Mover el item hacia abajo", {keys(ctrl | Key::Key_Down)}, 14},
+        {ActionName::izquierda, "Izquierda", "Mover el item a la izquierda",
          {keys(ctrl | Key::Key_Left)}, 5},
-        {"derecha", "items", "Derecha", "Mover el item a la derecha",
+        {ActionName::derecha, "Derecha", "Mover el item a la derecha",
          {keys(ctrl | Key::Key_Right)}, 6},
-        {"prioridadalta", "items", "Prioridad alta", "Establecer el item como de prioridad alta",
+        {ActionName::prioridadalta, "Prioridad alta", "Establecer el item como de prioridad alta",
          {}, 19, true},
-        {"prioridadbaja", "items", "Prioridad baja", "Establecer el item como de prioridad baja",
+        {ActionName::prioridadbaja, "Prioridad baja", "Establecer el item como de prioridad baja",
          {}, 20, true},
-        {"agregaritemtexto", "items", "Agregar texto como item",
+        {ActionName::agregaritemtexto, "Agregar texto como item",
          "Agregar el texto seleccionado como un nuevo item", {}, 22},
-        {"verhoy", "reportes", "Ver items para hoy", "Muestra la lista de items para el dia de hoy",
+        {ActionName::verhoy, "Ver items para hoy", "Muestra la lista de items para el dia de hoy",
          {}, 23},
-        {"definicionreportes", "reportes", "Reportes", "", {}, 24},
-        {"help", "", "Ayuda", "", {}, 21},
-        {"about", "", "Acerca de...", "Acerca de...", {}, -1},
+        {ActionName::definicionreportes, "Reportes", "", {}, 24},
+        {ActionName::help, "Ayuda", "", {}, 21},
+        {ActionName::about, "Acerca de...", "Acerca de...", {}, -1},
     };
     actions.insert(actions.end(), rest.begin(), rest.end());
     return actions;
@@ -69,51 +72,51 @@ const std::vector<ActionSpec>& mainActions() {
 
 QStringList recentActionNames() {
     QStringList names;
-    for (int place = 1; place <= 9; ++place)
-        names << QStringLiteral("Ultimo%1").arg(place);
+    for (int place = 1; place <= RecentFiles::kPlaces; ++place)
+        names << recentActionName(place);
     return names;
 }
 
 const std::vector<MenuSpec>& mainMenus() {
     static const std::vector<MenuSpec> menus{
         {"File1", "Archivo",
-         QStringList{"nuevodoc", "recuperar", "guardar", "guardarcomo", "guardarnodo", kSeparator} +
-             recentActionNames() + QStringList{kSeparator, "salir"}},
+         QStringList{ActionName::nuevodoc, ActionName::recuperar, ActionName::guardar, ActionName::guardarcomo, ActionName::guardarnodo, kSeparator} +
+             recentActionNames() + QStringList{kSeparator, ActionName::salir}},
         {"Edicion1", "Edicion",
-         {"deshacer", "rehacer", kSeparator, "copiar", "cortar", "pegar", kSeparator, "buscar",
-          "fuentes", "opciones"}},
+         {ActionName::deshacer, ActionName::rehacer, kSeparator, ActionName::copiar, ActionName::cortar, ActionName::pegar, kSeparator, ActionName::buscar,
+          ActionName::fuentes, ActionName::opciones}},
         {"Items1", "Items",
-         {"agregarnodo", "borrarnodo", kSeparator, "arriba", "abajo", "derecha", "izquierda",
-          kSeparator, "prioridadalta", "prioridadbaja", kSeparator, "nombrarnodo"}},
-        {"ver", "&Ver", {"verhoy", kSeparator, "definicionreportes"}},
-        {"Ayuda1", "Ayuda", {"help", kSeparator, "about"}},
+         {ActionName::agregarnodo, ActionName::borrarnodo, kSeparator, ActionName::arriba, ActionName::abajo, ActionName::derecha, ActionName::izquierda,
+          kSeparator, ActionName::prioridadalta, ActionName::prioridadbaja, kSeparator, ActionName::nombrarnodo}},
+        {"ver", "&Ver", {ActionName::verhoy, kSeparator, ActionName::definicionreportes}},
+        {"Ayuda1", "Ayuda", {ActionName::help, kSeparator, ActionName::about}},
     };
     return menus;
 }
 
 const QStringList& editToolBar() {
-    static const QStringList entries{"nuevodoc", "recuperar", "guardar", "definicionreportes",
-                                     kSeparator, "cortar", "copiar", "pegar", kSeparator,
-                                     "deshacer", "rehacer", kSeparator, "opciones", "fuentes",
-                                     kSeparator, "salir"};
+    static const QStringList entries{ActionName::nuevodoc, ActionName::recuperar, ActionName::guardar, ActionName::definicionreportes,
+                                     kSeparator, ActionName::cortar, ActionName::copiar, ActionName::pegar, kSeparator,
+                                     ActionName::deshacer, ActionName::rehacer, kSeparator, ActionName::opciones, ActionName::fuentes,
+                                     kSeparator, ActionName::salir};
     return entries;
 }
 
 const QStringList& treeToolBar() {
-    static const QStringList entries{"agregarnodo", "borrarnodo", "nombrarnodo", kSeparator,
-                                     "izquierda", "arriba", "abajo", "derecha"};
+    static const QStringList entries{ActionName::agregarnodo, ActionName::borrarnodo, ActionName::nombrarnodo, kSeparator,
+                                     ActionName::izquierda, ActionName::arriba, ActionName::abajo, ActionName::derecha};
     return entries;
 }
 
 const QStringList& treePopup() {
-    static const QStringList entries{"agregarnodo", "nombrarnodo", "izquierda", "derecha",
-                                     kSeparator, "prioridadalta", "prioridadbaja", kSeparator,
-                                     "cortar", "copiar", "pegar", "borrarnodo", kSeparator,
-                                     "deshacer", "rehacer"};
+    static const QStringList entries{ActionName::agregarnodo, ActionName::nombrarnodo, ActionName::izquierda, ActionName::derecha,
+                                     kSeparator, ActionName::prioridadalta, ActionName::prioridadbaja, kSeparator,
+                                     ActionName::cortar, ActionName::copiar, ActionName::pegar, ActionName::borrarnodo, kSeparator,
+                                     ActionName::deshacer, ActionName::rehacer};
     return entries;
 }
 
 const QStringList& editorPopup() {
-    static const QStringList entries{"cortar", "copiar", "pegar", kSeparator, "agregaritemtexto"};
+    static const QStringList entries{ActionName::cortar, ActionName::copiar, ActionName::pegar, kSeparator, ActionName::agregaritemtexto};
     return entries;
 }

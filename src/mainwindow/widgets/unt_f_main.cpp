@@ -11,6 +11,7 @@
 #include "language/unt_idioma.h"
 #include "mainwindow/widgets/action_images.h"
 #include "base/widgets/application.h"
+#include "base/widgets/control_texts.h"
 #include "mainwindow/widgets/date_field.h"
 #include "mainwindow/widgets/main_actions.h"
 #include "mainwindow/widgets/outline_model.h"
@@ -43,10 +44,6 @@
 
 namespace {
 const QString kSection = QStringLiteral("frm_ppal");
-
-QString texto(const QString& key, const QString& designed) {
-    return f_getTexto(kSection, key, designed);
-}
 } // namespace
 
 Tfrm_ppal::Tfrm_ppal(const QString& startupDocument, QWidget* parent) : QMainWindow(parent) {
@@ -83,9 +80,9 @@ void Tfrm_ppal::connectHistory() {
     QTextDocument* text = re_texto->document();
     connect(text, &QTextDocument::undoAvailable, this, &Tfrm_ppal::updateUndoActions);
     connect(text, &QTextDocument::redoAvailable, this, &Tfrm_ppal::updateUndoActions);
-    connect(action(QStringLiteral("deshacer")), &QAction::triggered, this,
+    connect(action(ActionName::deshacer), &QAction::triggered, this,
             &Tfrm_ppal::deshacerExecute);
-    connect(action(QStringLiteral("rehacer")), &QAction::triggered, this,
+    connect(action(ActionName::rehacer), &QAction::triggered, this,
             &Tfrm_ppal::rehacerExecute);
 }
 
@@ -97,7 +94,6 @@ void Tfrm_ppal::createActions() {
         action->setToolTip(entry.hint.isEmpty() ? entry.caption : entry.hint);
         action->setShortcuts(entry.shortcuts);
         action->setCheckable(entry.checkable);
-        action->setProperty("category", entry.category);
         if (entry.image >= 0)
             action->setIcon(actionImage(entry.image));
         m_actions.insert(entry.name, action);
@@ -105,19 +101,19 @@ void Tfrm_ppal::createActions() {
     }
     for (const QString& name : recentActionNames())
         action(name)->setVisible(false);
-    action(QStringLiteral("buscarsiguiente"))->setEnabled(false);
-    action(QStringLiteral("buscarsiguiente"))->setVisible(false);
+    action(ActionName::buscarsiguiente)->setEnabled(false);
+    action(ActionName::buscarsiguiente)->setVisible(false);
 
-    connect(action(QStringLiteral("salir")), &QAction::triggered, this, &QWidget::close);
-    connect(action(QStringLiteral("nuevodoc")), &QAction::triggered, this,
+    connect(action(ActionName::salir), &QAction::triggered, this, &QWidget::close);
+    connect(action(ActionName::nuevodoc), &QAction::triggered, this,
             &Tfrm_ppal::nuevodocExecute);
-    connect(action(QStringLiteral("recuperar")), &QAction::triggered, this,
+    connect(action(ActionName::recuperar), &QAction::triggered, this,
             &Tfrm_ppal::recuperarExecute);
-    connect(action(QStringLiteral("guardar")), &QAction::triggered, this,
+    connect(action(ActionName::guardar), &QAction::triggered, this,
             &Tfrm_ppal::guardarExecute);
-    connect(action(QStringLiteral("guardarcomo")), &QAction::triggered, this,
+    connect(action(ActionName::guardarcomo), &QAction::triggered, this,
             &Tfrm_ppal::guardarcomoExecute);
-    connect(action(QStringLiteral("guardarnodo")), &QAction::triggered, this,
+    connect(action(ActionName::guardarnodo), &QAction::triggered, this,
             &Tfrm_ppal::guardarnodoExecute);
     for (const QString& name : recentActionNames()) {
         QAction* recent = action(name);
@@ -127,33 +123,33 @@ void Tfrm_ppal::createActions() {
     connect(&m_recentFiles, &RecentFiles::changed, this, &Tfrm_ppal::refreshRecentActions);
     tm_init.setSingleShot(true);
     connect(&tm_autoguardado, &QTimer::timeout, this, &Tfrm_ppal::tm_autoguardadoTimer);
-    connect(action(QStringLiteral("fuentes")), &QAction::triggered, this,
+    connect(action(ActionName::fuentes), &QAction::triggered, this,
             &Tfrm_ppal::fuentesExecute);
-    connect(action(QStringLiteral("agregarnodo")), &QAction::triggered, this,
+    connect(action(ActionName::agregarnodo), &QAction::triggered, this,
             &Tfrm_ppal::agregarnodoExecute);
-    connect(action(QStringLiteral("borrarnodo")), &QAction::triggered, this,
+    connect(action(ActionName::borrarnodo), &QAction::triggered, this,
             &Tfrm_ppal::borrarnodoExecute);
-    connect(action(QStringLiteral("nombrarnodo")), &QAction::triggered, this,
+    connect(action(ActionName::nombrarnodo), &QAction::triggered, this,
             &Tfrm_ppal::nombrarnodoExecute);
-    connect(action(QStringLiteral("arriba")), &QAction::triggered, this, &Tfrm_ppal::arribaExecute);
-    connect(action(QStringLiteral("abajo")), &QAction::triggered, this, &Tfrm_ppal::abajoExecute);
-    connect(action(QStringLiteral("izquierda")), &QAction::triggered, this,
+    connect(action(ActionName::arriba), &QAction::triggered, this, &Tfrm_ppal::arribaExecute);
+    connect(action(ActionName::abajo), &QAction::triggered, this, &Tfrm_ppal::abajoExecute);
+    connect(action(ActionName::izquierda), &QAction::triggered, this,
             &Tfrm_ppal::izquierdaExecute);
-    connect(action(QStringLiteral("derecha")), &QAction::triggered, this,
+    connect(action(ActionName::derecha), &QAction::triggered, this,
             &Tfrm_ppal::derechaExecute);
-    connect(action(QStringLiteral("prioridadalta")), &QAction::triggered, this,
-            &Tfrm_ppal::prioridadaltaExecute);
-    connect(action(QStringLiteral("prioridadbaja")), &QAction::triggered, this,
-            &Tfrm_ppal::prioridadbajaExecute);
-    connect(action(QStringLiteral("verhoy")), &QAction::triggered, this, &Tfrm_ppal::verhoyExecute);
-    connect(action(QStringLiteral("definicionreportes")), &QAction::triggered, this,
+    connect(action(ActionName::prioridadalta), &QAction::triggered, this,
+            [this](bool checked) { togglePriority(kPrioridadAlta, checked); });
+    connect(action(ActionName::prioridadbaja), &QAction::triggered, this,
+            [this](bool checked) { togglePriority(kPrioridadBaja, checked); });
+    connect(action(ActionName::verhoy), &QAction::triggered, this, &Tfrm_ppal::verhoyExecute);
+    connect(action(ActionName::definicionreportes), &QAction::triggered, this,
             &Tfrm_ppal::definicionreportesExecute);
-    connect(action(QStringLiteral("cortar")), &QAction::triggered, this, &Tfrm_ppal::cortarExecute);
-    connect(action(QStringLiteral("copiar")), &QAction::triggered, this, &Tfrm_ppal::copiarExecute);
-    connect(action(QStringLiteral("pegar")), &QAction::triggered, this, &Tfrm_ppal::pegarExecute);
-    connect(action(QStringLiteral("agregaritemtexto")), &QAction::triggered, this,
+    connect(action(ActionName::cortar), &QAction::triggered, this, &Tfrm_ppal::cortarExecute);
+    connect(action(ActionName::copiar), &QAction::triggered, this, &Tfrm_ppal::copiarExecute);
+    connect(action(ActionName::pegar), &QAction::triggered, this, &Tfrm_ppal::pegarExecute);
+    connect(action(ActionName::agregaritemtexto), &QAction::triggered, this,
             &Tfrm_ppal::agregaritemtextoExecute);
-    connect(action(QStringLiteral("buscar")), &QAction::triggered, this, &Tfrm_ppal::buscarExecute);
+    connect(action(ActionName::buscar), &QAction::triggered, this, &Tfrm_ppal::buscarExecute);
 }
 
 namespace {
@@ -206,9 +202,11 @@ QWidget* Tfrm_ppal::createEditorRow() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(4, 2, 4, 2);
     lb_fecha = new QLabel(QStringLiteral("Fecha:"));
+    lb_fecha->setObjectName(QStringLiteral("lb_fecha"));
     me_fecha = new DateField;
     me_fecha->setObjectName(QStringLiteral("me_fecha"));
     lb_cumplido = new QLabel(QStringLiteral("Cumplido:"));
+    lb_cumplido->setObjectName(QStringLiteral("lb_cumplido"));
     cb_cumplido = new QCheckBox;
     cb_cumplido->setTristate(true);
     cb_cumplido->setEnabled(false);
@@ -224,10 +222,11 @@ QWidget* Tfrm_ppal::createEditorRow() {
     lb_porc->setText(QStringLiteral("0"));
     lb_porc->setFixedWidth(lb_porc->fontMetrics().horizontalAdvance(QStringLiteral("000 %")) + 16);
     lb_prioridad = new QLabel(QStringLiteral("Prioridad:"));
+    lb_prioridad->setObjectName(QStringLiteral("lb_prioridad"));
     tb_prioralta = new QToolButton;
-    tb_prioralta->setDefaultAction(action(QStringLiteral("prioridadalta")));
+    tb_prioralta->setDefaultAction(action(ActionName::prioridadalta));
     tb_priorbaja = new QToolButton;
-    tb_priorbaja->setDefaultAction(action(QStringLiteral("prioridadbaja")));
+    tb_priorbaja->setDefaultAction(action(ActionName::prioridadbaja));
     for (QToolButton* button : {tb_prioralta, tb_priorbaja})
         button->setAutoRaise(true);
     lb_fecha->setBuddy(me_fecha);
@@ -319,51 +318,32 @@ void Tfrm_ppal::FormCreate(const QString& startupDocument) {
 }
 
 void Tfrm_ppal::f_setTextos() {
-    setWindowTitle(texto(QStringLiteral("Self.Caption"), windowTitle()));
-    const auto applyAction = [](QAction* action) {
-        const QString name = action->objectName();
-        action->setText(texto(name + QStringLiteral(".Caption"), action->text()));
-        const QString hint = texto(name + QStringLiteral(".Hint"), action->statusTip());
-        action->setStatusTip(hint);
-        action->setToolTip(hint.isEmpty() ? action->text() : hint);
-    };
-    for (const char* name : {"fuentes", "salir", "cortar", "copiar", "pegar", "opciones", "about",
-                             "buscar", "buscarsiguiente", "help", "guardar", "recuperar",
-                             "guardarcomo", "nuevodoc", "nombrarnodo", "derecha", "izquierda",
-                             "agregaritemtexto", "borrarnodo", "arriba", "abajo", "prioridadalta",
-                             "prioridadbaja", "verhoy", "definicionreportes"})
-        applyAction(action(QString::fromLatin1(name)));
-    for (const char* name : {"File1", "Edicion1", "Items1", "ver", "Ayuda1"}) {
-        QMenu* menu = m_menus.value(QString::fromLatin1(name));
-        const QString key = QString::fromLatin1(name);
-        menu->setTitle(texto(key + QStringLiteral(".Caption"), menu->title()));
-        menu->menuAction()->setStatusTip(texto(key + QStringLiteral(".Hint"),
-                                               menu->menuAction()->statusTip()));
-    }
-    applyAction(action(QStringLiteral("agregarnodo")));
-    applyAction(action(QStringLiteral("guardarnodo")));
-    for (QLabel* label : {lb_prioridad, lb_fecha, lb_cumplido}) {
-        const QString key = label == lb_prioridad ? QStringLiteral("lb_prioridad")
-                            : label == lb_fecha   ? QStringLiteral("lb_fecha")
-                                                  : QStringLiteral("lb_cumplido");
-        label->setText(texto(key + QStringLiteral(".Caption"), label->text()));
-    }
+    applyWindowTitle(kSection, this);
+    // An action designed without a caption takes its texts elsewhere: the
+    // recent documents show their paths, undo and redo name the change.
+    for (const ActionSpec& entry : mainActions())
+        if (!entry.caption.isEmpty())
+            applyActionTexts(kSection, action(entry.name));
+    for (const MenuSpec& entry : mainMenus())
+        applyMenuTexts(kSection, m_menus.value(entry.name), entry.name);
+    for (QLabel* label : {lb_prioridad, lb_fecha, lb_cumplido})
+        applyCaption(kSection, label);
     updateUndoActions();
 }
 
 namespace {
-const char* const kMoveActions[4] = {"derecha", "izquierda", "arriba", "abajo"};
+const QLatin1StringView kMoveActions[4] = {ActionName::derecha, ActionName::izquierda,
+                                           ActionName::arriba, ActionName::abajo};
 }
 
 void Tfrm_ppal::f_guardarshortcuts() {
     for (int i = 0; i < 4; ++i)
-        m_savedShortcuts[i] = action(QString::fromLatin1(kMoveActions[i]))->shortcuts();
+        m_savedShortcuts[i] = action(kMoveActions[i])->shortcuts();
 }
 
 void Tfrm_ppal::f_activarshortcuts(bool active) {
     for (int i = 0; i < 4; ++i)
-        action(QString::fromLatin1(kMoveActions[i]))
-            ->setShortcuts(active ? m_savedShortcuts[i] : QList<QKeySequence>());
+        action(kMoveActions[i])->setShortcuts(active ? m_savedShortcuts[i] : QList<QKeySequence>());
 }
 
 bool Tfrm_ppal::windowShortcutWins(QObject* control, const QKeyEvent& key) const {
@@ -484,6 +464,6 @@ void Tfrm_ppal::tv_listaContextPopup(const QPoint& position, bool byMouse) {
 }
 
 void Tfrm_ppal::pm_re_textoPopup(const QPoint& position) {
-    action(QStringLiteral("agregaritemtexto"))->setEnabled(re_texto->textCursor().hasSelection());
+    action(ActionName::agregaritemtexto)->setEnabled(re_texto->textCursor().hasSelection());
     pm_re_texto->popup(re_texto->viewport()->mapToGlobal(position));
 }

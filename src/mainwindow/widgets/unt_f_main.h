@@ -142,7 +142,10 @@ private:
     // Reads a whole document, showing progress and holding back user input;
     // nothing on screen changes here. Throws when the file cannot be read.
     std::unique_ptr<OutlineTree> readDocumentFile(const QString& path);
-    // Shows an outline read from its file, with an empty history.
+    // Shows an outline under the current name with an empty history: one read
+    // from its file, or (not in its file) one with changes still to save.
+    void showOutline(std::unique_ptr<OutlineTree> tree, bool inFile);
+    // Shows an outline read from its file, and says the window is ready.
     void showDocument(std::unique_ptr<OutlineTree> tree);
     // Recovery copies: this run's, written a moment after a change while the
     // document has unsaved changes; and those a run that ended left behind,
@@ -189,8 +192,9 @@ private:
     void tb_cumplidoChange(int position);
     void lb_porcChange();
     void cb_cumplidoClick();
-    void prioridadaltaExecute(bool checked);
-    void prioridadbajaExecute(bool checked);
+    // The toggles prioridadalta and prioridadbaja: `priority` is the one the
+    // toggle gives (kPrioridadAlta or kPrioridadBaja), `checked` its new state.
+    void togglePriority(quint8 priority, bool checked);
     void updatePercentControls(bool editable);
 
     // Tree restructuring.

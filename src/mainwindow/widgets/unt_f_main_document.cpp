@@ -92,10 +92,9 @@ std::unique_ptr<OutlineTree> Tfrm_ppal::readDocumentFile(const QString& path) {
     return readDocument(path, lookup, progress);
 }
 
-void Tfrm_ppal::showDocument(std::unique_ptr<OutlineTree> tree) {
+void Tfrm_ppal::showOutline(std::unique_ptr<OutlineTree> tree, bool inFile) {
     tv_aux.clear(); // it may share records of the outline being replaced
-    m_document->load(std::move(tree), true);
-    m_docNuevo = false;
+    m_document->load(std::move(tree), inFile);
     m_fileStamp = FileStamp::of(m_archivoActual);
     if (OutlineNode* first = m_model->tree().firstTopLevel())
         selectNode(first);
@@ -103,10 +102,13 @@ void Tfrm_ppal::showDocument(std::unique_ptr<OutlineTree> tree) {
         loadEditor(nullptr);
 }
 
-void Tfrm_ppal::f_abrirArchivo() {
-    showDocument(readDocumentFile(m_archivoActual));
+void Tfrm_ppal::showDocument(std::unique_ptr<OutlineTree> tree) {
+    m_docNuevo = false;
+    showOutline(std::move(tree), true);
     f_setStatus(QString(Unt_constantes::listo));
 }
+
+void Tfrm_ppal::f_abrirArchivo() { showDocument(readDocumentFile(m_archivoActual)); }
 
 bool Tfrm_ppal::f_validarmodificaciones() {
     if (!docModificado())
@@ -148,7 +150,6 @@ void Tfrm_ppal::recuperarExecute() {
     auto tree = readDocumentFile(path);
     f_asignararchivo(path);
     showDocument(std::move(tree));
-    f_setStatus(QString(Unt_constantes::listo));
 }
 
 void Tfrm_ppal::f_abrirarchivoultimo(const QString& path) {
@@ -169,7 +170,6 @@ void Tfrm_ppal::f_abrirarchivoultimo(const QString& path) {
     m_docNuevo = false;
     f_asignararchivo(path);
     showDocument(std::move(tree));
-    f_setStatus(QString(Unt_constantes::listo));
 }
 
 bool Tfrm_ppal::guardarExecute() { return save(false); }
@@ -371,14 +371,8 @@ bool Tfrm_ppal::offerRecovery() {
         // The document as it was, under its own name, with changes to save.
         m_docNuevo = recovered.isNew;
         f_asignararchivo(recovered.documentPath);
-        tv_aux.clear();
-        m_document->load(std::move(recovered.tree), false);
-        m_fileStamp = FileStamp::of(recovered.documentPath);
+        showOutline(std::move(recovered.tree), false);
         m_restored = true;
-        if (OutlineNode* first = m_model->tree().firstTopLevel())
-            selectNode(first);
-        else
-            loadEditor(nullptr);
         // This run's own copy first, then the old one goes.
         const QString problem = m_recovery->write(documentBytes(m_model->tree()),
                                                   m_archivoActual, m_docNuevo);

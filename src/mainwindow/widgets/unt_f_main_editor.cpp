@@ -2,6 +2,8 @@
 // selection change, the percentage controls and the priority toggles.
 #include "mainwindow/widgets/unt_f_main.h"
 
+#include "mainwindow/widgets/main_actions.h"
+
 #include "document/outline_document.h"
 #include "document/unt_funciones.h"
 #include "mainwindow/widgets/date_field.h"
@@ -19,7 +21,7 @@
 
 namespace {
 // The picker's lowest date stands for a stored date that cannot be read.
-const QDate kUnreadableDate(1979, 12, 31);
+const QDate kUnreadableDate = primerDiaFecha().addDays(-1);
 } // namespace
 
 OutlineNode* Tfrm_ppal::selectedNode() const { return m_model->nodeOf(tv_lista->currentIndex()); }
@@ -31,7 +33,7 @@ void Tfrm_ppal::selectNode(OutlineNode* node) {
 }
 
 void Tfrm_ppal::connectEditor() {
-    me_fecha->setDateRange(kUnreadableDate, QDate(2107, 12, 31));
+    me_fecha->setDateRange(kUnreadableDate, ultimoDiaFecha());
     me_fecha->setBlankDate(kUnreadableDate);
     me_fecha->setDisplayFormat(shortDateFormat());
     lb_porc->installEventFilter(this); // see windowShortcutWins
@@ -110,11 +112,11 @@ void Tfrm_ppal::showRecord(OutlineNode* node) {
     cumplidoAlNodo = false;
     tb_cumplido->setValue(nota.cumplido);
     cumplidoAlNodo = true;
-    QAction* alta = action(QStringLiteral("prioridadalta"));
-    QAction* baja = action(QStringLiteral("prioridadbaja"));
-    if (nota.prioridad <= 2) {
-        alta->setChecked(nota.prioridad == 1);
-        baja->setChecked(nota.prioridad == 2);
+    QAction* alta = action(ActionName::prioridadalta);
+    QAction* baja = action(ActionName::prioridadbaja);
+    if (nota.prioridad <= kPrioridadBaja) {
+        alta->setChecked(nota.prioridad == kPrioridadAlta);
+        baja->setChecked(nota.prioridad == kPrioridadBaja);
     }
     updatePercentControls(!node->hasChildren());
 }
@@ -186,25 +188,19 @@ void Tfrm_ppal::cb_cumplidoClick() {
     clickCumplidoActivo = true;
 }
 
-void Tfrm_ppal::prioridadaltaExecute(bool checked) {
-    QAction* alta = action(QStringLiteral("prioridadalta"));
+void Tfrm_ppal::togglePriority(quint8 priority, bool checked) {
+    const bool high = priority == kPrioridadAlta;
+    QAction* own = action(high ? ActionName::prioridadalta : ActionName::prioridadbaja);
+    QAction* other = action(high ? ActionName::prioridadbaja : ActionName::prioridadalta);
     if (!m_editorNode) {
-        alta->setChecked(false);
+        own->setChecked(false);
+        // The low toggle also releases the high one; the high toggle leaves
+        // the low one as it is.
+        if (!high)
+            other->setChecked(false);
         return;
     }
-    action(QStringLiteral("prioridadbaja"))->setChecked(false);
-    alta->setChecked(checked);
-    m_document->setPrioridad(m_editorNode, checked ? 1 : 0);
-}
-
-void Tfrm_ppal::prioridadbajaExecute(bool checked) {
-    QAction* baja = action(QStringLiteral("prioridadbaja"));
-    if (!m_editorNode) {
-        baja->setChecked(false);
-        action(QStringLiteral("prioridadalta"))->setChecked(false);
-        return;
-    }
-    action(QStringLiteral("prioridadalta"))->setChecked(false);
-    baja->setChecked(checked);
-    m_document->setPrioridad(m_editorNode, checked ? 2 : 0);
+    other->setChecked(false);
+    own->setChecked(checked);
+    m_document->setPrioridad(m_editorNode, checked ? priority : kPrioridadNinguna);
 }

@@ -2,6 +2,8 @@
 // registration at start, and the first-run question for a language.
 #include "mainwindow/widgets/unt_f_main.h"
 
+#include "mainwindow/widgets/main_actions.h"
+
 #include "base/errors.h"
 #include "document/outline_document.h"
 #include "language/unt_idioma.h"
@@ -17,10 +19,10 @@
 #include <QAction>
 
 void Tfrm_ppal::connectSettingsActions() {
-    connect(action(QStringLiteral("opciones")), &QAction::triggered, this,
+    connect(action(ActionName::opciones), &QAction::triggered, this,
             &Tfrm_ppal::opcionesExecute);
-    connect(action(QStringLiteral("help")), &QAction::triggered, this, &Tfrm_ppal::helpExecute);
-    connect(action(QStringLiteral("about")), &QAction::triggered, this, &Tfrm_ppal::aboutExecute);
+    connect(action(ActionName::help), &QAction::triggered, this, &Tfrm_ppal::helpExecute);
+    connect(action(ActionName::about), &QAction::triggered, this, &Tfrm_ppal::aboutExecute);
     connect(&tm_init, &QTimer::timeout, this, &Tfrm_ppal::tm_initTimer);
 }
 

@@ -4,6 +4,8 @@
 // back or repeat the document's last change and show the item it concerned.
 #include "mainwindow/widgets/unt_f_main.h"
 
+#include "mainwindow/widgets/main_actions.h"
+
 #include "document/outline_document.h"
 #include "language/messages.h"
 #include "mainwindow/widgets/outline_model.h"
@@ -65,8 +67,8 @@ void Tfrm_ppal::updateUndoActions() {
         action->setStatusTip(f_getTexto(hint));
         action->setToolTip(action->text());
     };
-    show(action(QStringLiteral("deshacer")), Messages::deshacer, Messages::deshacerHint,
+    show(action(ActionName::deshacer), Messages::deshacer, Messages::deshacerHint,
          editorUndo || m_document->canUndo(), editorUndo ? Kind::EditText : m_document->undoKind());
-    show(action(QStringLiteral("rehacer")), Messages::rehacer, Messages::rehacerHint,
+    show(action(ActionName::rehacer), Messages::rehacer, Messages::rehacerHint,
          editorRedo || m_document->canRedo(), editorRedo ? Kind::EditText : m_document->redoKind());
 }

@@ -3,6 +3,7 @@
 #include "base/errors.h"
 #include "language/unt_idioma.h"
 #include "base/widgets/application.h"
+#include "base/widgets/control_texts.h"
 #include "reports/report_heads.h"
 #include "reports/unthtml_constantes.h"
 
@@ -22,8 +23,7 @@ Tf_today::Tf_today(const ReportContext& context)
 }
 
 void Tf_today::f_setTextos() {
-    setWindowTitle(
-        f_getTexto(QStringLiteral("f_today"), QStringLiteral("Self.Caption"), windowTitle()));
+    applyWindowTitle(QStringLiteral("f_today"), this);
 }
 
 QString Tf_today::f_cabecera() {

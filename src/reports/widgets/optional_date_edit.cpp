@@ -10,7 +10,7 @@ OptionalDateEdit::OptionalDateEdit(QWidget* parent)
     : QWidget(parent), m_checkBox(new QCheckBox(this)), m_dateEdit(new QDateEdit(this)) {
     m_dateEdit->setCalendarPopup(true);
     // The days that the stored date form can hold.
-    m_dateEdit->setDateRange(QDate(1980, 1, 1), QDate(2107, 12, 31));
+    m_dateEdit->setDateRange(primerDiaFecha(), ultimoDiaFecha());
     m_dateEdit->setDisplayFormat(shortDateFormat());
     m_dateEdit->setEnabled(false);
     setFocusProxy(m_dateEdit);

@@ -61,7 +61,7 @@ Tf_customreportes::Tf_customreportes(const ReportContext& context, const QString
 Tf_customreportes::~Tf_customreportes() = default;
 
 void Tf_customreportes::f_setTextos() {
-    setWindowTitle(f_getTexto(kSection, QStringLiteral("Self.Caption"), windowTitle()));
+    applyWindowTitle(kSection, this);
     for (QPushButton* b : {bt_cerrar, bt_guardar, bt_preview, bt_print})
         applyCaptionAndHint(kSection, b);
 }

@@ -26,7 +26,7 @@ const QString kSection = QStringLiteral("f_defreportexdia");
 
 // An unticked picker stands for these days.
 QDate sinFechaInicial() {
-    return QDate(1980, 1, 1);
+    return primerDiaFecha();
 }
 QDate sinFechaFinal() {
     return QDate(2040, 1, 1);
@@ -187,7 +187,7 @@ void Tf_defreportexdia::connectControls() {
 }
 
 void Tf_defreportexdia::f_setTextos() {
-    setWindowTitle(f_getTexto(kSection, QStringLiteral("Self.Caption"), windowTitle()));
+    applyWindowTitle(kSection, this);
     for (QWidget* control :
          std::initializer_list<QWidget*>{bt_cerrar, bt_mostrar, gb_fecha, gb_mostrar, gb_orden,
                                          gb_raiz, lb_fechaini, lb_fechafin})

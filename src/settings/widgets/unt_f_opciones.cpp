@@ -28,9 +28,9 @@ namespace {
 
 const QString kSection = QStringLiteral("f_opciones");
 const QString kHelpTopic = QStringLiteral("opciones.htm");
-const QString kNoLanguage = QStringLiteral("XXX");
-const QString kEspanol = QStringLiteral("espanol");
-const QString kEnglish = QStringLiteral("english");
+const QString kNoLanguage = Settings::opciones::idioma.defaultValue;
+const QString kEspanol = kIdiomaEspanol;
+const QString kEnglish = kIdiomaEnglish;
 
 // A window's texts default to the texts it was designed with.
 QString texto(const QString& key, const QString& designed) {
@@ -165,7 +165,7 @@ void Tf_opciones::FormCreate() {
 }
 
 void Tf_opciones::f_setTextos() {
-    setWindowTitle(texto(QStringLiteral("Self.Caption"), windowTitle()));
+    applyWindowTitle(kSection, this);
     applyCaption(sb_aceptar, QStringLiteral("sb_aceptar"));
     applyCaption(sb_cancelar, QStringLiteral("sb_cancelar"));
     const int tab = pc_opciones->indexOf(ts_generales);
