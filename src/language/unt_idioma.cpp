@@ -8,7 +8,6 @@
 #include "language/unt_english.h"
 #include "language/unt_espanol.h"
 #include "language/ini_text.h"
-#include "settings/unt_help.h"
 
 #include <QFileInfo>
 #include <QScopeGuard>
@@ -45,18 +44,14 @@ QString fold(QStringView name) {
 
 Table parseTable(QStringView text) {
     Table table;
-    std::optional<QString> section; // entries before the first section belong nowhere
-    for (const QStringView line : IniText::splitLines(text)) {
-        const IniText::Line parsed = IniText::parseLine(line);
-        if (parsed.kind == IniText::Line::Kind::Section) {
-            // A section named again replaces the earlier one.
-            section = fold(parsed.name);
-            table.insert(*section, {});
-        } else if (parsed.kind == IniText::Line::Kind::Entry && section) {
-            // A key given again replaces its earlier value.
-            table[*section].insert(fold(parsed.name), parsed.value.toString());
-        }
-    }
+    IniText::forEachEntry(
+        text,
+        // A section named again replaces the earlier one.
+        [&](QStringView section) { table.insert(fold(section), {}); },
+        // A key given again replaces its earlier value.
+        [&](QStringView section, QStringView key, QStringView value) {
+            table[fold(section)].insert(fold(key), value.toString());
+        });
     return table;
 }
 
@@ -89,7 +84,6 @@ QByteArrayView firstLine(QByteArrayView bytes) {
 
 void f_setIdioma(const QString& name) {
     language().name = name;
-    f_setHelpFile();
 }
 
 QString f_getIdioma() {

@@ -24,8 +24,7 @@ struct NewText {
     QStringView english;
 };
 
-// Makes the name the current language and names the help file after it; the
-// table already built is kept.
+// Makes the name the current language; the table already built is kept.
 void f_setIdioma(const QString& name);
 QString f_getIdioma();
 

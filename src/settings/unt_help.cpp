@@ -5,20 +5,9 @@
 
 #include <QStandardPaths>
 
-namespace {
-QString& currentHelpFile() {
-    static QString name;
-    return name;
-}
-} // namespace
-
-void f_setHelpFile() {
-    currentHelpFile() =
-        programFolder() + QLatin1StringView("quilnst_") + f_getIdioma() + QLatin1StringView(".chm");
-}
-
 QString helpFileName() {
-    return currentHelpFile();
+    return programFolder() + QLatin1StringView("quilnst_") + f_getIdioma() +
+           QLatin1StringView(".chm");
 }
 
 QString htmlHelpViewer() {

@@ -6,10 +6,8 @@
 
 #include <QString>
 
-// Names the help file after the current language: the program folder,
-// "quilnst_", the language name and ".chm".
-void f_setHelpFile();
-// The name set by the last f_setHelpFile; empty before the first.
+// The help file of the current language: the program folder, "quilnst_", the
+// language name and ".chm".
 QString helpFileName();
 
 // The system's HTML Help viewer, which can open the help file at a topic;

@@ -13,13 +13,15 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class SettingsStore;
 class Tfrm_ppal;
 
 class Tf_defreportexdia : public QDialog {
     Q_OBJECT
 public:
-    // Placed at the main window's lower left corner, with the stored choices.
-    explicit Tf_defreportexdia(Tfrm_ppal* frm_ppal);
+    // Placed at the main window's lower left corner, with the choices stored
+    // in `settings`, where each new choice is stored at once.
+    Tf_defreportexdia(Tfrm_ppal* frm_ppal, SettingsStore& settings);
 
     QGroupBox* gb_fecha = nullptr;
     QLabel* lb_fechaini = nullptr;
@@ -66,6 +68,7 @@ private:
     void cb_textoClick();
 
     Tfrm_ppal* m_frm_ppal;
+    SettingsStore& m_settings;
 };
 
 // The dialog while it exists.
