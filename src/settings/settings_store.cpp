@@ -186,6 +186,10 @@ void SettingsStore::write(const SettingKey& key, const QString& value) {
     update([&](SettingsEdit& edit) { edit.setText(key, value); });
 }
 
+void SettingsStore::write(const QString& section, const QString& key, const QString& value) {
+    update([&](SettingsEdit& edit) { edit.setText(section, key, value); });
+}
+
 void SettingsStore::update(const std::function<void(SettingsEdit&)>& change) {
     SettingsContents changed = loaded();
     SettingsEdit edit(changed, nullptr);

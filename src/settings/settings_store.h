@@ -109,6 +109,7 @@ public:
 
     // One write of the file with the one value changed.
     void write(const SettingKey& key, const QString& value);
+    void write(const QString& section, const QString& key, const QString& value);
     // One write of the file with all the changes the function makes. When the
     // file cannot be written the contents stay as they were before.
     void update(const std::function<void(SettingsEdit&)>& change);

@@ -13,6 +13,7 @@
 #include "mainwindow/widgets/unt_f_main.h"
 #include "outline_text.h"
 #include "scripted_dialogs.h"
+#include "settings/settings_store.h"
 
 #include <QObject>
 #include <QTemporaryDir>
@@ -21,6 +22,8 @@
 class MainWindowTest : public QObject {
 protected:
     std::unique_ptr<QTemporaryDir> m_dir;
+    // The settings of the test's program folder, loaded on first use.
+    std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<Tfrm_ppal> m_window;
     ScriptedDialogs* m_dialogs = nullptr;
 
@@ -28,12 +31,14 @@ protected:
         m_dir = std::make_unique<QTemporaryDir>();
         setProgramPathForTests(m_dir->filePath(QStringLiteral("quillnest")));
         setRecoveryFolderForTests(m_dir->filePath(QStringLiteral("recovery")));
+        m_settings = std::make_unique<SettingsStore>(f_nombreIni());
         discardLanguageTableForTests();
         m_dialogs = ScriptedDialogs::install();
     }
     // The window goes first, while the dialogs it may still use are in place.
     void tearDownWindowTest() {
         m_window.reset();
+        m_settings.reset();
         setUserDialogs(nullptr);
         setProgramPathForTests(QString());
         setRecoveryFolderForTests(QString());
@@ -43,7 +48,7 @@ protected:
     Tfrm_ppal* openDocument(const OutlineTree& tree) {
         const QString path = m_dir->filePath(QStringLiteral("doc.qnf"));
         f_guardarNodos(tree, path);
-        m_window = std::make_unique<Tfrm_ppal>(path);
+        m_window = std::make_unique<Tfrm_ppal>(*m_settings, path);
         return m_window.get();
     }
     OutlineNode* node(const QString& caption) const {
