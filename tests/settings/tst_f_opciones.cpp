@@ -1,5 +1,6 @@
 #include "../support/window_fixture.h"
 #include "base/program_folder.h"
+#include "document/unt_funciones.h"
 #include "language/unt_idioma.h"
 #include "mainwindow/widgets/main_actions.h"
 #include "mainwindow/widgets/unt_f_main.h"
@@ -163,15 +164,17 @@ private slots:
         QFETCH(int, writes);
         QFETCH(QByteArray, written);
         Tfrm_ppal* w = startWithoutFirstRun(kSpanish);
+        w->document()->markSaved(); // no question about the new document
         QSignalSpy spy(m_settings.get(), &SettingsStore::fileWritten);
         switch (change) {
         case Close:
-            w->document()->markSaved();
             QVERIFY(w->close());
             break;
         case RecentList: {
             const QString doc = m_dir->filePath(QStringLiteral("doc.qnf"));
-            f_guardarNodos(OutlineTree(), doc);
+            OutlineTree tree;
+            tree.addLastTopLevel(QStringLiteral("A"), newItemRecord());
+            f_guardarNodos(tree, doc);
             w->f_abrirarchivoultimo(doc);
             written.prepend("ultimo1=" + doc.toLocal8Bit() + "\r\n");
             break;
@@ -196,6 +199,7 @@ private slots:
             break;
         }
         }
+        QVERIFY2(m_dialogs->asked.isEmpty(), qPrintable(m_dialogs->asked.join(u'\n')));
         QCOMPARE(spy.count(), writes);
         QVERIFY2(readBytes(f_nombreIni()).contains(written), readBytes(f_nombreIni()).constData());
     }
