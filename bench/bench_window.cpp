@@ -18,7 +18,7 @@
 #include "mainwindow/widgets/unt_f_main.h"
 #include "outline_generator.h"
 #include "settings/settings_keys.h"
-#include "settings/unt_inifile.h"
+#include "settings/settings_store.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -82,10 +82,13 @@ int main(int argc, char* argv[]) {
     LanguageTable language(dir.path() + u'/');
     language.use();
     setRecoveryFolderForTests(dir.filePath(QStringLiteral("recovery")));
-    // A chosen language, so the first-run options dialog stays closed.
-    f_escribirIni(Settings::opciones::idioma, QStringLiteral("espanol"));
-    // No file association from a benchmark run.
-    f_escribirIni(Settings::opciones::regexts, QStringLiteral("0"));
+    SettingsStore settings(f_nombreIni());
+    settings.update([](SettingsEdit& edit) {
+        // A chosen language, so the first-run options dialog stays closed.
+        edit.setText(Settings::opciones::idioma, QStringLiteral("espanol"));
+        // No file association from a benchmark run.
+        edit.setFlag(Settings::opciones::regexts, false);
+    });
     const QString document = dir.filePath(QStringLiteral("bench.qnf"));
     if (QProcess::execute(QCoreApplication::applicationFilePath(),
                           {QStringLiteral("--generate"), QString::number(items), document}) != 0)
@@ -94,7 +97,7 @@ int main(int argc, char* argv[]) {
 
     QElapsedTimer timer;
     timer.start();
-    Tfrm_ppal window(document);
+    Tfrm_ppal window(settings, document);
     QCoreApplication::processEvents();
     std::printf("items %d: window open with the document in %.0f ms\n", items,
                 double(timer.nsecsElapsed()) / 1e6);

@@ -16,3 +16,11 @@ bool writeAll(QFileDevice& file, QByteArrayView bytes) {
     }
     return true;
 }
+
+bool writeWholeFile(const QString& path, QByteArrayView bytes, QString& reason) {
+    QSaveFile file(path);
+    if (openWhole(file) && writeAll(file, bytes) && file.commit())
+        return true;
+    reason = file.errorString();
+    return false;
+}

@@ -5,6 +5,7 @@
 // complete and says why when it cannot be written.
 
 #include <QByteArrayView>
+#include <QString>
 
 class QFileDevice;
 class QSaveFile;
@@ -18,3 +19,8 @@ bool openWhole(QSaveFile& file);
 // full disk, for one) in the file's errorString(). A write that falls short is
 // tried again for the rest, since only that one reports why.
 bool writeAll(QFileDevice& file, QByteArrayView bytes);
+
+// The one safe write of a whole file: opened as above, written and committed.
+// The old contents stay until the new ones are complete. False when that
+// fails, with the system's reason in `reason`, for the caller's own message.
+bool writeWholeFile(const QString& path, QByteArrayView bytes, QString& reason);

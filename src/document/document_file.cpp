@@ -10,7 +10,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <limits>
 #include <algorithm>
 #include <charconv>
@@ -379,10 +378,10 @@ QByteArray documentBytes(const OutlineTree& tree) {
 
 void f_guardarNodos(const OutlineTree& tree, const QString& fileName) {
     const QByteArray bytes = TextEncoding::encodeUtf8(documentBytes(tree));
-    QSaveFile file(fileName);
-    if (!openWhole(file) || !writeAll(file, bytes) || !file.commit())
+    QString reason;
+    if (!writeWholeFile(fileName, bytes, reason))
         throw EInOutError(f_getTexto(Messages::documentoNoEscrito)
-                              .arg(QFileInfo(fileName).absoluteFilePath(), file.errorString()));
+                              .arg(QFileInfo(fileName).absoluteFilePath(), reason));
 }
 
 QString backupName(const QString& fileName) { return fileName + u'~'; }
@@ -395,11 +394,11 @@ void keepBackup(const QString& fileName) {
         throw EInOutError(f_getTexto(Messages::documentoNoLeido)
                               .arg(QFileInfo(fileName).absoluteFilePath(), current.errorString()));
     const QByteArray bytes = current.readAll();
-    QSaveFile backup(backupName(fileName));
-    if (!openWhole(backup) || !writeAll(backup, bytes) || !backup.commit())
+    const QString backup = backupName(fileName);
+    QString reason;
+    if (!writeWholeFile(backup, bytes, reason))
         throw EInOutError(f_getTexto(Messages::documentoNoEscrito)
-                              .arg(QFileInfo(backup.fileName()).absoluteFilePath(),
-                                   backup.errorString()));
+                              .arg(QFileInfo(backup).absoluteFilePath(), reason));
 }
 
 std::unique_ptr<OutlineTree> parseDocument(const QByteArray& bytes, const QString& fileName,

@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -99,10 +98,9 @@ std::vector<LeftCopy> RecoveryStore::leftCopies() const {
 
 QString RecoveryStore::write(const QByteArray& document, const QString& documentPath,
                             bool isNew) const {
-    QSaveFile file(m_file);
-    if (!openWhole(file) || !writeAll(file, recoveryBytes(document, documentPath, isNew)) ||
-        !file.commit())
-        return f_getTexto(Messages::documentoNoEscrito).arg(m_file, file.errorString());
+    QString reason;
+    if (!writeWholeFile(m_file, recoveryBytes(document, documentPath, isNew), reason))
+        return f_getTexto(Messages::documentoNoEscrito).arg(m_file, reason);
     return {};
 }
 

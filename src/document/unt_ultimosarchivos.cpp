@@ -1,42 +1,31 @@
 #include "document/unt_ultimosarchivos.h"
 
-#include "settings/settings_keys.h"
-#include "settings/unt_inifile.h"
+#include <algorithm>
 
-using Settings::archivos::recientes;
-
-void RecentFiles::f_cargarUltimos() {
-    m_paths.clear();
-    for (const Setting& place : recientes) {
-        const QString path = f_leerIni(place);
-        if (path.isEmpty())
-            break;
-        m_paths << path;
-    }
+void RecentFiles::f_cargarUltimos(const QStringList& stored) {
+    m_paths = stored.first(std::min<qsizetype>(stored.size(), kPlaces));
     emit changed();
 }
 
-void RecentFiles::f_agregarUltimo(const QString& path) {
+bool RecentFiles::f_agregarUltimo(const QString& path) {
     if (path.isEmpty() || m_paths.value(0) == path)
-        return;
+        return false;
     m_paths.removeAll(path);
     m_paths.prepend(path);
     if (m_paths.size() > kPlaces)
         m_paths.resize(kPlaces);
     emit changed();
-    f_guardarUltimos();
+    return true;
 }
 
 void RecentFiles::f_quitarUltimo(const QString& path) {
     m_paths.removeAll(path);
     emit changed();
-    f_guardarUltimos();
 }
 
 void RecentFiles::f_borrarHistorial() {
     m_paths.clear();
     emit changed();
-    f_guardarUltimos();
 }
 
 void RecentFiles::f_quitarPosicion(int place) {
@@ -44,9 +33,4 @@ void RecentFiles::f_quitarPosicion(int place) {
         m_paths.removeAt(place - 1);
         emit changed();
     }
-}
-
-void RecentFiles::f_guardarUltimos() const {
-    for (int i = 0; i < kPlaces; ++i)
-        f_escribirIni(recientes[size_t(i)], m_paths.value(i));
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The recent documents list: up to nine full paths, most recent first, kept in
-// the settings ("ultimo1" to "ultimo9") and stored after every change.
+// The recent documents list: up to nine full paths, most recent first. Where
+// it is kept is the caller's business; each change says whether the list is
+// to be stored again.
 
 #include <QObject>
 #include <QStringList>
@@ -15,19 +16,17 @@ public:
     // Paths in place order; place 1 is the first. Used places form an unbroken run.
     const QStringList& paths() const { return m_paths; }
 
-    // Loads the places in order up to the first empty one. No file is checked.
-    void f_cargarUltimos();
-    // Puts the path at place 1, removing it from any other place. Nothing happens
-    // (and nothing is stored) for an empty path or one already at place 1.
-    void f_agregarUltimo(const QString& path);
+    // Takes the stored places, at most nine of them. No file is checked.
+    void f_cargarUltimos(const QStringList& stored);
+    // Puts the path at place 1, removing it from any other place. Nothing
+    // happens for an empty path or one already at place 1: false then, as
+    // there is nothing to store.
+    bool f_agregarUltimo(const QString& path);
     // Removes every place that holds exactly this path.
     void f_quitarUltimo(const QString& path);
     void f_borrarHistorial();
     // Removes the entry at a place 1..9; the later ones move up.
     void f_quitarPosicion(int place);
-    // Writes the nine places to the settings, empty text for places not in use.
-    // Throws EInOutError when the settings file cannot be written.
-    void f_guardarUltimos() const;
 
 signals:
     void changed();

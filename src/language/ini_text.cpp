@@ -5,7 +5,7 @@
 #include "language/messages.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <optional>
 
 namespace IniText {
 
@@ -59,6 +59,21 @@ Line parseLine(QStringView line) {
             stripBlanks(stripped.sliced(equals + 1))};
 }
 
+void forEachEntry(QStringView text, const std::function<void(QStringView section)>& onSection,
+                  const std::function<void(QStringView section, QStringView key,
+                                           QStringView value)>& onEntry) {
+    std::optional<QStringView> current;
+    for (const QStringView line : splitLines(text)) {
+        const Line parsed = parseLine(line);
+        if (parsed.kind == Line::Kind::Section) {
+            current = parsed.name;
+            onSection(parsed.name);
+        } else if (parsed.kind == Line::Kind::Entry && current) {
+            onEntry(*current, parsed.name, parsed.value);
+        }
+    }
+}
+
 QByteArray readFile(const QString& path, const NewText& description) {
     QFile file(path);
     QByteArray bytes;
@@ -70,9 +85,9 @@ QByteArray readFile(const QString& path, const NewText& description) {
 }
 
 void writeFile(const QString& path, const QByteArray& bytes, const NewText& description) {
-    QSaveFile file(path);
-    if (!openWhole(file) || !writeAll(file, bytes) || !file.commit())
-        throw fileError(Messages::archivoNoEscrito, description, path, file.errorString());
+    QString reason;
+    if (!writeWholeFile(path, bytes, reason))
+        throw fileError(Messages::archivoNoEscrito, description, path, reason);
 }
 
 } // namespace IniText

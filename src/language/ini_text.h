@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace IniText {
 
@@ -28,6 +29,13 @@ struct Line {
 // Reads one line: empty and ";" lines and lines without "=" are ignored; the
 // key ends at the first "=", so values may hold further ones.
 Line parseLine(QStringView line);
+
+// Walks the sections and entries of a whole text in order: `onSection` for
+// each section header, `onEntry` for each entry with the section it is in.
+// Entries before the first section belong nowhere and are skipped.
+void forEachEntry(QStringView text, const std::function<void(QStringView section)>& onSection,
+                  const std::function<void(QStringView section, QStringView key,
+                                           QStringView value)>& onEntry);
 
 // The bytes of an existing file. Throws EInOutError naming `description`
 // (the kind of file, looked up only then: reading the settings comes before

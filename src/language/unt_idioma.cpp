@@ -65,18 +65,14 @@ QString fold(QStringView name) {
 
 Table parseTable(QStringView text) {
     Table table;
-    std::optional<QString> section; // entries before the first section belong nowhere
-    for (const QStringView line : IniText::splitLines(text)) {
-        const IniText::Line parsed = IniText::parseLine(line);
-        if (parsed.kind == IniText::Line::Kind::Section) {
-            // A section named again replaces the earlier one.
-            section = fold(parsed.name);
-            table.insert(*section, {});
-        } else if (parsed.kind == IniText::Line::Kind::Entry && section) {
-            // A key given again replaces its earlier value.
-            table[*section].insert(fold(parsed.name), parsed.value.toString());
-        }
-    }
+    IniText::forEachEntry(
+        text,
+        // A section named again replaces the earlier one.
+        [&](QStringView section) { table.insert(fold(section), {}); },
+        // A key given again replaces its earlier value.
+        [&](QStringView section, QStringView key, QStringView value) {
+            table[fold(section)].insert(fold(key), value.toString());
+        });
     return table;
 }
 

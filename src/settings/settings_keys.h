@@ -10,14 +10,19 @@ struct SettingKey {
     QLatin1StringView key;
 };
 
+// How a flag reads: set only when it holds "1", or set unless it holds "0".
+enum class FlagRule { SetWhenOne, SetUnlessZero };
+
 struct Setting : SettingKey {
     QLatin1StringView defaultValue;
+    FlagRule flagRule = FlagRule::SetWhenOne;
 };
 
 namespace Settings {
 
-constexpr Setting setting(QLatin1StringView section, const char* key, const char* defaultValue) {
-    return {{section, QLatin1StringView(key)}, QLatin1StringView(defaultValue)};
+constexpr Setting setting(QLatin1StringView section, const char* key, const char* defaultValue,
+                          FlagRule flagRule = FlagRule::SetWhenOne) {
+    return {{section, QLatin1StringView(key)}, QLatin1StringView(defaultValue), flagRule};
 }
 
 namespace opciones {
@@ -31,7 +36,8 @@ inline constexpr Setting autoguardado = setting(section, "autoguardado", "0");
 // "1" registers the document file type at every start.
 inline constexpr Setting regexts = setting(section, "regexts", "1");
 // "1": a save first keeps the file it replaces as "<name>~".
-inline constexpr Setting copiaseguridad = setting(section, "copiaseguridad", "1");
+inline constexpr Setting copiaseguridad =
+    setting(section, "copiaseguridad", "1", FlagRule::SetUnlessZero);
 } // namespace opciones
 
 namespace fuentes {
@@ -77,8 +83,10 @@ inline constexpr Setting fechadesde = setting(section, "fechadesde", "2162688");
 inline constexpr SettingKey fechahasta{section, QLatin1StringView("fechahasta")};
 // "0" orders by date, "1" keeps the tree's order.
 inline constexpr Setting orden = setting(section, "orden", "0");
-inline constexpr Setting mostrarcompletados = setting(section, "mostrarcompletados", "0");
-inline constexpr Setting mostrartexto = setting(section, "mostrartexto", "1");
+inline constexpr Setting mostrarcompletados =
+    setting(section, "mostrarcompletados", "0", FlagRule::SetUnlessZero);
+inline constexpr Setting mostrartexto =
+    setting(section, "mostrartexto", "1", FlagRule::SetUnlessZero);
 // "1" reports the whole document, "0" the selected item and its descendants.
 inline constexpr Setting completo = setting(section, "completo", "1");
 } // namespace reportes

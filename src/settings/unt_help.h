@@ -6,8 +6,8 @@
 
 #include <QString>
 
-// The help file of the current language: the program folder, "quilnst_",
-// the language name and ".chm".
+// The help file of the current language: the program folder, "quilnst_", the
+// language name and ".chm".
 QString helpFileName();
 
 // The system's HTML Help viewer, which can open the help file at a topic;

@@ -1,6 +1,6 @@
 #include "base/program_folder.h"
 #include "document/unt_ultimosarchivos.h"
-#include "settings/unt_inifile.h"
+#include "settings/settings_store.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -15,13 +15,38 @@ QStringList numbered(int from, int to) {
     return paths;
 }
 
+// The nine places as the file holds them now.
 QStringList stored() {
+    SettingsStore settings(f_nombreIni());
     QStringList values;
     for (int place = 1; place <= 9; ++place)
-        values << f_leerIni(QStringLiteral("archivos"), QStringLiteral("ultimo%1").arg(place),
-                            QStringLiteral("?"));
+        values << settings.text(QStringLiteral("archivos"), QStringLiteral("ultimo%1").arg(place),
+                                QStringLiteral("?"));
     return values;
 }
+
+// The list as the program keeps it: stored after each change that asks for it.
+struct StoredList {
+    SettingsStore settings{f_nombreIni()};
+    RecentFiles recent;
+
+    void store() {
+        settings.update([this](SettingsEdit& edit) { edit.setRecentFiles(recent.paths()); });
+    }
+    void f_agregarUltimo(const QString& path) {
+        if (recent.f_agregarUltimo(path))
+            store();
+    }
+    void f_quitarUltimo(const QString& path) {
+        recent.f_quitarUltimo(path);
+        store();
+    }
+    void f_borrarHistorial() {
+        recent.f_borrarHistorial();
+        store();
+    }
+    const QStringList& paths() const { return recent.paths(); }
+};
 } // namespace
 
 class TestRecentFiles : public QObject {
@@ -36,7 +61,7 @@ private slots:
     void cleanupTestCase() { setProgramPathForTests(QString()); }
 
     void openingTenFilesKeepsTheLastNine() {
-        RecentFiles recent;
+        StoredList recent;
         for (const QString& path : numbered(1, 10))
             recent.f_agregarUltimo(path);
         QStringList expected = numbered(2, 10);
@@ -46,7 +71,7 @@ private slots:
     }
 
     void reopeningMovesToTheTop() {
-        RecentFiles recent;
+        StoredList recent;
         for (const QString& path : numbered(1, 9))
             recent.f_agregarUltimo(path);
         // Place 5 holds 5.qnf: it moves to place 1, places 1..4 move down, 6..9 stay.
@@ -57,10 +82,10 @@ private slots:
     }
 
     void samePathAtTheTopWritesNothing() {
-        RecentFiles recent;
+        StoredList recent;
         recent.f_agregarUltimo(QStringLiteral("/docs/a.qnf"));
         QFile::remove(f_nombreIni());
-        QSignalSpy spy(&recent, &RecentFiles::changed);
+        QSignalSpy spy(&recent.recent, &RecentFiles::changed);
         recent.f_agregarUltimo(QStringLiteral("/docs/a.qnf"));
         recent.f_agregarUltimo(QString());
         QVERIFY(!QFile::exists(f_nombreIni()));
@@ -71,14 +96,14 @@ private slots:
     }
 
     void removingFromAFullList() {
-        RecentFiles recent;
+        StoredList recent;
         for (const QString& path : numbered(1, 9))
             recent.f_agregarUltimo(path);
         recent.f_quitarUltimo(QStringLiteral("/docs/4.qnf"));
         QCOMPARE(recent.paths().size(), 8);
         QVERIFY(!recent.paths().contains(QStringLiteral("/docs/4.qnf")));
         QCOMPARE(stored().last(), QString());
-        recent.f_quitarPosicion(1);
+        recent.recent.f_quitarPosicion(1);
         QCOMPARE(recent.paths().first(), QStringLiteral("/docs/8.qnf"));
         recent.f_borrarHistorial();
         QVERIFY(recent.paths().isEmpty());
@@ -86,10 +111,11 @@ private slots:
     }
 
     void loadingStopsAtTheFirstGap() {
-        f_escribirIni(QStringLiteral("archivos"), QStringLiteral("ultimo1"), QStringLiteral("/a"));
-        f_escribirIni(QStringLiteral("archivos"), QStringLiteral("ultimo3"), QStringLiteral("/c"));
+        SettingsStore settings(f_nombreIni());
+        settings.write(QStringLiteral("archivos"), QStringLiteral("ultimo1"), QStringLiteral("/a"));
+        settings.write(QStringLiteral("archivos"), QStringLiteral("ultimo3"), QStringLiteral("/c"));
         RecentFiles recent;
-        recent.f_cargarUltimos();
+        recent.f_cargarUltimos(settings.recentFiles());
         QCOMPARE(recent.paths(), QStringList({"/a"}));
     }
 };

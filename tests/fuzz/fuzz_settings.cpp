@@ -3,7 +3,7 @@
 #include "base/errors.h"
 #include "fuzz_support.h"
 #include "settings/settings_keys.h"
-#include "settings/unt_inifile.h"
+#include "settings/settings_store.h"
 
 #include <QFile>
 
@@ -19,11 +19,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     file.write(reinterpret_cast<const char*>(data), qint64(size));
     file.close();
     try {
-        readSettingNumber(Settings::posicion::width);
-        readSettingNumber(Settings::opciones::autoguardado);
-        f_leerIni(Settings::opciones::idioma);
-        f_leerIni(Settings::archivos::ultimo);
-        f_escribirIni(Settings::fuentes::nombre, QStringLiteral("Sans"));
+        SettingsStore settings(f_nombreIni());
+        settings.number(Settings::posicion::width);
+        settings.number(Settings::opciones::autoguardado);
+        settings.text(Settings::opciones::idioma);
+        settings.text(Settings::archivos::ultimo);
+        settings.recentFiles();
+        settings.write(Settings::fuentes::nombre, QStringLiteral("Sans"));
     } catch (const QuillnestError&) {
     }
     return 0;

@@ -9,7 +9,7 @@
 #include "mainwindow/widgets/outline_model.h"
 #include "mainwindow/widgets/outline_view.h"
 #include "mainwindow/widgets/unt_f_main.h"
-#include "settings/unt_inifile.h"
+#include "settings/settings_store.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -414,7 +414,7 @@ private slots:
 
     // The find dialog speaks the program's language, English here.
     void findDialogFollowsTheLanguage() {
-        f_escribirIni(QStringLiteral("opciones"), QStringLiteral("idioma"),
+        m_settings->write(QStringLiteral("opciones"), QStringLiteral("idioma"),
                       QStringLiteral("english"));
         open({"A"});
         FindDialog* dialog = openFind();

@@ -5,7 +5,7 @@
 #include "language/unt_idioma.h"
 #include "mainwindow/widgets/outline_model.h"
 #include "mainwindow/widgets/unt_f_main.h"
-#include "settings/unt_inifile.h"
+#include "settings/settings_store.h"
 
 #include <QAction>
 #include <QDir>
@@ -34,7 +34,7 @@ class TestDocumentLifecycle : public MainWindowTest {
     }
 
     Tfrm_ppal* start(const QString& argument = QString()) {
-        m_window = std::make_unique<Tfrm_ppal>(argument);
+        m_window = std::make_unique<Tfrm_ppal>(*m_settings, argument);
         return m_window.get();
     }
 
@@ -159,7 +159,7 @@ private slots:
     }
 
     void autosaveWritesOnlyASavedChangedDocument() {
-        f_escribirIni(QStringLiteral("opciones"), QStringLiteral("autoguardado"),
+        m_settings->write(QStringLiteral("opciones"), QStringLiteral("autoguardado"),
                       QStringLiteral("5"));
         Tfrm_ppal* w = start();
         QVERIFY(w->tm_autoguardado.isActive());
@@ -173,7 +173,7 @@ private slots:
         QVERIFY(!w->docModificado());
         QCOMPARE(outlineLines(*readDocument(path("a.qnf"), defaults)), QStringList{"A changed"});
 
-        f_escribirIni(QStringLiteral("opciones"), QStringLiteral("autoguardado"),
+        m_settings->write(QStringLiteral("opciones"), QStringLiteral("autoguardado"),
                       QStringLiteral("0"));
         QVERIFY(!start()->tm_autoguardado.isActive());
     }
@@ -209,7 +209,7 @@ private slots:
     // The reading error speaks the program's language, and the sentence that
     // follows it stands apart.
     void startupErrorIsInTheProgramsLanguage() {
-        f_escribirIni(QStringLiteral("opciones"), QStringLiteral("idioma"),
+        m_settings->write(QStringLiteral("opciones"), QStringLiteral("idioma"),
                       QStringLiteral("espanol"));
         QFile damaged(path("bad.qnf"));
         QVERIFY(damaged.open(QIODevice::WriteOnly));
@@ -240,7 +240,7 @@ private slots:
 
     // A language file out of reach: the built-in texts, and a word on why.
     void languageFileOutOfReachKeepsTheBuiltinTexts() {
-        f_escribirIni(QStringLiteral("opciones"), QStringLiteral("idioma"),
+        m_settings->write(QStringLiteral("opciones"), QStringLiteral("idioma"),
                       QStringLiteral("english"));
         QVERIFY(QDir().mkpath(path("english.txt"))); // a folder where the file should be
         Tfrm_ppal* w = start();
@@ -251,8 +251,8 @@ private slots:
 
     // A stored place that no screen shows puts the window on the main screen.
     void windowStaysOnAScreen() {
-        f_escribirIni(QStringLiteral("posicion"), QStringLiteral("maintop"), QStringLiteral("-5000"));
-        f_escribirIni(QStringLiteral("posicion"), QStringLiteral("mainleft"), QStringLiteral("90000"));
+        m_settings->write(QStringLiteral("posicion"), QStringLiteral("maintop"), QStringLiteral("-5000"));
+        m_settings->write(QStringLiteral("posicion"), QStringLiteral("mainleft"), QStringLiteral("90000"));
         Tfrm_ppal* w = start();
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY(available.contains(w->geometry().topLeft()));
@@ -312,7 +312,7 @@ private slots:
     void saveKeepsABackup() {
         QFETCH(bool, backup);
         if (!backup)
-            f_escribirIni(QStringLiteral("opciones"), QStringLiteral("copiaseguridad"),
+            m_settings->write(QStringLiteral("opciones"), QStringLiteral("copiaseguridad"),
                           QStringLiteral("0"));
         writeDocument(path("a.qnf"), {"A"});
         const QByteArray before = readBytes(path("a.qnf"));
@@ -398,8 +398,8 @@ private slots:
         QFETCH(QString, expected);
         writeDocument(path("A.QNF"), {"Upper"});
         writeDocument(path("last.qnf"), {"Last"});
-        f_escribirIni(QStringLiteral("opciones"), QStringLiteral("docinicio"), docinicio);
-        f_escribirIni(QStringLiteral("archivos"), QStringLiteral("ultimo"),
+        m_settings->write(QStringLiteral("opciones"), QStringLiteral("docinicio"), docinicio);
+        m_settings->write(QStringLiteral("archivos"), QStringLiteral("ultimo"),
                       expected == QStringLiteral("gone") ? path("gone.qnf") : path("last.qnf"));
         Tfrm_ppal* w = start(argument.isEmpty() ? QString() : m_dir->filePath(argument));
         if (expected.isEmpty()) {
@@ -425,7 +425,7 @@ private slots:
         m_dialogs->yesNoCancel = {UserDialogs::Answer::Yes};
         m_dialogs->fileNames = {path("mine.qnf")};
         QVERIFY(w->close());
-        QCOMPARE(f_leerIni(QStringLiteral("archivos"), QStringLiteral("ultimo"), QString()),
+        QCOMPARE(m_settings->text(QStringLiteral("archivos"), QStringLiteral("ultimo"), QString()),
                  path("mine.qnf"));
         w = start();
         QCOMPARE(w->archivoActual(), path("mine.qnf"));
@@ -437,7 +437,7 @@ private slots:
         Tfrm_ppal* w = start();
         m_dialogs->yesNoCancel = {UserDialogs::Answer::No};
         QVERIFY(w->close());
-        QCOMPARE(f_leerIni(QStringLiteral("archivos"), QStringLiteral("ultimo"), QStringLiteral("?")),
+        QCOMPARE(m_settings->text(QStringLiteral("archivos"), QStringLiteral("ultimo"), QStringLiteral("?")),
                  QString());
     }
 };

@@ -8,7 +8,7 @@
 #include "mainwindow/widgets/outline_model.h"
 #include "mainwindow/widgets/outline_view.h"
 #include "mainwindow/widgets/unt_f_main.h"
-#include "settings/unt_inifile.h"
+#include "settings/settings_store.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -486,7 +486,7 @@ private slots:
     }
 
     void textsFollowTheLanguage() {
-        f_escribirIni(QStringLiteral("opciones"), QStringLiteral("idioma"),
+        m_settings->write(QStringLiteral("opciones"), QStringLiteral("idioma"),
                       QStringLiteral("english"));
         Tfrm_ppal* w = openDocument(newItems({"A"}));
         QCOMPARE(w->action(QStringLiteral("buscar"))->text(), QStringLiteral("Find"));
@@ -497,10 +497,10 @@ private slots:
     }
 
     void damagedSettingsFallBackToDefaults() {
-        f_escribirIni(QStringLiteral("posicion"), QStringLiteral("width"), QStringLiteral("wide"));
-        f_escribirIni(QStringLiteral("fuentes"), QStringLiteral("nombre"),
+        m_settings->write(QStringLiteral("posicion"), QStringLiteral("width"), QStringLiteral("wide"));
+        m_settings->write(QStringLiteral("fuentes"), QStringLiteral("nombre"),
                       QStringLiteral("DejaVu Sans"));
-        f_escribirIni(QStringLiteral("fuentes"), QStringLiteral("size"), QStringLiteral("big"));
+        m_settings->write(QStringLiteral("fuentes"), QStringLiteral("size"), QStringLiteral("big"));
         Tfrm_ppal* w = openDocument(newItems({"A"}));
         QCOMPARE(w->width(), 904);
         QCOMPARE(w->re_texto->font().pointSize(), 10);

@@ -4,7 +4,7 @@
 #include "document/document_file.h"
 #include "document/outline_document.h"
 #include "document/recovery.h"
-#include "settings/unt_inifile.h"
+#include "settings/settings_store.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,7 +29,8 @@ int runChild(int argc, char* argv[]) {
     LanguageTable language(folder + u'/');
     language.use();
     ScriptedDialogs::install(); // nothing of the run may wait for an answer
-    Tfrm_ppal window(argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString());
+    SettingsStore settings(f_nombreIni());
+    Tfrm_ppal window(settings, argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString());
     window.document()->rename(window.model()->tree().firstTopLevel(),
                               QStringLiteral("typed before the crash"));
     QTimer poll;
@@ -76,9 +77,9 @@ class TestRecovery : public MainWindowTest {
 private slots:
     void init() {
         setUpWindowTest();
-        f_escribirIni(QStringLiteral("opciones"), QStringLiteral("idioma"),
+        m_settings->write(QStringLiteral("opciones"), QStringLiteral("idioma"),
                       QStringLiteral("espanol"));
-        f_escribirIni(QStringLiteral("opciones"), QStringLiteral("regexts"), QStringLiteral("0"));
+        m_settings->write(QStringLiteral("opciones"), QStringLiteral("regexts"), QStringLiteral("0"));
     }
     void cleanup() { tearDownWindowTest(); }
 
@@ -93,7 +94,7 @@ private slots:
         editAndKill(named ? path("doc.qnf") : QString());
         QCOMPARE(leftCopies().size(), 1);
         m_dialogs->choices = {0}; // restore
-        m_window = std::make_unique<Tfrm_ppal>();
+        m_window = std::make_unique<Tfrm_ppal>(*m_settings);
         Tfrm_ppal* w = m_window.get();
         QCOMPARE(m_dialogs->asked.size(), 1);
         QCOMPARE(outlineLines(w->model()->tree()).first(), QStringLiteral("typed before the crash"));
@@ -118,7 +119,7 @@ private slots:
         f_guardarNodos(outlineOf({"A"}), path("doc.qnf"));
         editAndKill(path("doc.qnf"));
         m_dialogs->choices = {1}; // discard
-        m_window = std::make_unique<Tfrm_ppal>(path("doc.qnf"));
+        m_window = std::make_unique<Tfrm_ppal>(*m_settings, path("doc.qnf"));
         QCOMPARE(outlineLines(m_window->model()->tree()), QStringList{"A"});
         QVERIFY(leftCopies().isEmpty());
     }
@@ -131,7 +132,7 @@ private slots:
         writeBytes(path("recovery/recovery-2.qnr"),
                    recoveryBytes(documentBytes(outlineOf({"second"})), path("two.qnf"), false));
         m_dialogs->choices = {1, 0}; // discard the first offered, restore the other
-        m_window = std::make_unique<Tfrm_ppal>();
+        m_window = std::make_unique<Tfrm_ppal>(*m_settings);
         QCOMPARE(m_dialogs->asked.size(), 2);
         const QStringList shown = outlineLines(m_window->model()->tree());
         QVERIFY(shown == QStringList{"first"} || shown == QStringList{"second"});
@@ -142,7 +143,7 @@ private slots:
     void aDamagedCopyIsKeptAside() {
         QDir().mkpath(path("recovery"));
         writeBytes(path("recovery/recovery-1.qnr"), "not a copy");
-        m_window = std::make_unique<Tfrm_ppal>();
+        m_window = std::make_unique<Tfrm_ppal>(*m_settings);
         QCOMPARE(m_dialogs->asked.size(), 1);
         QVERIFY(m_dialogs->asked.first().contains(QStringLiteral("recovery-1.qnr.damaged")));
         QCOMPARE(leftCopies(), QStringList{"recovery-1.qnr.damaged"});
@@ -150,7 +151,7 @@ private slots:
 
     void aCleanCloseLeavesNoCopy() {
         f_guardarNodos(outlineOf({"A"}), path("doc.qnf"));
-        m_window = std::make_unique<Tfrm_ppal>(path("doc.qnf"));
+        m_window = std::make_unique<Tfrm_ppal>(*m_settings, path("doc.qnf"));
         m_window->document()->rename(m_window->model()->tree().firstTopLevel(),
                                      QStringLiteral("changed"));
         QTRY_COMPARE_WITH_TIMEOUT(leftCopies().size(), 1, 10000);

@@ -4,7 +4,7 @@
 #include "document/unt_funciones.h"
 #include "mainwindow/widgets/date_field.h"
 #include "mainwindow/widgets/outline_view.h"
-#include "settings/unt_inifile.h"
+#include "settings/settings_store.h"
 
 #include <QAction>
 #include <QApplication>
@@ -99,7 +99,7 @@ private slots:
     void init() {
         setUpWindowTest();
         // A chosen language, so the first-run question does not close the window.
-        f_escribirIni(QStringLiteral("opciones"), QStringLiteral("idioma"),
+        m_settings->write(QStringLiteral("opciones"), QStringLiteral("idioma"),
                       QStringLiteral("espanol"));
     }
     void cleanup() { tearDownWindowTest(); }
@@ -206,7 +206,7 @@ private slots:
     }
 
     void commandsFollowTheLanguage() {
-        f_escribirIni(QStringLiteral("opciones"), QStringLiteral("idioma"),
+        m_settings->write(QStringLiteral("opciones"), QStringLiteral("idioma"),
                       QStringLiteral("english"));
         Tfrm_ppal* w = openActive();
         w->selectNode(node(QStringLiteral("D")));

@@ -10,7 +10,7 @@
 #include "reports/widgets/report_browser.h"
 #include "reports/widgets/unt_f_defreportexdia.h"
 #include "reports/widgets/unt_f_reportexdia.h"
-#include "settings/unt_inifile.h"
+#include "settings/settings_store.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -57,8 +57,8 @@ QString fechaForm(const QDate& day) {
     return f_fechaHoraAEntero(QDateTime(day, QTime(0, 0)));
 }
 
-QString stored(const SettingKey& key) {
-    return f_leerIni(QString(key.section), QString(key.key), QStringLiteral("<missing>"));
+QString stored(SettingsStore& settings, const SettingKey& key) {
+    return settings.text(QString(key.section), QString(key.key), QStringLiteral("<missing>"));
 }
 
 // Deletes what deleteLater() scheduled, as the event loop would.
@@ -113,8 +113,8 @@ private slots:
         setUpWindowTest();
         m_browsers = {};
         // A chosen language, and no file-type registration at start.
-        f_escribirIni(Settings::opciones::idioma, QStringLiteral("espanol"));
-        f_escribirIni(Settings::opciones::regexts, QStringLiteral("0"));
+        m_settings->write(Settings::opciones::idioma, QStringLiteral("espanol"));
+        m_settings->write(Settings::opciones::regexts, QStringLiteral("0"));
     }
     void cleanup() {
         m_window.reset();
@@ -266,12 +266,12 @@ private slots:
         QVERIFY(d->cb_texto->isChecked());
         QVERIFY(!d->cb_terminales->isChecked());
         // Ticking "Texto" from its default stored it; the rest stays unwritten.
-        QCOMPARE(stored(Settings::reportes::mostrartexto), QStringLiteral("1"));
+        QCOMPARE(stored(*m_settings, Settings::reportes::mostrartexto), QStringLiteral("1"));
         for (const SettingKey& key :
              {SettingKey(Settings::reportes::fechadesde), Settings::reportes::fechahasta,
               SettingKey(Settings::reportes::orden), SettingKey(Settings::reportes::completo),
               SettingKey(Settings::reportes::mostrarcompletados)})
-            QCOMPARE(stored(key), QStringLiteral("<missing>"));
+            QCOMPARE(stored(*m_settings, key), QStringLiteral("<missing>"));
         // Texts come from the language file ("Cerrar " there loses its blank).
         QCOMPARE(d->bt_cerrar->text(), QStringLiteral("Cerrar"));
         QCOMPARE(d->rb_Completo->text(), QStringLiteral("Todo el arbol"));
@@ -312,30 +312,30 @@ private slots:
         auto* button = openDialog()->findChild<QAbstractButton*>(control);
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
         QCOMPARE(button->isChecked(), checked);
-        QCOMPARE(f_leerIni(QStringLiteral("reportes"), key, QString()), value);
+        QCOMPARE(m_settings->text(QStringLiteral("reportes"), key, QString()), value);
         closeDialog();
         QCOMPARE(openDialog()->findChild<QAbstractButton*>(control)->isChecked(), reopened);
     }
 
     void otherStoredValuesAreReplaced() {
-        f_escribirIni(Settings::reportes::orden, QStringLiteral("7"));
-        f_escribirIni(Settings::reportes::completo, QStringLiteral("yes"));
-        f_escribirIni(Settings::reportes::mostrarcompletados, QStringLiteral("x"));
+        m_settings->write(Settings::reportes::orden, QStringLiteral("7"));
+        m_settings->write(Settings::reportes::completo, QStringLiteral("yes"));
+        m_settings->write(Settings::reportes::mostrarcompletados, QStringLiteral("x"));
         open({"A"}, {m_today});
         Tf_defreportexdia* d = openDialog();
         QVERIFY(d->rb_noorden->isChecked());
         QVERIFY(d->rb_seleccion->isChecked());
         QVERIFY(d->cb_completados->isChecked());
-        QCOMPARE(stored(Settings::reportes::orden), QStringLiteral("1"));
-        QCOMPARE(stored(Settings::reportes::completo), QStringLiteral("0"));
-        QCOMPARE(stored(Settings::reportes::mostrarcompletados), QStringLiteral("1"));
+        QCOMPARE(stored(*m_settings, Settings::reportes::orden), QStringLiteral("1"));
+        QCOMPARE(stored(*m_settings, Settings::reportes::completo), QStringLiteral("0"));
+        QCOMPARE(stored(*m_settings, Settings::reportes::mostrarcompletados), QStringLiteral("1"));
     }
 
     // Damaged stored dates, a word and numbers that are no dates, are reported
     // and the dialog opens on the defaults.
     void damagedDatesStillOpenTheDialog() {
-        f_escribirIni(Settings::reportes::fechadesde, QStringLiteral("yesterday"));
-        f_escribirIni(Settings::reportes::fechahasta, QStringLiteral("5"));
+        m_settings->write(Settings::reportes::fechadesde, QStringLiteral("yesterday"));
+        m_settings->write(Settings::reportes::fechahasta, QStringLiteral("5"));
         open({"A"}, {m_today});
         Tf_defreportexdia* d = openDialog();
         QVERIFY(!d->dt_fechaini->isChecked());
@@ -347,7 +347,7 @@ private slots:
 
     void startPickerRemembersItsDate() {
         const QDate chosen(2024, 3, 5);
-        f_escribirIni(Settings::reportes::fechadesde, fechaForm(chosen));
+        m_settings->write(Settings::reportes::fechadesde, fechaForm(chosen));
         open({"A"}, {m_today});
         Tf_defreportexdia* d = openDialog();
         QVERIFY(d->dt_fechaini->isChecked());
@@ -355,14 +355,14 @@ private slots:
 
         clickCheckBox(d->dt_fechaini); // cleared: 1 January 1980 stands for "no start"
         QCOMPARE(d->dt_fechaini->date(), QDate(1980, 1, 1));
-        QCOMPARE(stored(Settings::reportes::fechadesde), kNoStart);
+        QCOMPARE(stored(*m_settings, Settings::reportes::fechadesde), kNoStart);
         clickCheckBox(d->dt_fechaini); // ticked: the date comes back, and is stored
         QCOMPARE(d->dt_fechaini->date(), chosen);
-        QCOMPARE(stored(Settings::reportes::fechadesde), fechaForm(chosen));
+        QCOMPARE(stored(*m_settings, Settings::reportes::fechadesde), fechaForm(chosen));
 
         d->dt_fechaini->dateEdit()->setFocus();
         QTest::keyClick(d->dt_fechaini->dateEdit(), Qt::Key_Up); // the day goes up by one
-        QCOMPARE(stored(Settings::reportes::fechadesde), fechaForm(chosen.addDays(1)));
+        QCOMPARE(stored(*m_settings, Settings::reportes::fechadesde), fechaForm(chosen.addDays(1)));
 
         clickCheckBox(d->dt_fechaini);
         closeDialog();
@@ -378,7 +378,7 @@ private slots:
         Tf_defreportexdia* d = openDialog();
         clickCheckBox(d->dt_fechafin);
         QCOMPARE(d->dt_fechafin->date(), QDate(2040, 1, 1));
-        QCOMPARE(stored(Settings::reportes::fechahasta), kNoEnd);
+        QCOMPARE(stored(*m_settings, Settings::reportes::fechahasta), kNoEnd);
         closeDialog();
         QVERIFY(!openDialog()->dt_fechafin->isChecked());
     }

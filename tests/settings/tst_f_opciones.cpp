@@ -1,5 +1,6 @@
 #include "../support/window_fixture.h"
 #include "base/program_folder.h"
+#include "document/unt_funciones.h"
 #include "language/unt_idioma.h"
 #include "mainwindow/widgets/main_actions.h"
 #include "mainwindow/widgets/unt_f_main.h"
@@ -7,7 +8,7 @@
 #include "settings/unt_extensiones.h"
 #include "settings/widgets/unt_f_opciones.h"
 #include "settings/unt_help.h"
-#include "settings/unt_inifile.h"
+#include "settings/settings_store.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -16,12 +17,16 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
 const QByteArray kSpanish = "[opciones]\r\nidioma=espanol\r\n";
+
+// A change of state that writes the settings.
+enum Change { Close, RecentList, Font, OptionsAccepted, OptionsCancelled };
 
 } // namespace
 
@@ -35,11 +40,11 @@ class TestOpciones : public MainWindowTest {
     Tfrm_ppal* start(const QByteArray& settings) {
         if (!settings.isNull())
             writeBytes(f_nombreIni(), settings);
-        m_window = std::make_unique<Tfrm_ppal>();
+        m_window = std::make_unique<Tfrm_ppal>(*m_settings);
         return m_window.get();
     }
     std::unique_ptr<Tf_opciones> openOptions() {
-        return std::make_unique<Tf_opciones>(m_window.get());
+        return std::make_unique<Tf_opciones>(m_window.get(), *m_settings, *m_window);
     }
     // Keeps the first-run question out of tests about other things.
     Tfrm_ppal* startWithoutFirstRun(const QByteArray& settings) {
@@ -91,7 +96,7 @@ private slots:
         QVERIFY(noneSelected);
         // The program ends without asking about the new document.
         QCOMPARE(m_dialogs->asked, messages);
-        QCOMPARE(f_leerIni(Settings::opciones::idioma), storedLanguage);
+        QCOMPARE(m_settings->text(Settings::opciones::idioma), storedLanguage);
         QCOMPARE(f_getIdioma(), storedLanguage);
     }
 
@@ -122,7 +127,7 @@ private slots:
         QCOMPARE(w->recentFiles().paths(), QStringList{"/docs/a.qnf"});
         QVERIFY(m_dialogs->asked.isEmpty());
         // Single calls after the dialog reach the file again.
-        f_escribirIni(Settings::opciones::docinicio, QStringLiteral("1"));
+        m_settings->write(Settings::opciones::docinicio, QStringLiteral("1"));
         QVERIFY(readBytes(f_nombreIni()).contains("docinicio=1"));
     }
 
@@ -132,6 +137,70 @@ private slots:
         QCOMPARE(readBytes(f_nombreIni()),
                  kSpanish +
                      "docinicio=0\r\nautoguardado=0\r\nregexts=1\r\ncopiaseguridad=1\r\n\r\n");
+    }
+
+    // Each change of state reaches the settings file in one write of it, and
+    // a dialog that is cancelled in none.
+    void settingsFileWrites_data() {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<int>("writes");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("window closes")
+            << int(Close) << 1 << QByteArray("[archivos]\r\nultimo=\r\n");
+        QTest::newRow("recent list") << int(RecentList) << 1 << QByteArray("ultimo2=\r\n");
+        QTest::newRow("font") << int(Font) << 1
+                              << QByteArray("[fuentes]\r\nnombre=Sans\r\nsize=13\r\nbold=1\r\n"
+                                            "italic=0\r\n\r\n");
+        QTest::newRow("options accepted")
+            << int(OptionsAccepted) << 1
+            << kSpanish + "docinicio=1\r\nautoguardado=4\r\nregexts=1\r\ncopiaseguridad=1\r\n"
+                          "\r\n[fuentes]\r\nnombre=Sans\r\nsize=13\r\nbold=0\r\nitalic=0\r\n"
+                          "\r\n[archivos]\r\nultimo1=\r\n";
+        QTest::newRow("options cancelled") << int(OptionsCancelled) << 0 << kSpanish;
+    }
+    void settingsFileWrites() {
+        QFETCH(int, change);
+        QFETCH(int, writes);
+        QFETCH(QByteArray, written);
+        Tfrm_ppal* w = startWithoutFirstRun(kSpanish);
+        w->document()->markSaved(); // no question about the new document
+        QSignalSpy spy(m_settings.get(), &SettingsStore::fileWritten);
+        switch (change) {
+        case Close:
+            QVERIFY(w->close());
+            break;
+        case RecentList: {
+            const QString doc = m_dir->filePath(QStringLiteral("doc.qnf"));
+            OutlineTree tree;
+            tree.addLastTopLevel(QStringLiteral("A"), newItemRecord());
+            f_guardarNodos(tree, doc);
+            w->f_abrirarchivoultimo(doc);
+            written.prepend("ultimo1=" + doc.toLocal8Bit() + "\r\n");
+            break;
+        }
+        case Font: {
+            QFont font(QStringLiteral("Sans"), 13);
+            font.setBold(true);
+            w->f_applyFont(font, true);
+            break;
+        }
+        case OptionsAccepted:
+        case OptionsCancelled: {
+            auto options = openOptions();
+            options->rg_archivosItems->button(1)->click();
+            options->ud_autoguardado->stepBy(4);
+            options->cb_borrarhistorial->setChecked(true);
+            // The rest of the program keeps writing at once meanwhile.
+            w->f_applyFont(QFont(QStringLiteral("Sans"), 13), true);
+            QCOMPARE(spy.count(), 1);
+            spy.clear();
+            (change == OptionsAccepted ? options->sb_aceptar : options->sb_cancelar)->click();
+            break;
+        }
+        }
+        QVERIFY2(m_dialogs->asked.isEmpty(), qPrintable(m_dialogs->asked.join(u'\n')));
+        QCOMPARE(spy.count(), writes);
+        QVERIFY2(readBytes(f_nombreIni()).contains(written), readBytes(f_nombreIni()).constData());
     }
 
     void startupChoice_data() {
@@ -226,7 +295,7 @@ private slots:
             options->lb_idiomas->setCurrentRow(choice);
         options->sb_aceptar->click();
         QCOMPARE(m_dialogs->asked, messages);
-        QCOMPARE(f_leerIni(Settings::opciones::idioma), result);
+        QCOMPARE(m_settings->text(Settings::opciones::idioma), result);
         QCOMPARE(f_getIdioma(), result);
         // Help follows the new language at once.
         QVERIFY(helpFileName().endsWith(QStringLiteral("quilnst_") + result + ".chm"));

@@ -1,7 +1,9 @@
 #include "../support/outline_text.h"
 #include "base/errors.h"
 #include "base/program_folder.h"
-#include "settings/unt_inifile.h"
+#include "settings/settings_store.h"
+
+#include <QSignalSpy>
 
 #include <QDir>
 #include <QFile>
@@ -22,11 +24,13 @@ private slots:
     void singleCallReadLeavesFileUnchanged();
     void singleCallWriteRewritesWholeFile();
     void namesMatchInAnyLetterCase();
-    void holdDroppedLeavesFileUnchanged();
-    void holdAcceptedWritesDefaultsItRead();
-    void singleCallsDuringHoldUseHeldCopy();
-    void closingWithoutHoldKeepsFile();
-    void unwritableFileRaisesAndEndsHold();
+    void draftDroppedLeavesFileUnchanged();
+    void draftCommittedWritesDefaultsItRead();
+    void draftWritesWaitForTheCommit();
+    void commitKeepsWhatChangedMeanwhile();
+    void committingTwiceKeepsFile();
+    void oneWritePerUpdate();
+    void unwritableFileRaisesAndKeepsContents();
     void readOnlyFolderKeepsOldFile();
     void unreadableFileRaisesInsteadOfBeingReplaced();
     void valueWithLineBreakStaysOneLine();
@@ -34,12 +38,17 @@ private slots:
 
     void readSettingNumber_data();
     void readSettingNumber();
+    void flagsReadByTheirRule_data();
+    void flagsReadByTheirRule();
 
 private:
     QByteArray fileBytes() const;
     void writeFileBytes(const QByteArray& bytes) const;
+    // A store that reads the file as it is now.
+    SettingsStore& fresh();
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<SettingsStore> m_store;
 };
 
 void TestIniFile::init() {
@@ -49,8 +58,13 @@ void TestIniFile::init() {
 }
 
 void TestIniFile::cleanup() {
-    f_descartarIni();
+    m_store.reset();
     setProgramPathForTests(QString());
+}
+
+SettingsStore& TestIniFile::fresh() {
+    m_store = std::make_unique<SettingsStore>(f_nombreIni());
+    return *m_store;
 }
 
 QByteArray TestIniFile::fileBytes() const {
@@ -83,20 +97,22 @@ void TestIniFile::settingsFileName() {
 
 void TestIniFile::singleCallReadLeavesFileUnchanged() {
     // A missing file is created empty and stays empty.
-    QCOMPARE(f_leerIni(Settings::posicion::maintop), QStringLiteral("173"));
+    QCOMPARE(fresh().text(Settings::posicion::maintop), QStringLiteral("173"));
     QCOMPARE(fileBytes(), QByteArray());
 
     const QByteArray before = "[opciones]\r\nidioma=english\r\n";
     writeFileBytes(before);
-    QCOMPARE(f_leerIni(Settings::opciones::idioma), QStringLiteral("english"));
-    QCOMPARE(f_leerIni(Settings::opciones::regexts), QStringLiteral("1"));
+    SettingsStore& store = fresh();
+    QCOMPARE(store.text(Settings::opciones::idioma), QStringLiteral("english"));
+    QCOMPARE(store.text(Settings::opciones::regexts), QStringLiteral("1"));
     QCOMPARE(fileBytes(), before);
 }
 
 void TestIniFile::singleCallWriteRewritesWholeFile() {
     writeFileBytes("; hand-made\n[opciones]\nidioma = espanol\n[fuentes]\nsize=12\n");
-    f_escribirIni(Settings::posicion::width, QStringLiteral("800"));
-    f_escribirIni(Settings::opciones::idioma, QStringLiteral("english"));
+    SettingsStore& store = fresh();
+    store.write(Settings::posicion::width, QStringLiteral("800"));
+    store.write(Settings::opciones::idioma, QStringLiteral("english"));
     QCOMPARE(fileBytes(), QByteArray("[opciones]\r\nidioma=english\r\n\r\n"
                                      "[fuentes]\r\nsize=12\r\n\r\n"
                                      "[posicion]\r\nwidth=800\r\n\r\n"));
@@ -104,76 +120,128 @@ void TestIniFile::singleCallWriteRewritesWholeFile() {
 
 void TestIniFile::namesMatchInAnyLetterCase() {
     writeFileBytes("[OPCIONES]\r\nAutoGuardado=5\r\nautoguardado=7\r\n[Opciones]\r\nregexts=0\r\n");
-    QCOMPARE(f_leerIni(Settings::opciones::autoguardado), QStringLiteral("7"));
-    QCOMPARE(f_leerIni(Settings::opciones::regexts), QStringLiteral("0"));
+    SettingsStore& store = fresh();
+    QCOMPARE(store.text(Settings::opciones::autoguardado), QStringLiteral("7"));
+    QCOMPARE(store.text(Settings::opciones::regexts), QStringLiteral("0"));
 
     // A write updates the entry as spelled in the file instead of adding a twin.
-    f_escribirIni(Settings::opciones::autoguardado, QStringLiteral("9"));
+    store.write(Settings::opciones::autoguardado, QStringLiteral("9"));
     QCOMPARE(fileBytes(), QByteArray("[OPCIONES]\r\nAutoGuardado=9\r\nregexts=0\r\n\r\n"));
 }
 
-void TestIniFile::holdDroppedLeavesFileUnchanged() {
+void TestIniFile::draftDroppedLeavesFileUnchanged() {
     const QByteArray before = "[opciones]\r\nidioma=espanol\r\n";
     writeFileBytes(before);
-    f_abrirIni();
-    QCOMPARE(f_leerIni(Settings::opciones::docinicio), QStringLiteral("0"));
-    f_escribirIni(Settings::opciones::docinicio, QStringLiteral("1"));
+    SettingsStore& store = fresh();
+    {
+        SettingsDraft draft(store);
+        QCOMPARE(draft.text(Settings::opciones::docinicio), QStringLiteral("0"));
+        draft.edit().setText(Settings::opciones::docinicio, QStringLiteral("1"));
+        QCOMPARE(draft.text(Settings::opciones::docinicio), QStringLiteral("1"));
+        QCOMPARE(fileBytes(), before);
+    }
     QCOMPARE(fileBytes(), before);
-    f_descartarIni();
-    QCOMPARE(fileBytes(), before);
-    QCOMPARE(f_leerIni(Settings::opciones::docinicio), QStringLiteral("0"));
+    QCOMPARE(store.text(Settings::opciones::docinicio), QStringLiteral("0"));
 }
 
-void TestIniFile::holdAcceptedWritesDefaultsItRead() {
+void TestIniFile::draftCommittedWritesDefaultsItRead() {
     writeFileBytes("[opciones]\r\nidioma=espanol\r\n");
-    f_abrirIni();
-    f_leerIni(Settings::opciones::docinicio);
-    f_leerIni(Settings::opciones::autoguardado);
-    f_leerIni(Settings::opciones::regexts);
-    f_guardarIni();
+    SettingsStore& store = fresh();
+    SettingsDraft draft(store);
+    draft.text(Settings::opciones::docinicio);
+    draft.text(Settings::opciones::autoguardado);
+    draft.text(Settings::opciones::regexts);
+    store.commit(draft);
     QCOMPARE(fileBytes(), QByteArray("[opciones]\r\nidioma=espanol\r\ndocinicio=0\r\n"
                                      "autoguardado=0\r\nregexts=1\r\n\r\n"));
 }
 
-void TestIniFile::singleCallsDuringHoldUseHeldCopy() {
-    f_abrirIni();
-    f_escribirIni(Settings::archivos::recientes[0], QStringLiteral("/docs/a.qnf"));
+void TestIniFile::draftWritesWaitForTheCommit() {
+    SettingsStore& store = fresh();
+    SettingsDraft draft(store);
+    draft.edit().setText(Settings::archivos::recientes[0], QStringLiteral("/docs/a.qnf"));
     QCOMPARE(fileBytes(), QByteArray());
-    QCOMPARE(f_leerIni(Settings::archivos::recientes[0]), QStringLiteral("/docs/a.qnf"));
-    f_guardarIni();
+    QCOMPARE(draft.text(Settings::archivos::recientes[0]), QStringLiteral("/docs/a.qnf"));
+    QCOMPARE(store.text(Settings::archivos::recientes[0]), QString());
+    store.commit(draft);
     QCOMPARE(fileBytes(), QByteArray("[archivos]\r\nultimo1=/docs/a.qnf\r\n\r\n"));
 }
 
-void TestIniFile::closingWithoutHoldKeepsFile() {
-    const QByteArray before = "[opciones]\r\nidioma=english\r\n";
-    writeFileBytes(before);
-    f_abrirIni();
-    f_guardarIni();
-    const QByteArray saved = fileBytes();
-    // A second accept has no copy to write and must not empty the file.
-    f_guardarIni();
-    QCOMPARE(fileBytes(), saved);
-    QCOMPARE(f_leerIni(Settings::opciones::idioma), QStringLiteral("english"));
+// A value the program stores while a draft is open stays when the draft is
+// committed, unless the draft set it itself; a default the draft read gives
+// way to a value stored meanwhile.
+void TestIniFile::commitKeepsWhatChangedMeanwhile() {
+    writeFileBytes("[opciones]\r\nidioma=espanol\r\n");
+    SettingsStore& store = fresh();
+    SettingsDraft draft(store);
+    draft.text(Settings::opciones::autoguardado);
+    draft.edit().setText(Settings::opciones::idioma, QStringLiteral("english"));
+    store.update([](SettingsEdit& edit) {
+        edit.setText(Settings::opciones::autoguardado, QStringLiteral("5"));
+        edit.setText(Settings::fuentes::nombre, QStringLiteral("Sans"));
+        edit.setText(Settings::opciones::idioma, QStringLiteral("x"));
+    });
+    store.commit(draft);
+    QCOMPARE(fileBytes(), QByteArray("[opciones]\r\nidioma=english\r\nautoguardado=5\r\n\r\n"
+                                     "[fuentes]\r\nnombre=Sans\r\n\r\n"));
 }
 
-void TestIniFile::unwritableFileRaisesAndEndsHold() {
-    setProgramPathForTests(m_dir->filePath(QStringLiteral("missing-folder/quillnest")));
-    // Reading still works, with the defaults.
-    QCOMPARE(f_leerIni(Settings::fuentes::size), QStringLiteral("10"));
+void TestIniFile::committingTwiceKeepsFile() {
+    const QByteArray before = "[opciones]\r\nidioma=english\r\n";
+    writeFileBytes(before);
+    SettingsStore& store = fresh();
+    SettingsDraft draft(store);
+    store.commit(draft);
+    const QByteArray saved = fileBytes();
+    // A second commit of the same draft must not empty the file.
+    store.commit(draft);
+    QCOMPARE(fileBytes(), saved);
+    QCOMPARE(fresh().text(Settings::opciones::idioma), QStringLiteral("english"));
+}
 
-    f_abrirIni();
+void TestIniFile::oneWritePerUpdate() {
+    SettingsStore& store = fresh();
+    QSignalSpy written(&store, &SettingsStore::fileWritten);
+    store.update([](SettingsEdit& edit) {
+        edit.setText(Settings::fuentes::nombre, QStringLiteral("Sans"));
+        edit.setNumber(Settings::fuentes::size, 12);
+        edit.setFlag(Settings::fuentes::bold, true);
+        edit.setFlag(Settings::fuentes::italic, false);
+        edit.setRecentFiles({QStringLiteral("/a"), QStringLiteral("/b")});
+    });
+    QCOMPARE(written.count(), 1);
+    QCOMPARE(fileBytes(), QByteArray("[fuentes]\r\nnombre=Sans\r\nsize=12\r\nbold=1\r\n"
+                                     "italic=0\r\n\r\n[archivos]\r\nultimo1=/a\r\n"
+                                     "ultimo2=/b\r\nultimo3=\r\nultimo4=\r\nultimo5=\r\n"
+                                     "ultimo6=\r\nultimo7=\r\nultimo8=\r\nultimo9=\r\n\r\n"));
+    QCOMPARE(fresh().recentFiles(), QStringList({"/a", "/b"}));
+    // Reading writes nothing.
+    QSignalSpy none(m_store.get(), &SettingsStore::fileWritten);
+    m_store->text(Settings::opciones::idioma);
+    m_store->number(Settings::fuentes::size);
+    QCOMPARE(none.count(), 0);
+}
+
+void TestIniFile::unwritableFileRaisesAndKeepsContents() {
+    setProgramPathForTests(m_dir->filePath(QStringLiteral("missing-folder/quillnest")));
+    SettingsStore& store = fresh();
+    // Reading still works, with the defaults.
+    QCOMPARE(store.text(Settings::fuentes::size), QStringLiteral("10"));
+
+    SettingsDraft draft(store);
     try {
-        f_guardarIni();
+        store.commit(draft);
         QFAIL("writing into a missing folder succeeded");
     } catch (const EInOutError& error) {
         QVERIFY2(error.message().contains(f_nombreIni()), qPrintable(error.message()));
     }
-    QVERIFY_THROWS_EXCEPTION(EInOutError,
-                             f_escribirIni(Settings::fuentes::size, QStringLiteral("12")));
+    QVERIFY_THROWS_EXCEPTION(EInOutError, store.write(Settings::fuentes::size, QStringLiteral("12")));
+    // What could not be written is not kept either, as if never changed.
+    QCOMPARE(store.text(Settings::fuentes::size), QStringLiteral("10"));
 
-    // The failed write ended the hold: later writes reach the disk again.
+    // Once the folder is there, writes reach the disk.
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("missing-folder")));
-    f_escribirIni(Settings::fuentes::size, QStringLiteral("12"));
+    store.write(Settings::fuentes::size, QStringLiteral("12"));
     QCOMPARE(fileBytes(), QByteArray("[fuentes]\r\nsize=12\r\n\r\n"));
 }
 
@@ -188,33 +256,37 @@ void TestIniFile::readOnlyFolderKeepsOldFile() {
     if (QFileInfo(m_dir->path()).isWritable())
         QSKIP("permissions do not bind this user");
     QVERIFY_THROWS_EXCEPTION(EInOutError,
-                             f_escribirIni(Settings::opciones::idioma, QStringLiteral("english")));
+                             fresh().write(Settings::opciones::idioma, QStringLiteral("english")));
     QCOMPARE(fileBytes(), before);
 }
 
 void TestIniFile::unreadableFileRaisesInsteadOfBeingReplaced() {
     // A folder in place of the file stands for a file that cannot be read.
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("quillnest.ini")));
-    QVERIFY_THROWS_EXCEPTION(EInOutError, f_abrirIni());
+    SettingsStore& store = fresh();
+    QVERIFY_THROWS_EXCEPTION(EInOutError, SettingsDraft{store});
+    QVERIFY_THROWS_EXCEPTION(EInOutError, store.text(Settings::opciones::idioma));
     QVERIFY_THROWS_EXCEPTION(EInOutError,
-                             f_escribirIni(Settings::fuentes::size, QStringLiteral("12")));
+                             store.write(Settings::fuentes::size, QStringLiteral("12")));
     QVERIFY(QFileInfo(f_nombreIni()).isDir());
 }
 
 void TestIniFile::valueWithLineBreakStaysOneLine() {
-    f_escribirIni(Settings::archivos::ultimo, QStringLiteral("/docs/a\n[opciones]\r\nidioma=x"));
-    QCOMPARE(f_leerIni(Settings::opciones::idioma), QStringLiteral("XXX"));
-    QCOMPARE(f_leerIni(Settings::archivos::ultimo), QStringLiteral("/docs/a [opciones]  idioma=x"));
+    fresh().write(Settings::archivos::ultimo, QStringLiteral("/docs/a\n[opciones]\r\nidioma=x"));
+    SettingsStore& store = fresh();
+    QCOMPARE(store.text(Settings::opciones::idioma), QStringLiteral("XXX"));
+    QCOMPARE(store.text(Settings::archivos::ultimo), QStringLiteral("/docs/a [opciones]  idioma=x"));
 }
 
 void TestIniFile::textOutsideWindows1252IsWrittenAsUtf8() {
-    f_escribirIni(Settings::archivos::ultimo, QStringLiteral("/docs/año.qnf"));
+    SettingsStore& store = fresh();
+    store.write(Settings::archivos::ultimo, QStringLiteral("/docs/año.qnf"));
     QCOMPARE(fileBytes(), QByteArray("[archivos]\r\nultimo=/docs/a\xF1o.qnf\r\n\r\n"));
 
     const QString greek = QStringLiteral("/docs/λόγος.qnf");
-    f_escribirIni(Settings::archivos::ultimo, greek);
+    store.write(Settings::archivos::ultimo, greek);
     QCOMPARE(fileBytes(), "[archivos]\r\nultimo=" + greek.toUtf8() + "\r\n\r\n");
-    QCOMPARE(f_leerIni(Settings::archivos::ultimo), greek);
+    QCOMPARE(fresh().text(Settings::archivos::ultimo), greek);
 }
 
 void TestIniFile::readSettingNumber_data() {
@@ -232,7 +304,28 @@ void TestIniFile::readSettingNumber() {
     QFETCH(QByteArray, stored);
     QFETCH(int, expected);
     writeFileBytes("[posicion]\r\n" + stored + "\r\n");
-    QCOMPARE(::readSettingNumber(Settings::posicion::maintop), expected);
+    QCOMPARE(fresh().number(Settings::posicion::maintop), expected);
+}
+
+void TestIniFile::flagsReadByTheirRule_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<bool>("bold");   // set only by "1"
+    QTest::addColumn<bool>("backup"); // set unless "0"
+    QTest::newRow("one") << QByteArray("1") << true << true;
+    QTest::newRow("zero") << QByteArray("0") << false << false;
+    QTest::newRow("other") << QByteArray("yes") << false << true;
+    QTest::newRow("empty") << QByteArray("") << false << true;
+}
+
+void TestIniFile::flagsReadByTheirRule() {
+    QFETCH(QByteArray, stored);
+    QFETCH(bool, bold);
+    QFETCH(bool, backup);
+    writeFileBytes("[fuentes]\r\nbold=" + stored + "\r\n[opciones]\r\ncopiaseguridad=" + stored +
+                   "\r\n");
+    SettingsStore& store = fresh();
+    QCOMPARE(store.flag(Settings::fuentes::bold), bold);
+    QCOMPARE(store.flag(Settings::opciones::copiaseguridad), backup);
 }
 
 QTEST_APPLESS_MAIN(TestIniFile)

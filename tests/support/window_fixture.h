@@ -13,6 +13,7 @@
 #include "mainwindow/widgets/unt_f_main.h"
 #include "outline_text.h"
 #include "scripted_dialogs.h"
+#include "settings/settings_store.h"
 
 #include <QObject>
 #include <QTemporaryDir>
@@ -21,6 +22,8 @@
 class MainWindowTest : public QObject {
 protected:
     std::unique_ptr<QTemporaryDir> m_dir;
+    // The settings of the test's program folder, loaded on first use.
+    std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<Tfrm_ppal> m_window;
     ScriptedDialogs* m_dialogs = nullptr;
     std::unique_ptr<LanguageTable> m_language;
@@ -29,6 +32,7 @@ protected:
         m_dir = std::make_unique<QTemporaryDir>();
         setProgramPathForTests(m_dir->filePath(QStringLiteral("quillnest")));
         setRecoveryFolderForTests(m_dir->filePath(QStringLiteral("recovery")));
+        m_settings = std::make_unique<SettingsStore>(f_nombreIni());
         m_language = std::make_unique<LanguageTable>(m_dir->path() + u'/');
         m_language->use();
         m_dialogs = ScriptedDialogs::install();
@@ -36,6 +40,7 @@ protected:
     // The window goes first, while the dialogs it may still use are in place.
     void tearDownWindowTest() {
         m_window.reset();
+        m_settings.reset();
         setUserDialogs(nullptr);
         m_language.reset();
         setProgramPathForTests(QString());
@@ -46,7 +51,7 @@ protected:
     Tfrm_ppal* openDocument(const OutlineTree& tree) {
         const QString path = m_dir->filePath(QStringLiteral("doc.qnf"));
         f_guardarNodos(tree, path);
-        m_window = std::make_unique<Tfrm_ppal>(path);
+        m_window = std::make_unique<Tfrm_ppal>(*m_settings, path);
         return m_window.get();
     }
     OutlineNode* node(const QString& caption) const {

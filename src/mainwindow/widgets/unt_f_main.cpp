@@ -20,7 +20,7 @@
 #include "base/widgets/qt_translations.h"
 #include "base/widgets/user_dialogs.h"
 #include "settings/settings_keys.h"
-#include "settings/unt_inifile.h"
+#include "settings/settings_store.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -46,7 +46,8 @@ namespace {
 const QString kSection = QStringLiteral("frm_ppal");
 } // namespace
 
-Tfrm_ppal::Tfrm_ppal(const QString& startupDocument, QWidget* parent) : QMainWindow(parent) {
+Tfrm_ppal::Tfrm_ppal(SettingsStore& settings, const QString& startupDocument, QWidget* parent)
+    : QMainWindow(parent), m_settings(settings) {
     setObjectName(QStringLiteral("frm_ppal"));
     setWindowTitle(QString(Unt_constantes::producto));
     setMinimumSize(620, 240);
@@ -290,7 +291,7 @@ void Tfrm_ppal::FormCreate(const QString& startupDocument) {
     // Every step runs: a settings file that cannot be read is reported once,
     // and the steps that need it go on with the defaults.
     QString idioma = Settings::opciones::idioma.defaultValue;
-    settingsStep([&] { idioma = f_leerIni(Settings::opciones::idioma); });
+    settingsStep([&] { idioma = m_settings.text(Settings::opciones::idioma); });
     f_setIdioma(idioma);
     installQtTranslations(f_getIdioma());
     sb_status1->setText(f_getTexto(Messages::version) + Unt_constantes::version);
@@ -299,12 +300,10 @@ void Tfrm_ppal::FormCreate(const QString& startupDocument) {
     show();
     if (const QString problem = f_takeLanguageProblem(); !problem.isEmpty())
         QuillnestApplication::reportError(problem);
-    updateRecentFiles([this] { m_recentFiles.f_cargarUltimos(); });
+    settingsStep([this] { m_recentFiles.f_cargarUltimos(m_settings.recentFiles()); });
     settingsStep([this] { applyStoredFont(); });
-    settingsStep([this] { setAutosaveMinutes(readSettingNumber(Settings::opciones::autoguardado)); });
-    settingsStep([this] {
-        setBackupOnSave(f_leerIni(Settings::opciones::copiaseguridad) != QStringLiteral("0"));
-    });
+    settingsStep([this] { setAutosaveMinutes(m_settings.number(Settings::opciones::autoguardado)); });
+    settingsStep([this] { setBackupOnSave(m_settings.flag(Settings::opciones::copiaseguridad)); });
     settingsStep([this] { registerFileTypeAtStart(); });
     settingsStep([this] { applyStoredGeometry(); });
     // Unsaved work of a run that ended comes before any document.
@@ -390,10 +389,12 @@ void Tfrm_ppal::f_applyFont(const QFont& font, bool save) {
     if (!save)
         return;
     namespace fuentes = Settings::fuentes;
-    f_escribirIni(fuentes::nombre, font.family());
-    f_escribirIni(fuentes::size, QString::number(font.pointSize()));
-    f_escribirIni(fuentes::bold, font.bold() ? QStringLiteral("1") : QStringLiteral("0"));
-    f_escribirIni(fuentes::italic, font.italic() ? QStringLiteral("1") : QStringLiteral("0"));
+    m_settings.update([&](SettingsEdit& edit) {
+        edit.setText(fuentes::nombre, font.family());
+        edit.setNumber(fuentes::size, font.pointSize());
+        edit.setFlag(fuentes::bold, font.bold());
+        edit.setFlag(fuentes::italic, font.italic());
+    });
 }
 
 void Tfrm_ppal::fuentesExecute() {
@@ -403,16 +404,16 @@ void Tfrm_ppal::fuentesExecute() {
 
 void Tfrm_ppal::applyStoredFont() {
     namespace fuentes = Settings::fuentes;
-    const QString name = f_leerIni(fuentes::nombre);
+    const QString name = m_settings.text(fuentes::nombre);
     if (name.isEmpty())
         return;
     QFont font = tv_lista->font();
     font.setFamily(name);
-    const int points = readSettingNumber(fuentes::size);
+    const int points = m_settings.number(fuentes::size);
     if (points > 0)
         font.setPointSize(points);
-    font.setItalic(f_leerIni(fuentes::italic) == QStringLiteral("1"));
-    font.setBold(f_leerIni(fuentes::bold) == QStringLiteral("1"));
+    font.setItalic(m_settings.flag(fuentes::italic));
+    font.setBold(m_settings.flag(fuentes::bold));
     f_applyFont(font, false);
 }
 
@@ -438,14 +439,14 @@ QRect onAScreen(const QRect& frame) {
 
 void Tfrm_ppal::applyStoredGeometry() {
     namespace posicion = Settings::posicion;
-    const int top = readSettingNumber(posicion::maintop);
-    const int left = readSettingNumber(posicion::mainleft);
-    const int w = readSettingNumber(posicion::width);
-    const int h = readSettingNumber(posicion::height);
+    const int top = m_settings.number(posicion::maintop);
+    const int left = m_settings.number(posicion::mainleft);
+    const int w = m_settings.number(posicion::width);
+    const int h = m_settings.number(posicion::height);
     const QRect frame = onAScreen(QRect(left, top, w, h));
     move(frame.topLeft());
     resize(frame.size());
-    const int split = readSettingNumber(posicion::mainsplit);
+    const int split = m_settings.number(posicion::mainsplit);
     Splitter1->setSizes({split, std::max(1, frame.width() - split)});
 }
 

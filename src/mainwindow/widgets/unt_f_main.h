@@ -7,6 +7,7 @@
 #include "document/unt_clipboard.h"
 #include "document/unt_ultimosarchivos.h"
 #include "reports/widgets/report_host.h"
+#include "settings/widgets/running_options.h"
 
 #include <QFont>
 #include <functional>
@@ -35,12 +36,16 @@ class QSplitter;
 class QToolBar;
 class QToolButton;
 class QStatusBar;
+class SettingsStore;
 
-class Tfrm_ppal : public QMainWindow {
+class Tfrm_ppal : public QMainWindow, public RunningOptions {
     Q_OBJECT
 public:
-    // `startupDocument` is the first command-line argument, if any.
-    explicit Tfrm_ppal(const QString& startupDocument = QString(), QWidget* parent = nullptr);
+    // `settings` is read and written for the window's whole life and handed to
+    // the dialogs that need it; `startupDocument` is the first command-line
+    // argument, if any.
+    explicit Tfrm_ppal(SettingsStore& settings, const QString& startupDocument = QString(),
+                       QWidget* parent = nullptr);
     ~Tfrm_ppal() override;
 
     QAction* action(const QString& name) const { return m_actions.value(name); }
@@ -72,13 +77,11 @@ public:
     bool guardarcomoExecute();
     void guardarnodoExecute();
     void tm_autoguardadoTimer();
-    // Autosave every so many minutes; 0 switches it off.
-    void setAutosaveMinutes(int minutes);
-    // Whether a save first keeps the file it replaces as "<name>~".
-    void setBackupOnSave(bool backup);
+    void setAutosaveMinutes(int minutes) override;
+    void setBackupOnSave(bool backup) override;
     void f_cerraraplicacion();
     RecentFiles& recentFiles() { return m_recentFiles; }
-    void f_borrarHistorial() { m_recentFiles.f_borrarHistorial(); }
+    void f_borrarHistorial() override { m_recentFiles.f_borrarHistorial(); }
     // The browser of the report windows made from now on: Qt WebEngine
     // unless another is set (tests).
     void setReportBrowserFactory(ReportBrowserFactory factory) {
@@ -173,8 +176,9 @@ private:
     // cannot be read or written is reported once per run, and stops neither
     // start-up nor the document operation around the step.
     void settingsStep(const std::function<void()>& step);
-    // Stores the recent list, as a settings step.
-    void updateRecentFiles(const std::function<void()>& change);
+    // Changes the recent list and, when the change says so, stores it, as a
+    // settings step.
+    void updateRecentFiles(const std::function<bool()>& change);
 
     // Item editor.
     void tv_listaChanging(OutlineNode* oldNode, OutlineNode* newNode);
@@ -257,6 +261,7 @@ private:
     QList<QKeySequence> m_savedShortcuts[4];
     QFont m_dialogFont;
 
+    SettingsStore& m_settings;
     RecentFiles m_recentFiles;
     bool m_reading = false;
     bool m_settingsErrorShown = false;

@@ -16,7 +16,7 @@
 #include "mainwindow/widgets/outline_view.h"
 #include "base/widgets/user_dialogs.h"
 #include "settings/settings_keys.h"
-#include "settings/unt_inifile.h"
+#include "settings/settings_store.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -38,7 +38,7 @@ QString Tfrm_ppal::statusText() const { return sb_status0->text(); }
 
 void Tfrm_ppal::f_asignararchivo(const QString& path) {
     if (!m_docNuevo)
-        updateRecentFiles([&] { m_recentFiles.f_agregarUltimo(path); });
+        updateRecentFiles([&] { return m_recentFiles.f_agregarUltimo(path); });
     m_archivoActual = path;
     // The placeholder shows the desktop's own mark while there are unsaved changes.
     setWindowTitle(QString(Unt_constantes::producto) + QStringLiteral(" - ") +
@@ -51,8 +51,8 @@ void Tfrm_ppal::chooseStartupDocument(const QString& argument) {
         path = argument;
     } else {
         settingsStep([&] {
-            const QString last = f_leerIni(Settings::archivos::ultimo);
-            if (!last.isEmpty() && f_leerIni(Settings::opciones::docinicio) == QStringLiteral("0"))
+            const QString last = m_settings.text(Settings::archivos::ultimo);
+            if (!last.isEmpty() && m_settings.text(Settings::opciones::docinicio) == u"0")
                 path = last;
         });
     }
@@ -162,9 +162,12 @@ void Tfrm_ppal::f_abrirarchivoultimo(const QString& path) {
         // The document still open comes back to place 1 (unless it was never
         // saved), and the path that failed leaves the list.
         if (!m_docNuevo)
-            updateRecentFiles([&] { m_recentFiles.f_agregarUltimo(m_archivoActual); });
+            updateRecentFiles([&] { return m_recentFiles.f_agregarUltimo(m_archivoActual); });
         userDialogs().showError(this, error.message());
-        updateRecentFiles([&] { m_recentFiles.f_quitarUltimo(path); });
+        updateRecentFiles([&] {
+            m_recentFiles.f_quitarUltimo(path);
+            return true;
+        });
         return;
     }
     m_docNuevo = false;
@@ -258,7 +261,7 @@ bool Tfrm_ppal::guardarcomoExecute() {
         return false;
     saveDocumentTo(path);
     // Saved under its own name again, it still moves to the top of the recent list.
-    updateRecentFiles([&] { m_recentFiles.f_agregarUltimo(path); });
+    updateRecentFiles([&] { return m_recentFiles.f_agregarUltimo(path); });
     return true;
 }
 
@@ -423,13 +426,15 @@ void Tfrm_ppal::f_cerraraplicacion() {
     removeRecoveryCopy();
     // Nothing of the document is at stake; the program still closes.
     settingsStep([this] {
-        f_escribirIni(Settings::archivos::ultimo,
-                      QFileInfo::exists(m_archivoActual) ? m_archivoActual : QString());
-        f_escribirIni(posicion::maintop, QString::number(y()));
-        f_escribirIni(posicion::mainleft, QString::number(x()));
-        f_escribirIni(posicion::width, QString::number(width()));
-        f_escribirIni(posicion::height, QString::number(height()));
-        f_escribirIni(posicion::mainsplit, QString::number(Splitter1->sizes().value(0)));
+        m_settings.update([this](SettingsEdit& edit) {
+            edit.setText(Settings::archivos::ultimo,
+                         QFileInfo::exists(m_archivoActual) ? m_archivoActual : QString());
+            edit.setNumber(posicion::maintop, y());
+            edit.setNumber(posicion::mainleft, x());
+            edit.setNumber(posicion::width, width());
+            edit.setNumber(posicion::height, height());
+            edit.setNumber(posicion::mainsplit, Splitter1->sizes().value(0));
+        });
     });
 }
 
@@ -443,7 +448,13 @@ void Tfrm_ppal::settingsStep(const std::function<void()>& step) {
     }
 }
 
-void Tfrm_ppal::updateRecentFiles(const std::function<void()>& change) { settingsStep(change); }
+void Tfrm_ppal::updateRecentFiles(const std::function<bool()>& change) {
+    settingsStep([&] {
+        if (change())
+            m_settings.update(
+                [this](SettingsEdit& edit) { edit.setRecentFiles(m_recentFiles.paths()); });
+    });
+}
 
 void Tfrm_ppal::refreshRecentActions() {
     const QStringList& paths = m_recentFiles.paths();

@@ -40,7 +40,7 @@ void Tfrm_ppal::verhoyExecute() {
 // The per-day window comes forward with the dialog, but only "Mostrar" creates it.
 void Tfrm_ppal::definicionreportesExecute() {
     if (!f_defreportexdia)
-        f_defreportexdia = new Tf_defreportexdia(reportContext());
+        f_defreportexdia = new Tf_defreportexdia(reportContext(), m_settings);
     bringToFront(f_defreportexdia);
     if (f_reportexdia)
         bringToFront(f_reportexdia);

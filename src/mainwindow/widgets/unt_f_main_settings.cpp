@@ -14,7 +14,7 @@
 #include "settings/widgets/unt_f_about.h"
 #include "settings/widgets/unt_f_opciones.h"
 #include "settings/widgets/unt_help_ui.h"
-#include "settings/unt_inifile.h"
+#include "settings/settings_store.h"
 
 #include <QAction>
 
@@ -27,7 +27,7 @@ void Tfrm_ppal::connectSettingsActions() {
 }
 
 void Tfrm_ppal::registerFileTypeAtStart() {
-    if (f_leerIni(Settings::opciones::regexts) != QStringLiteral("1"))
+    if (!m_settings.flag(Settings::opciones::regexts))
         return;
     try {
         f_registrarExtension();
@@ -38,7 +38,7 @@ void Tfrm_ppal::registerFileTypeAtStart() {
 
 void Tfrm_ppal::opcionesExecute() {
     // Modal, and made afresh each time, so it always shows the stored settings.
-    Tf_opciones f_opciones(this);
+    Tf_opciones f_opciones(this, m_settings, *this);
     userDialogs().runModal(f_opciones);
 }
 

@@ -12,7 +12,6 @@
 #include <QFileInfo>
 #include <QLibrary>
 #include <QOpenGLContext>
-#include <QSaveFile>
 
 // QtGui's hook for engines that draw through OpenGL contexts shared with one
 // global context; exported, but declared in no public header.
@@ -87,11 +86,11 @@ void saveCopyOfPage(UserDialogs& dialogs, QWidget* parent, const QString& page) 
             UserDialogs::Answer::Yes)
         return;
     QFile source(page);
-    QSaveFile copy(target);
     if (!source.open(QIODevice::ReadOnly))
         throw EInOutError(f_getTexto(Messages::paginaNoLeida)
                               .arg(QDir::toNativeSeparators(page), source.errorString()));
-    if (!openWhole(copy) || !writeAll(copy, source.readAll()) || !copy.commit())
+    QString reason;
+    if (!writeWholeFile(target, source.readAll(), reason))
         throw EInOutError(f_getTexto(Messages::paginaNoGuardada)
-                              .arg(QDir::toNativeSeparators(target), copy.errorString()));
+                              .arg(QDir::toNativeSeparators(target), reason));
 }

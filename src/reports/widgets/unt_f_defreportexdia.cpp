@@ -7,7 +7,7 @@
 #include "base/widgets/control_texts.h"
 #include "reports/widgets/optional_date_edit.h"
 #include "reports/widgets/unt_f_reportexdia.h"
-#include "settings/unt_inifile.h"
+#include "settings/settings_store.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -47,8 +47,8 @@ QDate storedDay(const QString& value, const QDate& fallback) {
     }
 }
 
-void storeFlag(const SettingKey& key, bool on) {
-    f_escribirIni(key, on ? QStringLiteral("1") : QStringLiteral("0"));
+void storeFlag(SettingsStore& settings, const SettingKey& key, bool on) {
+    settings.update([&](SettingsEdit& edit) { edit.setFlag(key, on); });
 }
 
 // A stored sentinel leaves the picker unticked, today waiting for its tick.
@@ -60,8 +60,9 @@ void restorePicker(OptionalDateEdit* picker, QDate& recordada, const QDate& day,
     picker->setChecked(inUse);
 }
 
-void storePicker(const SettingKey& key, const OptionalDateEdit* picker, const QDate& sentinel) {
-    f_escribirIni(key, fechaForm(picker->isChecked() ? picker->date() : sentinel));
+void storePicker(SettingsStore& settings, const SettingKey& key, const OptionalDateEdit* picker,
+                 const QDate& sentinel) {
+    settings.write(key, fechaForm(picker->isChecked() ? picker->date() : sentinel));
 }
 
 // Ticking brings the remembered date back; clearing remembers the date shown.
@@ -93,9 +94,9 @@ void stack(QGroupBox* group, std::initializer_list<QWidget*> controls) {
 
 } // namespace
 
-Tf_defreportexdia::Tf_defreportexdia(const ReportContext& context)
+Tf_defreportexdia::Tf_defreportexdia(const ReportContext& context, SettingsStore& settings)
     : QDialog(context.host.reportOwner(), Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_context(context) {
+      m_context(context), m_settings(settings) {
     setObjectName(QStringLiteral("f_defreportexdia"));
     setWindowTitle(QStringLiteral("Reportes"));
     createControls();
@@ -208,24 +209,23 @@ void Tf_defreportexdia::f_open() {
 
     const QDate today = QDate::currentDate();
     restorePicker(dt_fechaini, fechaIniRecordada,
-                  storedDay(f_leerIni(reportes::fechadesde), sinFechaInicial()), sinFechaInicial());
+                  storedDay(m_settings.text(reportes::fechadesde), sinFechaInicial()),
+                  sinFechaInicial());
     restorePicker(dt_fechafin, fechaFinRecordada,
-                  storedDay(f_leerIni(reportes::fechahasta, fechaForm(today)), today),
+                  storedDay(m_settings.text(reportes::fechahasta, fechaForm(today)), today),
                   sinFechaFinal());
-    const QString zero = QStringLiteral("0");
-    (f_leerIni(reportes::orden) == zero ? rb_fecha : rb_noorden)->setChecked(true);
-    cb_completados->setChecked(f_leerIni(reportes::mostrarcompletados) != zero);
-    cb_texto->setChecked(f_leerIni(reportes::mostrartexto) != zero);
-    (f_leerIni(reportes::completo) == QStringLiteral("1") ? rb_Completo : rb_seleccion)
-        ->setChecked(true);
+    (m_settings.text(reportes::orden) == u"0" ? rb_fecha : rb_noorden)->setChecked(true);
+    cb_completados->setChecked(m_settings.flag(reportes::mostrarcompletados));
+    cb_texto->setChecked(m_settings.flag(reportes::mostrartexto));
+    (m_settings.flag(reportes::completo) ? rb_Completo : rb_seleccion)->setChecked(true);
 }
 
 void Tf_defreportexdia::dt_fechainiChange() {
-    storePicker(reportes::fechadesde, dt_fechaini, sinFechaInicial());
+    storePicker(m_settings, reportes::fechadesde, dt_fechaini, sinFechaInicial());
 }
 
 void Tf_defreportexdia::dt_fechafinChange() {
-    storePicker(reportes::fechahasta, dt_fechafin, sinFechaFinal());
+    storePicker(m_settings, reportes::fechahasta, dt_fechafin, sinFechaFinal());
 }
 
 void Tf_defreportexdia::dt_fechainiClick() {
@@ -238,31 +238,31 @@ void Tf_defreportexdia::dt_fechafinClick() {
 
 void Tf_defreportexdia::rb_fechaClick() {
     if (rb_fecha->isChecked())
-        f_escribirIni(reportes::orden, QStringLiteral("0"));
+        m_settings.write(reportes::orden, QStringLiteral("0"));
 }
 
 void Tf_defreportexdia::rb_noordenClick() {
     if (rb_noorden->isChecked())
-        f_escribirIni(reportes::orden, QStringLiteral("1"));
+        m_settings.write(reportes::orden, QStringLiteral("1"));
 }
 
 void Tf_defreportexdia::rb_CompletoClick() {
     if (rb_Completo->isChecked())
-        storeFlag(reportes::completo, true);
+        storeFlag(m_settings, reportes::completo, true);
 }
 
 void Tf_defreportexdia::rb_seleccionClick() {
     if (rb_seleccion->isChecked())
-        storeFlag(reportes::completo, false);
+        storeFlag(m_settings, reportes::completo, false);
 }
 
 void Tf_defreportexdia::cb_completadosClick() {
-    storeFlag(reportes::mostrarcompletados, cb_completados->isChecked());
+    storeFlag(m_settings, reportes::mostrarcompletados, cb_completados->isChecked());
 }
 
 // "Solo terminales" is never stored; a click on it stores "Texto" again.
 void Tf_defreportexdia::cb_textoClick() {
-    storeFlag(reportes::mostrartexto, cb_texto->isChecked());
+    storeFlag(m_settings, reportes::mostrartexto, cb_texto->isChecked());
 }
 
 void Tf_defreportexdia::bt_mostrarClick() {

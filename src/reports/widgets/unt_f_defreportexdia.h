@@ -15,13 +15,15 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class SettingsStore;
 
 class Tf_defreportexdia : public QDialog {
     Q_OBJECT
 public:
-    // Placed at the host window's lower left corner, with the stored choices;
-    // the per-day window it shows is made with the same context.
-    explicit Tf_defreportexdia(const ReportContext& context);
+    // Placed at the host window's lower left corner, with the choices stored
+    // in `settings`, where each new choice is stored at once; the per-day
+    // window it shows is made with the same context.
+    Tf_defreportexdia(const ReportContext& context, SettingsStore& settings);
 
     QGroupBox* gb_fecha = nullptr;
     QLabel* lb_fechaini = nullptr;
@@ -68,6 +70,7 @@ private:
     void cb_textoClick();
 
     ReportContext m_context;
+    SettingsStore& m_settings;
 };
 
 // The dialog while it exists.

@@ -4,12 +4,11 @@
 #include "language/messages.h"
 #include "language/unt_idioma.h"
 #include "base/widgets/control_texts.h"
-#include "mainwindow/widgets/unt_f_main.h"
 #include "base/widgets/user_dialogs.h"
 #include "settings/settings_keys.h"
 #include "settings/unt_extensiones.h"
+#include "settings/widgets/running_options.h"
 #include "settings/widgets/unt_help_ui.h"
-#include "settings/unt_inifile.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -47,10 +46,10 @@ QString itemKey(const QString& name, int index) {
 
 } // namespace
 
-Tf_opciones::Tf_opciones(Tfrm_ppal* frm_ppal)
-    : QDialog(frm_ppal, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowStaysOnTopHint),
-      m_frm_ppal(frm_ppal) {
+Tf_opciones::Tf_opciones(QWidget* parent, SettingsStore& settings, RunningOptions& running)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowStaysOnTopHint),
+      m_settings(settings), m_draft(settings), m_running(running) {
     setObjectName(QStringLiteral("f_opciones"));
     setModal(true);
     createControls();
@@ -64,11 +63,6 @@ Tf_opciones::Tf_opciones(Tfrm_ppal* frm_ppal)
     // F1 reaches the dialog whichever of its controls has the focus.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             [this] { f_mostrarAyuda(kHelpTopic, this); });
-}
-
-Tf_opciones::~Tf_opciones() {
-    if (m_holding)
-        f_descartarIni();
 }
 
 void Tf_opciones::createControls() {
@@ -148,19 +142,17 @@ QWidget* Tf_opciones::createGeneralTab() {
 
 void Tf_opciones::FormCreate() {
     namespace opciones = Settings::opciones;
-    f_abrirIni();
-    m_holding = true;
-    rg_archivosItems->button(readSettingNumber(opciones::docinicio) == 1 ? 1 : 0)->setChecked(true);
+    rg_archivosItems->button(m_draft.number(opciones::docinicio) == 1 ? 1 : 0)->setChecked(true);
 
     const QString language = f_getIdioma();
     m_initialLanguageIndex = language == kNoLanguage ? -1 : language == kEspanol ? 0 : 1;
     lb_idiomas->setCurrentRow(m_initialLanguageIndex);
 
     // A stored interval that is no number shows as 0, and is stored as shown.
-    ud_autoguardado->setValue(readSettingNumber(opciones::autoguardado));
+    ud_autoguardado->setValue(m_draft.number(opciones::autoguardado));
     ed_autoguardadoChange();
-    cb_extension->setChecked(f_leerIni(opciones::regexts) == QStringLiteral("1"));
-    cb_copiaseguridad->setChecked(f_leerIni(opciones::copiaseguridad) != QStringLiteral("0"));
+    cb_extension->setChecked(m_draft.flag(opciones::regexts));
+    cb_copiaseguridad->setChecked(m_draft.flag(opciones::copiaseguridad));
     f_setTextos();
 }
 
@@ -191,12 +183,11 @@ void Tf_opciones::f_setTextos() {
 }
 
 void Tf_opciones::rg_archivosClick() {
-    f_escribirIni(Settings::opciones::docinicio,
-                  rg_archivosItems->checkedId() == 1 ? QStringLiteral("1") : QStringLiteral("0"));
+    m_draft.edit().setFlag(Settings::opciones::docinicio, rg_archivosItems->checkedId() == 1);
 }
 
 void Tf_opciones::ed_autoguardadoChange() {
-    f_escribirIni(Settings::opciones::autoguardado, ed_autoguardado->text());
+    m_draft.edit().setText(Settings::opciones::autoguardado, ed_autoguardado->text());
 }
 
 int Tf_opciones::languageIndex() const {
@@ -206,48 +197,41 @@ int Tf_opciones::languageIndex() const {
 
 void Tf_opciones::sb_aceptarClick() {
     namespace opciones = Settings::opciones;
-    m_frm_ppal->setAutosaveMinutes(ud_autoguardado->value());
+    m_running.setAutosaveMinutes(ud_autoguardado->value());
     // A language whose selection was cleared stays as it is; it does not
     // become English.
     const int language = languageIndex();
     if (language >= 0 && language != m_initialLanguageIndex)
         f_setearIdioma();
+    m_draft.edit().setFlag(opciones::regexts, cb_extension->isChecked());
     if (cb_extension->isChecked()) {
-        f_escribirIni(opciones::regexts, QStringLiteral("1"));
         try {
             f_registrarExtension();
         } catch (const QuillnestError& error) {
             // The other choices are still kept.
             userDialogs().showError(this, error.message());
         }
-    } else {
-        f_escribirIni(opciones::regexts, QStringLiteral("0"));
     }
-    if (cb_borrarhistorial->isChecked())
-        m_frm_ppal->f_borrarHistorial();
-    f_escribirIni(opciones::copiaseguridad,
-                  cb_copiaseguridad->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-    m_frm_ppal->setBackupOnSave(cb_copiaseguridad->isChecked());
-    endHold(true);
+    if (cb_borrarhistorial->isChecked()) {
+        m_running.f_borrarHistorial();
+        m_draft.edit().setRecentFiles({});
+    }
+    m_draft.edit().setFlag(opciones::copiaseguridad, cb_copiaseguridad->isChecked());
+    m_running.setBackupOnSave(cb_copiaseguridad->isChecked());
+    m_settings.commit(m_draft);
     QDialog::accept();
 }
 
 void Tf_opciones::f_setearIdioma() {
     f_setIdioma(languageIndex() == 0 ? kEspanol : kEnglish);
-    f_escribirIni(Settings::opciones::idioma, f_getIdioma());
+    m_draft.edit().setText(Settings::opciones::idioma, f_getIdioma());
     userDialogs().inform(this, f_getTexto(Messages::debeCerrarIdioma));
 }
 
 void Tf_opciones::sb_cancelarClick() {
-    endHold(false);
     QDialog::reject();
 }
 
 void Tf_opciones::reject() {
     sb_cancelarClick();
-}
-
-void Tf_opciones::endHold(bool save) {
-    m_holding = false;
-    f_cerrarIni(save);
 }

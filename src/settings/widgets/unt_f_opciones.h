@@ -1,8 +1,10 @@
 #pragma once
 // The options dialog: start-up document, autosave interval, language, file
-// type registration and clearing the recent documents. It holds the settings
-// file open from creation, so its writes reach the file only on Aceptar and
-// Cancelar leaves the file exactly as it was.
+// type registration and clearing the recent documents. It works on a draft of
+// the settings taken at creation, so its writes reach the file only on
+// Aceptar, in one write, and Cancelar leaves the file exactly as it was.
+
+#include "settings/settings_store.h"
 
 #include <QDialog>
 #include <QSpinBox>
@@ -15,7 +17,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTabWidget;
-class Tfrm_ppal;
+class RunningOptions;
 
 // Spin buttons with their text field, which the dialog names on its own.
 class MinutesSpinBox : public QSpinBox {
@@ -27,11 +29,11 @@ public:
 class Tf_opciones : public QDialog {
     Q_OBJECT
 public:
-    // Opens the settings for editing; `frm_ppal` receives the autosave
-    // interval and the clearing of its recent documents on accept.
-    explicit Tf_opciones(Tfrm_ppal* frm_ppal);
-    // A dialog that goes without either button keeps none of its changes.
-    ~Tf_opciones() override;
+    // Takes a draft of `settings`, committed on accept; `running` receives
+    // the autosave interval, the backup choice and the clearing of the recent
+    // documents on accept. A dialog that goes without either button keeps
+    // none of its changes.
+    Tf_opciones(QWidget* parent, SettingsStore& settings, RunningOptions& running);
 
     void f_setTextos();
     void rg_archivosClick();
@@ -66,9 +68,9 @@ private:
     void FormCreate();
     // The selected row of lb_idiomas, -1 for none.
     int languageIndex() const;
-    void endHold(bool save);
 
-    Tfrm_ppal* m_frm_ppal;
+    SettingsStore& m_settings;
+    SettingsDraft m_draft;
+    RunningOptions& m_running;
     int m_initialLanguageIndex = -1;
-    bool m_holding = false;
 };
