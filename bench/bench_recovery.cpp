@@ -36,8 +36,7 @@ int main(int argc, char* argv[]) {
     if (sizes.empty())
         sizes = {100'000, 1'000'000};
     QTemporaryDir dir;
-    setRecoveryFolderForTests(dir.path());
-    const RecoveryStore store;
+    const RecoveryStore store(dir.path());
     std::printf("%9s  %22s  %22s  %s\n", "items", "gather ms (all/step)", "write ms (median)",
                 "copy MB");
     for (const int items : sizes) {

@@ -74,7 +74,7 @@ ReportOptions allItemsByDate() {
     return options;
 }
 
-Row measure(int items) {
+Row measure(int items, const QString& webFolder) {
     const int runs = std::clamp(2'000'000 / items, 3, 15);
     const OutlineTree tree = generateOutline(items);
     OutlineTree aux;
@@ -95,8 +95,8 @@ Row measure(int items) {
     });
     // What the user waits for: head, markup, Windows-1252 and the file.
     row.page = timeRuns(runs, [&] {
-        WebPageFile page(QString(Unthtml_constantes::reporteXDia));
-        page.write(perDayPageHead(options).toUtf8());
+        WebPageFile page(webFolder, QString(Unthtml_constantes::reporteXDia));
+        page.write(perDayPageHead(options, webFolder).toUtf8());
         f_htmlItems(options, source, [&](QByteArrayView part) { page.write(part); });
         page.commit();
     });
@@ -154,13 +154,15 @@ int main(int argc, char* argv[]) {
     if (!dir.isValid())
         return 1;
     // The web folder goes into the temporary folder; no language file: built-in texts.
-    setProgramPathForTests(dir.filePath(QStringLiteral("quillnest")));
+    const QString webFolder = f_carpetaWeb(ProgramFolder(dir.filePath(QStringLiteral("quillnest"))));
+    LanguageTable language(dir.path() + u'/');
+    language.use();
     f_setIdioma(QStringLiteral("XXX"));
     std::vector<Row> rows;
     for (int size : kSizes) {
         if (size > largest)
             break;
-        rows.push_back(measure(size));
+        rows.push_back(measure(size, webFolder));
         std::fprintf(stderr, "%d items measured\n", size);
     }
     printRows(rows);

@@ -10,7 +10,8 @@
 #include "document/outline_document.h"
 #include "base/program_folder.h"
 #include "document/recovery.h"
-#include "base/widgets/application.h"
+#include "base/widgets/program_services.h"
+#include "reports/widgets/report_browser.h"
 #include "mainwindow/widgets/date_field.h"
 #include "mainwindow/widgets/outline_model.h"
 #include "mainwindow/widgets/outline_view.h"
@@ -21,6 +22,7 @@
 #include "settings/settings_store.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QElapsedTimer>
 #include <QFile>
@@ -75,15 +77,13 @@ int main(int argc, char* argv[]) {
         f_guardarNodos(generateOutline(std::atoi(argv[2])), QString::fromLocal8Bit(argv[3]));
         return 0;
     }
-    QuillnestApplication app(argc, argv);
+    QApplication app(argc, argv);
     const int items = argc > 1 ? std::atoi(argv[1]) : 100'000;
     QTemporaryDir dir;
-    setProgramPathForTests(dir.filePath(QStringLiteral("quillnest")));
-    LanguageTable language(dir.path() + u'/');
-    language.use();
-    setRecoveryFolderForTests(dir.filePath(QStringLiteral("recovery")));
-    SettingsStore settings(f_nombreIni());
-    settings.update([](SettingsEdit& edit) {
+    ProgramServices services({ProgramFolder(dir.filePath(QStringLiteral("quillnest"))),
+                              dir.filePath(QStringLiteral("recovery")), messageBoxDialogs(),
+                              startDetached, createWebEngineBrowser});
+    services.settings().update([](SettingsEdit& edit) {
         // A chosen language, so the first-run options dialog stays closed.
         edit.setText(Settings::opciones::idioma, QStringLiteral("espanol"));
         // No file association from a benchmark run.
@@ -97,7 +97,7 @@ int main(int argc, char* argv[]) {
 
     QElapsedTimer timer;
     timer.start();
-    Tfrm_ppal window(settings, document);
+    Tfrm_ppal window(services, document);
     QCoreApplication::processEvents();
     std::printf("items %d: window open with the document in %.0f ms\n", items,
                 double(timer.nsecsElapsed()) / 1e6);

@@ -1,15 +1,10 @@
 #include "base/widgets/application.h"
-#include "base/program_folder.h"
-#include "language/unt_idioma.h"
 #include "mainwindow/widgets/unt_f_main.h"
-#include "settings/settings_store.h"
+#include "reports/widgets/report_browser.h"
 
 int main(int argc, char* argv[]) {
-    QuillnestApplication app(argc, argv);
-    LanguageTable language(programFolder());
-    language.use();
+    QuillnestApplication app(argc, argv, createWebEngineBrowser);
     const QStringList args = QuillnestApplication::arguments();
-    SettingsStore settings(f_nombreIni());
-    Tfrm_ppal frm_ppal(settings, args.value(1));
+    Tfrm_ppal frm_ppal(app.services(), args.value(1));
     return QuillnestApplication::exec();
 }

@@ -14,9 +14,9 @@ struct DetachedCommand {
     bool operator==(const DetachedCommand&) const = default;
 };
 
-// Starts the command; whether it could be started is not reported.
-void startDetached(const DetachedCommand& command);
+// Starts a command; whether it could be started is not reported. The
+// program's services hold the one in use: startDetached, or a recorder in tests.
+using CommandStarter = std::function<void(const DetachedCommand&)>;
 
-// Tests: every later start goes to `starter` instead of starting a program;
-// an empty function restores real starts.
-void setCommandStarterForTests(std::function<void(const DetachedCommand&)> starter);
+// Starts the program of the command.
+void startDetached(const DetachedCommand& command);

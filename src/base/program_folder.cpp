@@ -3,24 +3,13 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-namespace {
-QString& overridePath() {
-    static QString path;
-    return path;
-}
-} // namespace
-
-QString programPath() {
-    if (!overridePath().isEmpty())
-        return overridePath();
-    return QCoreApplication::applicationFilePath();
+ProgramFolder::ProgramFolder(QString executablePath)
+    : m_executablePath(std::move(executablePath)),
+      m_path(QFileInfo(m_executablePath).absolutePath()) {
+    if (!m_path.endsWith(u'/'))
+        m_path += u'/';
 }
 
-QString programFolder() {
-    QString folder = QFileInfo(programPath()).absolutePath();
-    if (!folder.endsWith(u'/'))
-        folder += u'/';
-    return folder;
+ProgramFolder ProgramFolder::ofRunningProgram() {
+    return ProgramFolder(QCoreApplication::applicationFilePath());
 }
-
-void setProgramPathForTests(const QString& executablePath) { overridePath() = executablePath; }

@@ -1,13 +1,23 @@
 #pragma once
 // The program folder: language files, the settings file and the "web" folder
 // live beside the executable, so a build folder is a complete installation.
+// The program's services hold the running program's; a test makes one for a
+// folder of its own.
 
 #include <QString>
 
-// The folder with a trailing '/'. Normally the executable's folder.
-QString programFolder();
-// The running executable's full path (the settings file name derives from it).
-QString programPath();
+class ProgramFolder {
+public:
+    explicit ProgramFolder(QString executablePath);
+    // The folder of the executable that is running.
+    static ProgramFolder ofRunningProgram();
 
-// Tests point the program at a temporary folder; an empty path restores the default.
-void setProgramPathForTests(const QString& executablePath);
+    // The executable's full path (the settings file name derives from it).
+    const QString& executablePath() const { return m_executablePath; }
+    // The folder, with a trailing '/'.
+    const QString& path() const { return m_path; }
+
+private:
+    QString m_executablePath;
+    QString m_path;
+};

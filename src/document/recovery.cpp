@@ -10,18 +10,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <algorithm>
 
 namespace {
 
 const QByteArray kMagic = "QUILLNEST RECOVERY 1";
 const QString kSuffix = QStringLiteral(".qnr");
-
-QString& folderOverride() {
-    static QString folder;
-    return folder;
-}
 
 QString lockName(const QString& copy) {
     return copy.chopped(kSuffix.size()) + QStringLiteral(".lock");
@@ -30,15 +24,6 @@ QString lockName(const QString& copy) {
 QString defaults(const QString&, const QString&, const QString& def) { return def; }
 
 } // namespace
-
-QString recoveryFolder() {
-    if (!folderOverride().isEmpty())
-        return folderOverride();
-    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
-           QStringLiteral("/recovery");
-}
-
-void setRecoveryFolderForTests(const QString& folder) { folderOverride() = folder; }
 
 QByteArray recoveryBytes(const QByteArray& document, const QString& documentPath, bool isNew) {
     return kMagic + "\r\n" + documentPath.toUtf8() + "\r\n" + (isNew ? "1" : "0") + "\r\n" +
@@ -67,9 +52,9 @@ RecoveredDocument readRecovery(const QString& file) {
     return document;
 }
 
-RecoveryStore::RecoveryStore() {
-    QDir().mkpath(recoveryFolder());
-    m_file = recoveryFolder() +
+RecoveryStore::RecoveryStore(const QString& folder) : m_folder(folder) {
+    QDir().mkpath(m_folder);
+    m_file = m_folder +
              QStringLiteral("/recovery-%1%2").arg(QCoreApplication::applicationPid()).arg(kSuffix);
     m_lock = std::make_unique<QLockFile>(lockName(m_file));
     m_lock->setStaleLockTime(0); // held for the whole run, however long
@@ -80,7 +65,7 @@ RecoveryStore::~RecoveryStore() = default;
 
 std::vector<LeftCopy> RecoveryStore::leftCopies() const {
     std::vector<LeftCopy> copies;
-    const QDir folder(recoveryFolder());
+    const QDir folder(m_folder);
     for (const QFileInfo& info : folder.entryInfoList({QStringLiteral("*") + kSuffix}, QDir::Files,
                                                       QDir::Time | QDir::Reversed)) {
         const QString file = info.absoluteFilePath();

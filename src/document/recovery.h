@@ -14,10 +14,6 @@
 #include <memory>
 #include <vector>
 
-// The folder of recovery copies.
-QString recoveryFolder();
-void setRecoveryFolderForTests(const QString& folder);
-
 // A copy left by a run that has ended.
 struct LeftCopy {
     QString file;
@@ -38,7 +34,8 @@ RecoveredDocument readRecovery(const QString& file);
 
 class RecoveryStore {
 public:
-    RecoveryStore();
+    // This run's copy, and those left behind, in `folder`.
+    explicit RecoveryStore(const QString& folder);
     ~RecoveryStore();
     RecoveryStore(const RecoveryStore&) = delete;
     RecoveryStore& operator=(const RecoveryStore&) = delete;
@@ -58,6 +55,7 @@ public:
     static void keepAside(const LeftCopy& copy);
 
 private:
+    QString m_folder;
     QString m_file;
     std::unique_ptr<QLockFile> m_lock;
 };

@@ -17,9 +17,9 @@ QString yesNo(bool flag) {
 
 } // namespace
 
-QString commonPageHead() {
-    if (!QFileInfo::exists(f_carpetaWeb() + Unthtml_constantes::hojaEstilos))
-        f_crearHojaEstilos();
+QString commonPageHead(const QString& webFolder) {
+    if (!QFileInfo::exists(webFolder + Unthtml_constantes::hojaEstilos))
+        f_crearHojaEstilos(webFolder);
     return u"<html>\r\n"
            u"<head>\r\n"
            u"<meta http-equiv=\"Content-Language\" content=\"es-ar\">\r\n"
@@ -30,9 +30,9 @@ QString commonPageHead() {
            u"<body>\r\n"_s;
 }
 
-QString todayPageHead() {
+QString todayPageHead(const QString& webFolder) {
     const QStringList pieces{
-        commonPageHead(),
+        commonPageHead(webFolder),
         u"<span class=\"titulo\">"_s,
         f_getTexto(Messages::tareasDelDia),
         u"</span>\r\n"_s,
@@ -42,9 +42,9 @@ QString todayPageHead() {
 
 // The markup is kept exactly as it is, the unclosed "cabecera" span and the
 // lone "</h4>" included: style sheets that users edited may rely on it.
-QString perDayPageHead(const ReportOptions& options) {
+QString perDayPageHead(const ReportOptions& options, const QString& webFolder) {
     const QStringList pieces{
-        commonPageHead(),
+        commonPageHead(webFolder),
         u"<span class=\"titulo\">"_s,
         f_getTexto(Messages::tareas),
         u"</span>\r\n"_s,

@@ -7,8 +7,8 @@
 
 // The head both pages share. Writes "reports.css" first when the web folder
 // has none; an existing one, edited or not, is kept.
-QString commonPageHead();
+QString commonPageHead(const QString& webFolder);
 // The today page's head: the common head and its title.
-QString todayPageHead();
+QString todayPageHead(const QString& webFolder);
 // The per-day page's head: the common head, its title, the range and the options.
-QString perDayPageHead(const ReportOptions& options);
+QString perDayPageHead(const ReportOptions& options, const QString& webFolder);

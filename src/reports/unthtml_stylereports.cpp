@@ -28,6 +28,6 @@ QString reportStyleSheet() {
     return sheet;
 }
 
-void f_crearHojaEstilos() {
-    f_guardarArchivoWeb(QString(Unthtml_constantes::hojaEstilos), reportStyleSheet().toUtf8());
+void f_crearHojaEstilos(const QString& webFolder) {
+    f_guardarArchivoWeb(webFolder, QString(Unthtml_constantes::hojaEstilos), reportStyleSheet().toUtf8());
 }

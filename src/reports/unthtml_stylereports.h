@@ -6,6 +6,6 @@
 // The contents of "reports.css": six rules, each line ended by CR LF.
 QString reportStyleSheet();
 
-// Writes "reports.css" into the web folder, replacing any file of that name.
+// Writes "reports.css" into `webFolder`, replacing any file of that name.
 // Throws EInOutError when it cannot be written.
-void f_crearHojaEstilos();
+void f_crearHojaEstilos(const QString& webFolder);

@@ -107,17 +107,17 @@ bool isListed(const OutlineNode* node, const ReportOptions& options) {
 
 } // namespace
 
-QString f_carpetaWeb() {
-    return programFolder() + Unthtml_constantes::carpetaWeb + u'/';
+QString f_carpetaWeb(const ProgramFolder& folder) {
+    return folder.path() + Unthtml_constantes::carpetaWeb + u'/';
 }
 
-bool f_crearCarpetaWeb() {
-    return QDir().mkpath(f_carpetaWeb());
+bool f_crearCarpetaWeb(const QString& webFolder) {
+    return QDir().mkpath(webFolder);
 }
 
-WebPageFile::WebPageFile(const QString& name)
-    : m_path(f_carpetaWeb() + name), m_file(std::make_unique<QSaveFile>(m_path)) {
-    f_crearCarpetaWeb();
+WebPageFile::WebPageFile(const QString& webFolder, const QString& name)
+    : m_path(webFolder + name), m_file(std::make_unique<QSaveFile>(m_path)) {
+    f_crearCarpetaWeb(webFolder);
     if (!openWhole(*m_file))
         fail();
 }
@@ -150,8 +150,8 @@ void WebPageFile::fail() {
                           .arg(QDir::toNativeSeparators(m_path), m_file->errorString()));
 }
 
-void f_guardarArchivoWeb(const QString& name, QByteArrayView utf8) {
-    WebPageFile page(name);
+void f_guardarArchivoWeb(const QString& webFolder, const QString& name, QByteArrayView utf8) {
+    WebPageFile page(webFolder, name);
     page.write(utf8);
     page.commit();
 }

@@ -3,6 +3,7 @@
 // the executable, writing a page, converting an item's text, and the markup of
 // the chosen items.
 
+#include "base/program_folder.h"
 #include "reports/report_items.h"
 
 #include <QByteArray>
@@ -24,19 +25,19 @@ struct ReportOptions {
     bool todoElArbol = true;     // the whole tree, else the selected item's subtree
 };
 
-// The web folder, with a trailing '/'.
-QString f_carpetaWeb();
+// The web folder of the program folder, with a trailing '/'.
+QString f_carpetaWeb(const ProgramFolder& folder);
 // Creates the web folder with any missing parents; true when it exists afterwards.
-bool f_crearCarpetaWeb();
+bool f_crearCarpetaWeb(const QString& webFolder);
 
-// A page written into the web folder piece by piece, in Windows-1252 with
+// A page written into a web folder piece by piece, in Windows-1252 with
 // characters outside that code page as numeric character references. It goes
 // through a temporary file that replaces any file of that name only once the
 // page is complete. Throws EInOutError when the folder or the file cannot be
 // written.
 class WebPageFile {
 public:
-    explicit WebPageFile(const QString& name);
+    WebPageFile(const QString& webFolder, const QString& name);
     ~WebPageFile();
     // Appends text given as UTF-8.
     void write(QByteArrayView utf8);
@@ -51,7 +52,7 @@ private:
 };
 
 // Writes the whole text, given as UTF-8, as the page `name`.
-void f_guardarArchivoWeb(const QString& name, QByteArrayView utf8);
+void f_guardarArchivoWeb(const QString& webFolder, const QString& name, QByteArrayView utf8);
 
 // Appends the UTF-8 text with every line break (CR LF, a lone CR or a lone LF)
 // as "<BR>"; nothing else is changed, so markup in a text reaches the page as it is.

@@ -30,8 +30,8 @@ QString singleLine(QString value) {
 
 } // namespace
 
-QString f_nombreIni() {
-    const QString path = programPath();
+QString f_nombreIni(const ProgramFolder& folder) {
+    const QString& path = folder.executablePath();
     const QFileInfo info(path);
     const qsizetype dot = info.fileName().lastIndexOf(u'.');
     // A leading dot starts a hidden name, not an extension.

@@ -9,6 +9,7 @@
 // are kept as they are. The file is written in Windows-1252 unless a value
 // needs more, then in UTF-8.
 
+#include "base/program_folder.h"
 #include "settings/settings_keys.h"
 
 #include <QList>
@@ -20,7 +21,7 @@
 
 // The executable's path with its extension replaced by "ini" ("ini" appended
 // when it has none).
-QString f_nombreIni();
+QString f_nombreIni(const ProgramFolder& folder);
 
 // The file as sections of entries, in file order, spelled as first met.
 class SettingsContents {

@@ -1,7 +1,6 @@
 #include "settings/unt_extensiones.h"
 
 #include "base/errors.h"
-#include "base/program_folder.h"
 #include "base/unt_constantes.h"
 #include "language/messages.h"
 #include "base/detached_command.h"
@@ -88,13 +87,13 @@ QByteArray mimePackage(const QString& description) {
     return bytes;
 }
 
-QByteArray desktopEntry(const QString& description) {
+QByteArray desktopEntry(const QString& description, const QString& executable) {
     const QStringList lines{
         QStringLiteral("[Desktop Entry]"),
         QStringLiteral("Type=Application"),
         QStringLiteral("Name=") + QString(Unt_constantes::producto),
         QStringLiteral("Comment=") + escapeString(description),
-        QStringLiteral("Exec=") + desktopExecValue(programPath()),
+        QStringLiteral("Exec=") + desktopExecValue(executable),
         QStringLiteral("MimeType=") + kMimeType + u';',
         // The entry only opens documents; it is no menu item.
         QStringLiteral("NoDisplay=true"),
@@ -122,7 +121,7 @@ bool mimePackageNamesGlob(const QByteArray& bytes) {
     return found && !xml.hasError();
 }
 
-bool desktopEntryStartsThisProgram(const QByteArray& bytes) {
+bool desktopEntryStartsProgram(const QByteArray& bytes, const QString& executable) {
     const QString text = QString::fromUtf8(bytes);
     bool inMainGroup = false;
     bool execMatches = false;
@@ -133,7 +132,7 @@ bool desktopEntryStartsThisProgram(const QByteArray& bytes) {
             inMainGroup = parsed.name == u"Desktop Entry";
         } else if (parsed.kind == IniText::Line::Kind::Entry && inMainGroup) {
             if (parsed.name == u"Exec")
-                execMatches = parsed.value == desktopExecValue(programPath());
+                execMatches = parsed.value == desktopExecValue(executable);
             else if (parsed.name == u"MimeType")
                 typeListed = parsed.value.split(u';').contains(kMimeType);
         }
@@ -146,7 +145,7 @@ void writeRegistrationFile(const QString& path, const QByteArray& bytes) {
     IniText::writeFile(path, bytes, Messages::archivoRegistro);
 }
 
-void refreshDesktopDatabases() {
+void refreshDesktopDatabases(const CommandStarter& start) {
     const std::pair<QString, QString> tools[] = {
         {QStringLiteral("update-mime-database"), mimeFolder()},
         {QStringLiteral("update-desktop-database"), applicationsFolder()},
@@ -154,7 +153,7 @@ void refreshDesktopDatabases() {
     for (const auto& [tool, folder] : tools) {
         const QString program = QStandardPaths::findExecutable(tool);
         if (!program.isEmpty())
-            startDetached({program, {folder}});
+            start({program, {folder}});
     }
 }
 
@@ -172,17 +171,17 @@ QString desktopExecValue(const QString& executable) {
     return escapeString(quotedArgument(executable) + QLatin1StringView(" %f"));
 }
 
-bool f_extensionRegistrada() {
+bool f_extensionRegistrada(const QString& executable) {
     return mimePackageNamesGlob(fileBytes(mimePackagePath())) &&
-           desktopEntryStartsThisProgram(fileBytes(desktopEntryPath()));
+           desktopEntryStartsProgram(fileBytes(desktopEntryPath()), executable);
 }
 
-void f_registrarExtension() {
-    if (f_extensionRegistrada())
+void f_registrarExtension(const QString& executable, const CommandStarter& start) {
+    if (f_extensionRegistrada(executable))
         return;
     // Fetched now, so it is in the language the program started with.
     const QString description = f_getTexto(Messages::descripcionArchivo);
     writeRegistrationFile(mimePackagePath(), mimePackage(description));
-    writeRegistrationFile(desktopEntryPath(), desktopEntry(description));
-    refreshDesktopDatabases();
+    writeRegistrationFile(desktopEntryPath(), desktopEntry(description, executable));
+    refreshDesktopDatabases(start);
 }

@@ -4,6 +4,8 @@
 // executable. Both lie in the user's data home, which needs no administrator
 // rights; nothing ever removes them.
 
+#include "base/detached_command.h"
+
 #include <QString>
 
 // Whether both files are in place and the entry starts the running
@@ -11,12 +13,13 @@
 // counts as missing, so the next registration points at the running copy.
 // Throws EInOutError, as f_registrarExtension does, when the system names no
 // data folder for the user.
-bool f_extensionRegistrada();
+bool f_extensionRegistrada(const QString& executable);
 
 // Writes both files unless f_extensionRegistrada, then has the desktop's
-// databases refreshed by their tools where the system has them, without
-// waiting for them. Throws EInOutError when a file cannot be written.
-void f_registrarExtension();
+// databases refreshed by their tools where the system has them, started with
+// `start` without waiting for them. Throws EInOutError when a file cannot be
+// written.
+void f_registrarExtension(const QString& executable, const CommandStarter& start);
 
 QString mimePackagePath();
 QString desktopEntryPath();

@@ -5,8 +5,8 @@
 
 #include <QStandardPaths>
 
-QString helpFileName() {
-    return programFolder() + QLatin1StringView("quilnst_") + f_getIdioma() +
+QString helpFileName(const ProgramFolder& folder) {
+    return folder.path() + QLatin1StringView("quilnst_") + f_getIdioma() +
            QLatin1StringView(".chm");
 }
 
@@ -14,10 +14,10 @@ QString htmlHelpViewer() {
     return QStandardPaths::findExecutable(QStringLiteral("hh"));
 }
 
-DetachedCommand helpCommand(const QString& topic, const QString& viewer) {
+DetachedCommand helpCommand(const QString& helpFile, const QString& topic, const QString& viewer) {
     if (viewer.isEmpty())
-        return {QStringLiteral("xdg-open"), {helpFileName()}};
+        return {QStringLiteral("xdg-open"), {helpFile}};
     const QString address =
-        topic.isEmpty() ? helpFileName() : helpFileName() + QLatin1StringView("::/") + topic;
+        topic.isEmpty() ? helpFile : helpFile + QLatin1StringView("::/") + topic;
     return {viewer, {address}};
 }

@@ -8,6 +8,9 @@
 #include <QTest>
 
 namespace {
+// The settings file of the test run.
+QString settingsFile;
+
 QStringList numbered(int from, int to) {
     QStringList paths;
     for (int i = from; i <= to; ++i)
@@ -17,7 +20,7 @@ QStringList numbered(int from, int to) {
 
 // The nine places as the file holds them now.
 QStringList stored() {
-    SettingsStore settings(f_nombreIni());
+    SettingsStore settings(settingsFile);
     QStringList values;
     for (int place = 1; place <= 9; ++place)
         values << settings.text(QStringLiteral("archivos"), QStringLiteral("ultimo%1").arg(place),
@@ -27,7 +30,7 @@ QStringList stored() {
 
 // The list as the program keeps it: stored after each change that asks for it.
 struct StoredList {
-    SettingsStore settings{f_nombreIni()};
+    SettingsStore settings{settingsFile};
     RecentFiles recent;
 
     void store() {
@@ -55,10 +58,9 @@ class TestRecentFiles : public QObject {
 
 private slots:
     void init() {
-        setProgramPathForTests(m_dir.filePath(QStringLiteral("quillnest")));
-        QFile::remove(f_nombreIni());
+        settingsFile = m_dir.filePath(QStringLiteral("quillnest.ini"));
+        QFile::remove(settingsFile);
     }
-    void cleanupTestCase() { setProgramPathForTests(QString()); }
 
     void openingTenFilesKeepsTheLastNine() {
         StoredList recent;
@@ -84,11 +86,11 @@ private slots:
     void samePathAtTheTopWritesNothing() {
         StoredList recent;
         recent.f_agregarUltimo(QStringLiteral("/docs/a.qnf"));
-        QFile::remove(f_nombreIni());
+        QFile::remove(settingsFile);
         QSignalSpy spy(&recent.recent, &RecentFiles::changed);
         recent.f_agregarUltimo(QStringLiteral("/docs/a.qnf"));
         recent.f_agregarUltimo(QString());
-        QVERIFY(!QFile::exists(f_nombreIni()));
+        QVERIFY(!QFile::exists(settingsFile));
         QCOMPARE(spy.count(), 0);
         // Letter case makes another entry.
         recent.f_agregarUltimo(QStringLiteral("/docs/A.qnf"));
@@ -111,7 +113,7 @@ private slots:
     }
 
     void loadingStopsAtTheFirstGap() {
-        SettingsStore settings(f_nombreIni());
+        SettingsStore settings(settingsFile);
         settings.write(QStringLiteral("archivos"), QStringLiteral("ultimo1"), QStringLiteral("/a"));
         settings.write(QStringLiteral("archivos"), QStringLiteral("ultimo3"), QStringLiteral("/c"));
         RecentFiles recent;

@@ -8,11 +8,6 @@
 #include <QLocale>
 #include <cstring>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    startFuzzing();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0)
         return 0;

@@ -22,11 +22,6 @@ std::unique_ptr<OutlineTree> read(const QByteArray& bytes, qint64 pieceSize) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    startFuzzing();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
                                                      qsizetype(size));

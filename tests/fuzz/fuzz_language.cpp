@@ -6,11 +6,6 @@
 
 #include <QFile>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    startFuzzing();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QFile file(fuzzFolder().filePath(QStringLiteral("fuzz.txt")));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))

@@ -7,19 +7,14 @@
 
 #include <QFile>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    startFuzzing();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    QFile file(f_nombreIni());
+    QFile file(fuzzFolder().filePath(QStringLiteral("quillnest.ini")));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         finding("the settings file cannot be written");
     file.write(reinterpret_cast<const char*>(data), qint64(size));
     file.close();
     try {
-        SettingsStore settings(f_nombreIni());
+        SettingsStore settings(fuzzFolder().filePath(QStringLiteral("quillnest.ini")));
         settings.number(Settings::posicion::width);
         settings.number(Settings::opciones::autoguardado);
         settings.text(Settings::opciones::idioma);

@@ -3,7 +3,6 @@
 // folder (settings and language files land there, messages are looked up
 // there), and an abort that libFuzzer reports as a finding.
 
-#include "base/program_folder.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -13,10 +12,6 @@
 inline const QTemporaryDir& fuzzFolder() {
     static const QTemporaryDir folder;
     return folder;
-}
-
-inline void startFuzzing() {
-    setProgramPathForTests(fuzzFolder().filePath(QStringLiteral("quillnest")));
 }
 
 [[noreturn]] inline void finding(const char* what) {

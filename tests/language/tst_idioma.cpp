@@ -50,13 +50,11 @@ private:
 void TestIdioma::init() {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    setProgramPathForTests(m_dir->filePath(QStringLiteral("quillnest")));
     startRun(QString());
 }
 
 void TestIdioma::cleanup() {
     m_language.reset();
-    setProgramPathForTests(QString());
 }
 
 QString TestIdioma::languageFile(const QString& name) const {
@@ -303,9 +301,10 @@ void TestIdioma::versionCheck() {
 
 void TestIdioma::helpFileFollowsLanguage() {
     f_setIdioma(QStringLiteral("XXX"));
-    QCOMPARE(helpFileName(), m_dir->filePath(QStringLiteral("quilnst_XXX.chm")));
+    const ProgramFolder folder(m_dir->filePath(QStringLiteral("quillnest")));
+    QCOMPARE(helpFileName(folder), m_dir->filePath(QStringLiteral("quilnst_XXX.chm")));
     f_setIdioma(QStringLiteral("english"));
-    QCOMPARE(helpFileName(), m_dir->filePath(QStringLiteral("quilnst_english.chm")));
+    QCOMPARE(helpFileName(folder), m_dir->filePath(QStringLiteral("quilnst_english.chm")));
 }
 
 void TestIdioma::messagesFindTheirEntries_data() {

@@ -34,7 +34,7 @@ class TestDocumentLifecycle : public MainWindowTest {
     }
 
     Tfrm_ppal* start(const QString& argument = QString()) {
-        m_window = std::make_unique<Tfrm_ppal>(*m_settings, argument);
+        m_window = std::make_unique<Tfrm_ppal>(*m_services, argument);
         return m_window.get();
     }
 
@@ -226,10 +226,10 @@ private slots:
     // every step on the defaults: the document named is opened.
     void unreadableSettingsAreReportedOnceAndStartUpGoesOn() {
         writeDocument(path("a.qnf"), {"A"});
-        QVERIFY(QDir().mkpath(f_nombreIni())); // a folder where the file should be
+        QVERIFY(QDir().mkpath(f_nombreIni(m_services->folder()))); // a folder where the file should be
         Tfrm_ppal* w = start(path("a.qnf"));
         QCOMPARE(m_dialogs->asked.size(), 1);
-        QVERIFY2(m_dialogs->asked.first().contains(f_nombreIni()), qPrintable(m_dialogs->asked.first()));
+        QVERIFY2(m_dialogs->asked.first().contains(f_nombreIni(m_services->folder())), qPrintable(m_dialogs->asked.first()));
         QVERIFY(w->ventanaIniciada());
         QCOMPARE(w->archivoActual(), path("a.qnf"));
         QCOMPARE(outlineLines(w->model()->tree()), QStringList{"A"});

@@ -24,13 +24,12 @@ const char* const kChild = "--edit-then-wait";
 int runChild(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QString folder = QString::fromLocal8Bit(argv[2]);
-    setProgramPathForTests(folder + QStringLiteral("/quillnest"));
-    setRecoveryFolderForTests(folder + QStringLiteral("/recovery"));
-    LanguageTable language(folder + u'/');
-    language.use();
-    ScriptedDialogs::install(); // nothing of the run may wait for an answer
-    SettingsStore settings(f_nombreIni());
-    Tfrm_ppal window(settings, argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString());
+    // Nothing of the run may wait for an answer or start a program.
+    ProgramServices services({ProgramFolder(folder + QStringLiteral("/quillnest")),
+                              folder + QStringLiteral("/recovery"),
+                              std::make_unique<ScriptedDialogs>(), [](const DetachedCommand&) {},
+                              createWebEngineBrowser});
+    Tfrm_ppal window(services, argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString());
     window.document()->rename(window.model()->tree().firstTopLevel(),
                               QStringLiteral("typed before the crash"));
     QTimer poll;
@@ -94,7 +93,7 @@ private slots:
         editAndKill(named ? path("doc.qnf") : QString());
         QCOMPARE(leftCopies().size(), 1);
         m_dialogs->choices = {0}; // restore
-        m_window = std::make_unique<Tfrm_ppal>(*m_settings);
+        m_window = std::make_unique<Tfrm_ppal>(*m_services);
         Tfrm_ppal* w = m_window.get();
         QCOMPARE(m_dialogs->asked.size(), 1);
         QCOMPARE(outlineLines(w->model()->tree()).first(), QStringLiteral("typed before the crash"));
@@ -119,7 +118,7 @@ private slots:
         f_guardarNodos(outlineOf({"A"}), path("doc.qnf"));
         editAndKill(path("doc.qnf"));
         m_dialogs->choices = {1}; // discard
-        m_window = std::make_unique<Tfrm_ppal>(*m_settings, path("doc.qnf"));
+        m_window = std::make_unique<Tfrm_ppal>(*m_services, path("doc.qnf"));
         QCOMPARE(outlineLines(m_window->model()->tree()), QStringList{"A"});
         QVERIFY(leftCopies().isEmpty());
     }
@@ -132,7 +131,7 @@ private slots:
         writeBytes(path("recovery/recovery-2.qnr"),
                    recoveryBytes(documentBytes(outlineOf({"second"})), path("two.qnf"), false));
         m_dialogs->choices = {1, 0}; // discard the first offered, restore the other
-        m_window = std::make_unique<Tfrm_ppal>(*m_settings);
+        m_window = std::make_unique<Tfrm_ppal>(*m_services);
         QCOMPARE(m_dialogs->asked.size(), 2);
         const QStringList shown = outlineLines(m_window->model()->tree());
         QVERIFY(shown == QStringList{"first"} || shown == QStringList{"second"});
@@ -143,7 +142,7 @@ private slots:
     void aDamagedCopyIsKeptAside() {
         QDir().mkpath(path("recovery"));
         writeBytes(path("recovery/recovery-1.qnr"), "not a copy");
-        m_window = std::make_unique<Tfrm_ppal>(*m_settings);
+        m_window = std::make_unique<Tfrm_ppal>(*m_services);
         QCOMPARE(m_dialogs->asked.size(), 1);
         QVERIFY(m_dialogs->asked.first().contains(QStringLiteral("recovery-1.qnr.damaged")));
         QCOMPARE(leftCopies(), QStringList{"recovery-1.qnr.damaged"});
@@ -151,7 +150,7 @@ private slots:
 
     void aCleanCloseLeavesNoCopy() {
         f_guardarNodos(outlineOf({"A"}), path("doc.qnf"));
-        m_window = std::make_unique<Tfrm_ppal>(*m_settings, path("doc.qnf"));
+        m_window = std::make_unique<Tfrm_ppal>(*m_services, path("doc.qnf"));
         m_window->document()->rename(m_window->model()->tree().firstTopLevel(),
                                      QStringLiteral("changed"));
         QTRY_COMPARE_WITH_TIMEOUT(leftCopies().size(), 1, 10000);

@@ -63,7 +63,9 @@ class TestReportPages : public QObject {
     std::unique_ptr<LanguageTable> m_language;
     OutlineTree m_aux;
 
-    QString webFile(QLatin1StringView name) const { return f_carpetaWeb() + name; }
+    // The web folder of the program under test, in its folder "app".
+    QString webFolder() const { return f_carpetaWeb(ProgramFolder(m_dir->filePath(QStringLiteral("app/quillnest")))); }
+    QString webFile(QLatin1StringView name) const { return webFolder() + name; }
 
     // The captions f_itemsEntreFechas chooses, in order.
     QStringList chosen(const OutlineTree& tree, OutlineNode* selected, bool sort, bool wholeTree,
@@ -98,30 +100,28 @@ private slots:
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("app")));
-        setProgramPathForTests(m_dir->filePath(QStringLiteral("app/quillnest")));
         m_language = std::make_unique<LanguageTable>(m_dir->filePath(QStringLiteral("app/")));
         m_language->use();
     }
     void cleanup() {
         m_aux.clear();
         m_language.reset();
-        setProgramPathForTests(QString());
     }
 
     void webFolderIsBesideTheExecutable() {
-        QCOMPARE(f_carpetaWeb(), m_dir->filePath(QStringLiteral("app/web/")));
-        QVERIFY(f_crearCarpetaWeb());
-        QVERIFY(QFileInfo(f_carpetaWeb()).isDir());
+        QCOMPARE(webFolder(), m_dir->filePath(QStringLiteral("app/web/")));
+        QVERIFY(f_crearCarpetaWeb(webFolder()));
+        QVERIFY(QFileInfo(webFolder()).isDir());
     }
 
     // Pages are Windows-1252; what that code page lacks becomes a character reference.
     void pageFileIsWindows1252WithReferences() {
-        f_guardarArchivoWeb(QStringLiteral("p.htm"),
+        f_guardarArchivoWeb(webFolder(), QStringLiteral("p.htm"),
                             QStringLiteral("d\u00eda \u20ac \u03a9 \U0001F600").toUtf8());
         QCOMPARE(readBytes(webFile(QLatin1StringView("p.htm"))),
                  QByteArray("d\xed"
                             "a \x80 &#937; &#128512;"));
-        f_guardarArchivoWeb(QStringLiteral("p.htm"), "short");
+        f_guardarArchivoWeb(webFolder(), QStringLiteral("p.htm"), "short");
         QCOMPARE(readBytes(webFile(QLatin1StringView("p.htm"))), QByteArray("short"));
     }
 
@@ -134,7 +134,7 @@ private slots:
                         "nea \x80 &#937;\r\n";
         }
         const QByteArray longLine = QByteArray(100'000, 'x') + "\xce\xa9";
-        f_guardarArchivoWeb(QStringLiteral("big.htm"), utf8 + longLine + utf8);
+        f_guardarArchivoWeb(webFolder(), QStringLiteral("big.htm"), utf8 + longLine + utf8);
         QCOMPARE(readBytes(webFile(QLatin1StringView("big.htm"))),
                  expected + QByteArray(100'000, 'x') + "&#937;" + expected);
     }
@@ -143,13 +143,13 @@ private slots:
         QFile blocker(m_dir->filePath(QStringLiteral("app/web")));
         QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should go
         blocker.close();
-        QVERIFY_THROWS_EXCEPTION(EInOutError, f_guardarArchivoWeb(QStringLiteral("p.htm"), "x"));
+        QVERIFY_THROWS_EXCEPTION(EInOutError, f_guardarArchivoWeb(webFolder(), QStringLiteral("p.htm"), "x"));
     }
 
     void styleSheetWrittenOnlyWhenMissing() {
         const QString css = webFile(Unthtml_constantes::hojaEstilos);
         QVERIFY(!QFile::exists(css));
-        QCOMPARE(commonPageHead().toLatin1(), kCommonHead);
+        QCOMPARE(commonPageHead(webFolder()).toLatin1(), kCommonHead);
         const QByteArray written = readBytes(css);
         QCOMPARE(written,
                  QByteArray("body {\tfont-family: tahoma, Arial, Helvetica;\tmargin-top:-4; "
@@ -170,12 +170,12 @@ private slots:
         QVERIFY(edited.open(QIODevice::WriteOnly));
         edited.write("body { color: red }");
         edited.close();
-        todayPageHead();
-        perDayPageHead(dayOptions());
+        todayPageHead(webFolder());
+        perDayPageHead(dayOptions(), webFolder());
         QCOMPARE(readBytes(css), QByteArray("body { color: red }"));
 
         QVERIFY(QFile::remove(css));
-        commonPageHead();
+        commonPageHead(webFolder());
         QCOMPARE(readBytes(css), written);
     }
 
@@ -227,8 +227,8 @@ private slots:
         options.fechaDesde = QDate(1980, 1, 1);
         options.fechaHasta = kDay;
         options.soloTerminales = true;
-        const QString head = today ? todayPageHead() : perDayPageHead(options);
-        f_guardarArchivoWeb(QString(Unthtml_constantes::reporteXDia), head.toUtf8());
+        const QString head = today ? todayPageHead(webFolder()) : perDayPageHead(options, webFolder());
+        f_guardarArchivoWeb(webFolder(), QString(Unthtml_constantes::reporteXDia), head.toUtf8());
         QCOMPARE(readBytes(webFile(Unthtml_constantes::reporteXDia)), kCommonHead + title);
     }
 

@@ -15,11 +15,18 @@ class TestExtensiones : public QObject {
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<LanguageTable> m_language;
     QList<DetachedCommand> m_started;
+    QString m_program; // the executable the registration names
+
+    // The program's own calls, with this test's executable and its starts recorded.
+    bool registered() const { return f_extensionRegistrada(m_program); }
+    void registerType() {
+        f_registrarExtension(m_program, [this](const DetachedCommand& c) { m_started << c; });
+    }
 
     QString dataHome() const { return m_dir->filePath(QStringLiteral("data")); }
     void useProgram(const QString& relativePath) {
-        setProgramPathForTests(m_dir->filePath(relativePath));
-        QDir().mkpath(programFolder());
+        m_program = m_dir->filePath(relativePath);
+        QDir().mkpath(ProgramFolder(m_program).path());
     }
     static void replaceIn(const QString& path, const QByteArray& from, const QByteArray& to) {
         QByteArray contents = readBytes(path);
@@ -36,24 +43,21 @@ private slots:
         m_language = std::make_unique<LanguageTable>(m_dir->path() + u'/');
         m_language->use();
         m_started.clear();
-        setCommandStarterForTests([this](const DetachedCommand& c) { m_started << c; });
     }
     void cleanup() {
-        setCommandStarterForTests({});
         m_language.reset();
-        setProgramPathForTests(QString());
         qunsetenv("XDG_DATA_HOME");
     }
 
     void registrationIsFoundByTheNextCheck() {
-        QVERIFY(!f_extensionRegistrada());
-        f_registrarExtension();
+        QVERIFY(!registered());
+        registerType();
         QVERIFY(mimePackagePath().startsWith(dataHome()));
         QVERIFY(desktopEntryPath().startsWith(dataHome()));
         QVERIFY(readBytes(mimePackagePath()).contains("<glob pattern=\"*.qnf\"/>"));
         QVERIFY(readBytes(desktopEntryPath())
-                    .contains("\nExec=\"" + programPath().toUtf8() + "\" %f\n"));
-        QVERIFY(f_extensionRegistrada());
+                    .contains("\nExec=\"" + m_program.toUtf8() + "\" %f\n"));
+        QVERIFY(registered());
         // The desktop's tools refresh this data home only, never the user's real one.
         for (const DetachedCommand& command : m_started)
             QVERIFY2(command.arguments.value(0).startsWith(dataHome()),
@@ -63,7 +67,7 @@ private slots:
         const QByteArray package = readBytes(mimePackagePath());
         const QByteArray entry = readBytes(desktopEntryPath());
         m_started.clear();
-        f_registrarExtension();
+        registerType();
         QCOMPARE(readBytes(mimePackagePath()), package);
         QCOMPARE(readBytes(desktopEntryPath()), entry);
         QVERIFY(m_started.isEmpty());
@@ -79,7 +83,7 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QByteArray, comment);
         f_setIdioma(language);
-        f_registrarExtension();
+        registerType();
         QVERIFY(readBytes(mimePackagePath()).contains(comment));
     }
 
@@ -101,22 +105,22 @@ private slots:
         QFETCH(bool, inPackage);
         QFETCH(QByteArray, from);
         QFETCH(QByteArray, to);
-        f_registrarExtension();
+        registerType();
         const QByteArray package = readBytes(mimePackagePath());
         const QByteArray entry = readBytes(desktopEntryPath());
         replaceIn(inPackage ? mimePackagePath() : desktopEntryPath(), from, to);
-        QVERIFY(!f_extensionRegistrada());
-        f_registrarExtension();
+        QVERIFY(!registered());
+        registerType();
         QCOMPARE(readBytes(mimePackagePath()), package);
         QCOMPARE(readBytes(desktopEntryPath()), entry);
     }
 
     void copyInAnotherFolderTakesTheRegistrationOver() {
-        f_registrarExtension();
+        registerType();
         useProgram(QStringLiteral("elsewhere/quillnest"));
-        QVERIFY(!f_extensionRegistrada());
-        f_registrarExtension();
-        QVERIFY(f_extensionRegistrada());
+        QVERIFY(!registered());
+        registerType();
+        QVERIFY(registered());
         QVERIFY(readBytes(desktopEntryPath()).contains("elsewhere/quillnest"));
     }
 
@@ -144,9 +148,9 @@ private slots:
 
     void pathWithLineBreakStaysOneEntryLine() {
         useProgram(QStringLiteral("a\nExec=evil/quillnest"));
-        f_registrarExtension();
+        registerType();
         QVERIFY(!readBytes(desktopEntryPath()).contains("\nExec=evil"));
-        QVERIFY(f_extensionRegistrada());
+        QVERIFY(registered());
     }
 
     void unwritableDataHomeRaises() {
@@ -154,8 +158,8 @@ private slots:
         QFile blocker(dataHome());
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        QVERIFY_THROWS_EXCEPTION(EInOutError, f_registrarExtension());
-        QVERIFY(!f_extensionRegistrada());
+        QVERIFY_THROWS_EXCEPTION(EInOutError, registerType());
+        QVERIFY(!registered());
         QVERIFY(m_started.isEmpty());
     }
 };

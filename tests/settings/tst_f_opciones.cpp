@@ -32,19 +32,18 @@ enum Change { Close, RecentList, Font, OptionsAccepted, OptionsCancelled };
 
 class TestOpciones : public MainWindowTest {
     Q_OBJECT
-    QList<DetachedCommand> m_started;
 
     QString dataHome() const { return m_dir->filePath(QStringLiteral("data")); }
 
     // The main window started on these settings; no settings file when null.
     Tfrm_ppal* start(const QByteArray& settings) {
         if (!settings.isNull())
-            writeBytes(f_nombreIni(), settings);
-        m_window = std::make_unique<Tfrm_ppal>(*m_settings);
+            writeBytes(f_nombreIni(m_services->folder()), settings);
+        m_window = std::make_unique<Tfrm_ppal>(*m_services);
         return m_window.get();
     }
     std::unique_ptr<Tf_opciones> openOptions() {
-        return std::make_unique<Tf_opciones>(m_window.get(), *m_settings, *m_window);
+        return std::make_unique<Tf_opciones>(m_window.get(), *m_services, *m_window);
     }
     // Keeps the first-run question out of tests about other things.
     Tfrm_ppal* startWithoutFirstRun(const QByteArray& settings) {
@@ -58,12 +57,9 @@ private slots:
         setUpWindowTest();
         QVERIFY(m_dir->isValid());
         qputenv("XDG_DATA_HOME", dataHome().toLocal8Bit());
-        m_started.clear();
-        setCommandStarterForTests([this](const DetachedCommand& c) { m_started << c; });
     }
     void cleanup() {
         tearDownWindowTest();
-        setCommandStarterForTests({});
         qunsetenv("XDG_DATA_HOME");
     }
 
@@ -109,7 +105,7 @@ private slots:
         QFETCH(bool, byEscape);
         Tfrm_ppal* w = startWithoutFirstRun("[OPCIONES]\r\nidioma=espanol\r\nAutoGuardado=2\r\n\r\n"
                                             "[archivos]\r\nultimo1=/docs/a.qnf\r\n\r\n");
-        const QByteArray before = readBytes(f_nombreIni());
+        const QByteArray before = readBytes(f_nombreIni(m_services->folder()));
         auto options = openOptions();
         options->rg_archivosItems->button(1)->click();
         options->ud_autoguardado->stepBy(3);
@@ -121,20 +117,20 @@ private slots:
         else
             options->sb_cancelar->click();
         QVERIFY(!options->isVisible());
-        QCOMPARE(readBytes(f_nombreIni()), before);
+        QCOMPARE(readBytes(f_nombreIni(m_services->folder())), before);
         QCOMPARE(w->tm_autoguardado.interval(), 2 * 60000);
         QCOMPARE(f_getIdioma(), QStringLiteral("espanol"));
         QCOMPARE(w->recentFiles().paths(), QStringList{"/docs/a.qnf"});
         QVERIFY(m_dialogs->asked.isEmpty());
         // Single calls after the dialog reach the file again.
         m_settings->write(Settings::opciones::docinicio, QStringLiteral("1"));
-        QVERIFY(readBytes(f_nombreIni()).contains("docinicio=1"));
+        QVERIFY(readBytes(f_nombreIni(m_services->folder())).contains("docinicio=1"));
     }
 
     void acceptWritesTheDefaultsItRead() {
         startWithoutFirstRun(kSpanish);
         openOptions()->sb_aceptar->click();
-        QCOMPARE(readBytes(f_nombreIni()),
+        QCOMPARE(readBytes(f_nombreIni(m_services->folder())),
                  kSpanish +
                      "docinicio=0\r\nautoguardado=0\r\nregexts=1\r\ncopiaseguridad=1\r\n\r\n");
     }
@@ -164,7 +160,7 @@ private slots:
         QFETCH(QByteArray, written);
         Tfrm_ppal* w = startWithoutFirstRun(kSpanish);
         w->document()->markSaved(); // no question about the new document
-        QSignalSpy spy(m_settings.get(), &SettingsStore::fileWritten);
+        QSignalSpy spy(m_settings, &SettingsStore::fileWritten);
         switch (change) {
         case Close:
             QVERIFY(w->close());
@@ -200,7 +196,7 @@ private slots:
         }
         QVERIFY2(m_dialogs->asked.isEmpty(), qPrintable(m_dialogs->asked.join(u'\n')));
         QCOMPARE(spy.count(), writes);
-        QVERIFY2(readBytes(f_nombreIni()).contains(written), readBytes(f_nombreIni()).constData());
+        QVERIFY2(readBytes(f_nombreIni(m_services->folder())).contains(written), readBytes(f_nombreIni(m_services->folder())).constData());
     }
 
     void startupChoice_data() {
@@ -223,7 +219,7 @@ private slots:
         QCOMPARE(options->rg_archivosItems->checkedId(), shown);
         options->rg_archivosItems->button(clicked)->click();
         options->sb_aceptar->click();
-        QVERIFY(readBytes(f_nombreIni()).contains("docinicio=" + written + "\r\n"));
+        QVERIFY(readBytes(f_nombreIni(m_services->folder())).contains("docinicio=" + written + "\r\n"));
     }
 
     void autosaveInterval_data() {
@@ -260,7 +256,7 @@ private slots:
         QCOMPARE(w->tm_autoguardado.isActive(), running);
         if (running)
             QCOMPARE(w->tm_autoguardado.interval(), interval);
-        QVERIFY(readBytes(f_nombreIni()).contains("autoguardado=" + shown.toLatin1() + "\r\n"));
+        QVERIFY(readBytes(f_nombreIni(m_services->folder())).contains("autoguardado=" + shown.toLatin1() + "\r\n"));
     }
 
     void languageChoice_data() {
@@ -298,7 +294,7 @@ private slots:
         QCOMPARE(m_settings->text(Settings::opciones::idioma), result);
         QCOMPARE(f_getIdioma(), result);
         // Help follows the new language at once.
-        QVERIFY(helpFileName().endsWith(QStringLiteral("quilnst_") + result + ".chm"));
+        QVERIFY(helpFileName(m_services->folder()).endsWith(QStringLiteral("quilnst_") + result + ".chm"));
         // The dialog opened again in the same run shows the choice.
         if (result != language)
             QCOMPARE(openOptions()->lb_idiomas->currentRow(), choice);
@@ -314,14 +310,14 @@ private slots:
         QFETCH(bool, ticked);
         QFETCH(QByteArray, stored);
         startWithoutFirstRun(kSpanish);
-        QVERIFY(f_extensionRegistrada());
+        QVERIFY(f_extensionRegistrada(m_services->folder().executablePath()));
         QFile::remove(desktopEntryPath());
         auto options = openOptions();
         QVERIFY(options->cb_extension->isChecked());
         options->cb_extension->setChecked(ticked);
         options->sb_aceptar->click();
-        QVERIFY(readBytes(f_nombreIni()).contains("regexts=" + stored + "\r\n"));
-        QCOMPARE(f_extensionRegistrada(), ticked);
+        QVERIFY(readBytes(f_nombreIni(m_services->folder())).contains("regexts=" + stored + "\r\n"));
+        QCOMPARE(f_extensionRegistrada(m_services->folder().executablePath()), ticked);
         QVERIFY(QFile::exists(mimePackagePath()));
     }
 
@@ -334,7 +330,7 @@ private slots:
         options->sb_aceptar->click();
         QCOMPARE(m_dialogs->asked.size(), 1);
         QVERIFY(!options->isVisible());
-        QVERIFY(readBytes(f_nombreIni()).contains("autoguardado=3\r\n"));
+        QVERIFY(readBytes(f_nombreIni(m_services->folder())).contains("autoguardado=3\r\n"));
         QCOMPARE(m_window->tm_autoguardado.interval(), 3 * 60000);
     }
 
@@ -349,7 +345,7 @@ private slots:
         QVERIFY(w->recentFiles().paths().isEmpty());
         for (const QString& name : recentActionNames())
             QVERIFY(!w->action(name)->isVisible());
-        QVERIFY(readBytes(f_nombreIni()).contains("ultimo1=\r\n"));
+        QVERIFY(readBytes(f_nombreIni(m_services->folder())).contains("ultimo1=\r\n"));
     }
 
     void optionsActionOpensAFreshDialog() {
@@ -397,7 +393,7 @@ private slots:
         startWithoutFirstRun(settings);
         m_started.clear(); // the desktop's tools after the registration at start
         if (helpFileExists)
-            writeBytes(helpFileName(), "help");
+            writeBytes(helpFileName(m_services->folder()), "help");
         auto options = openOptions();
         options->show();
         QVERIFY(QTest::qWaitForWindowActive(options.get()));
@@ -406,16 +402,16 @@ private slots:
                  message.isEmpty() ? QStringList() : QStringList{message.arg(m_dir->path())});
         QCOMPARE(m_started.size(), started ? 1 : 0);
         if (started)
-            QVERIFY(m_started.first().arguments.first().startsWith(helpFileName()));
+            QVERIFY(m_started.first().arguments.first().startsWith(helpFileName(m_services->folder())));
     }
 
     void helpActionOpensTheFileAlone() {
         Tfrm_ppal* w = startWithoutFirstRun(kSpanish);
         m_started.clear();
-        writeBytes(helpFileName(), "help");
+        writeBytes(helpFileName(m_services->folder()), "help");
         w->action(QStringLiteral("help"))->trigger();
         QCOMPARE(m_started.size(), 1);
-        QCOMPARE(m_started.first().arguments, QStringList{helpFileName()});
+        QCOMPARE(m_started.first().arguments, QStringList{helpFileName(m_services->folder())});
     }
 
     void registrationAtStart_data() {
@@ -435,7 +431,7 @@ private slots:
         if (blocked)
             writeBytes(dataHome(), "a file where a folder should be");
         Tfrm_ppal* w = startWithoutFirstRun(kSpanish + "regexts=" + regexts + "\r\n");
-        QCOMPARE(f_extensionRegistrada(), registered);
+        QCOMPARE(f_extensionRegistrada(m_services->folder().executablePath()), registered);
         QCOMPARE(m_dialogs->asked.size(), messages);
         // Start-up carried on to the end.
         QVERIFY(w->ventanaIniciada());

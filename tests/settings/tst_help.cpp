@@ -10,12 +10,8 @@ class TestHelp : public QObject {
 
 private slots:
     void init() {
-        setProgramPathForTests(QStringLiteral("/opt/quill nest/quillnest"));
         m_language.use();
         f_setIdioma(QStringLiteral("espanol"));
-    }
-    void cleanup() {
-        setProgramPathForTests(QString());
     }
 
     void command_data() {
@@ -41,7 +37,8 @@ private slots:
         QFETCH(QString, viewer);
         QFETCH(QString, program);
         QFETCH(QStringList, arguments);
-        const DetachedCommand command = helpCommand(topic, viewer);
+        const DetachedCommand command = helpCommand(
+            helpFileName(ProgramFolder(QStringLiteral("/opt/quill nest/quillnest"))), topic, viewer);
         QCOMPARE(command.program, program);
         QCOMPARE(command.arguments, arguments);
     }

@@ -48,31 +48,31 @@ private:
     SettingsStore& fresh();
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_file; // the settings file of the program under test
     std::unique_ptr<SettingsStore> m_store;
 };
 
 void TestIniFile::init() {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    setProgramPathForTests(m_dir->filePath(QStringLiteral("quillnest")));
+    m_file = f_nombreIni(ProgramFolder(m_dir->filePath(QStringLiteral("quillnest"))));
 }
 
 void TestIniFile::cleanup() {
     m_store.reset();
-    setProgramPathForTests(QString());
 }
 
 SettingsStore& TestIniFile::fresh() {
-    m_store = std::make_unique<SettingsStore>(f_nombreIni());
+    m_store = std::make_unique<SettingsStore>(m_file);
     return *m_store;
 }
 
 QByteArray TestIniFile::fileBytes() const {
-    return readBytes(f_nombreIni());
+    return readBytes(m_file);
 }
 
 void TestIniFile::writeFileBytes(const QByteArray& bytes) const {
-    writeBytes(f_nombreIni(), bytes);
+    writeBytes(m_file, bytes);
 }
 
 void TestIniFile::settingsFileName_data() {
@@ -91,8 +91,7 @@ void TestIniFile::settingsFileName_data() {
 void TestIniFile::settingsFileName() {
     QFETCH(QString, executable);
     QFETCH(QString, settings);
-    setProgramPathForTests(executable);
-    QCOMPARE(f_nombreIni(), settings);
+    QCOMPARE(f_nombreIni(ProgramFolder(executable)), settings);
 }
 
 void TestIniFile::singleCallReadLeavesFileUnchanged() {
@@ -223,7 +222,7 @@ void TestIniFile::oneWritePerUpdate() {
 }
 
 void TestIniFile::unwritableFileRaisesAndKeepsContents() {
-    setProgramPathForTests(m_dir->filePath(QStringLiteral("missing-folder/quillnest")));
+    m_file = f_nombreIni(ProgramFolder(m_dir->filePath(QStringLiteral("missing-folder/quillnest"))));
     SettingsStore& store = fresh();
     // Reading still works, with the defaults.
     QCOMPARE(store.text(Settings::fuentes::size), QStringLiteral("10"));
@@ -233,7 +232,7 @@ void TestIniFile::unwritableFileRaisesAndKeepsContents() {
         store.commit(draft);
         QFAIL("writing into a missing folder succeeded");
     } catch (const EInOutError& error) {
-        QVERIFY2(error.message().contains(f_nombreIni()), qPrintable(error.message()));
+        QVERIFY2(error.message().contains(m_file), qPrintable(error.message()));
     }
     QVERIFY_THROWS_EXCEPTION(EInOutError, store.write(Settings::fuentes::size, QStringLiteral("12")));
     // What could not be written is not kept either, as if never changed.
@@ -268,7 +267,7 @@ void TestIniFile::unreadableFileRaisesInsteadOfBeingReplaced() {
     QVERIFY_THROWS_EXCEPTION(EInOutError, store.text(Settings::opciones::idioma));
     QVERIFY_THROWS_EXCEPTION(EInOutError,
                              store.write(Settings::fuentes::size, QStringLiteral("12")));
-    QVERIFY(QFileInfo(f_nombreIni()).isDir());
+    QVERIFY(QFileInfo(m_file).isDir());
 }
 
 void TestIniFile::valueWithLineBreakStaysOneLine() {

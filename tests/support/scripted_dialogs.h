@@ -68,14 +68,6 @@ public:
             dialog.reject();
     }
 
-    // Installs a fresh script and returns it; the program owns it from then on.
-    static ScriptedDialogs* install() {
-        auto dialogs = std::make_unique<ScriptedDialogs>();
-        ScriptedDialogs* raw = dialogs.get();
-        setUserDialogs(std::move(dialogs));
-        return raw;
-    }
-
 private:
     QString chooseFile() {
         if (whileChoosingFile)

@@ -6,8 +6,8 @@
 // init() and tearDownWindowTest() last in cleanup().
 
 #include "document/document_file.h"
-#include "base/program_folder.h"
-#include "document/recovery.h"
+#include "base/widgets/program_services.h"
+#include "reports/widgets/report_browser.h"
 #include "language/unt_idioma.h"
 #include "mainwindow/widgets/outline_model.h"
 #include "mainwindow/widgets/unt_f_main.h"
@@ -22,36 +22,41 @@
 class MainWindowTest : public QObject {
 protected:
     std::unique_ptr<QTemporaryDir> m_dir;
-    // The settings of the test's program folder, loaded on first use.
-    std::unique_ptr<SettingsStore> m_settings;
+    // The program's services for the test's folder: its settings, language
+    // files, pages and recovery copies land there.
+    std::unique_ptr<ProgramServices> m_services;
+    SettingsStore* m_settings = nullptr; // the services' settings
     std::unique_ptr<Tfrm_ppal> m_window;
     ScriptedDialogs* m_dialogs = nullptr;
-    std::unique_ptr<LanguageTable> m_language;
+    QList<DetachedCommand> m_started; // the programs the window started
+    // Makes the report windows' browsers; set it before a report window opens.
+    ReportBrowserFactory m_newBrowser = createWebEngineBrowser;
 
     void setUpWindowTest() {
         m_dir = std::make_unique<QTemporaryDir>();
-        setProgramPathForTests(m_dir->filePath(QStringLiteral("quillnest")));
-        setRecoveryFolderForTests(m_dir->filePath(QStringLiteral("recovery")));
-        m_settings = std::make_unique<SettingsStore>(f_nombreIni());
-        m_language = std::make_unique<LanguageTable>(m_dir->path() + u'/');
-        m_language->use();
-        m_dialogs = ScriptedDialogs::install();
+        auto dialogs = std::make_unique<ScriptedDialogs>();
+        m_dialogs = dialogs.get();
+        m_started.clear();
+        m_services = std::make_unique<ProgramServices>(ProgramServices::Parts{
+            ProgramFolder(m_dir->filePath(QStringLiteral("quillnest"))),
+            m_dir->filePath(QStringLiteral("recovery")), std::move(dialogs),
+            [this](const DetachedCommand& command) { m_started << command; },
+            [this](QWidget* parent, UserDialogs& dialogs) { return m_newBrowser(parent, dialogs); }});
+        m_settings = &m_services->settings();
     }
-    // The window goes first, while the dialogs it may still use are in place.
+    // The window goes first, while the services it may still use are in place.
     void tearDownWindowTest() {
         m_window.reset();
-        m_settings.reset();
-        setUserDialogs(nullptr);
-        m_language.reset();
-        setProgramPathForTests(QString());
-        setRecoveryFolderForTests(QString());
+        m_settings = nullptr;
+        m_dialogs = nullptr;
+        m_services.reset();
     }
 
     // A window started with a document "doc.qnf" holding the tree.
     Tfrm_ppal* openDocument(const OutlineTree& tree) {
         const QString path = m_dir->filePath(QStringLiteral("doc.qnf"));
         f_guardarNodos(tree, path);
-        m_window = std::make_unique<Tfrm_ppal>(*m_settings, path);
+        m_window = std::make_unique<Tfrm_ppal>(*m_services, path);
         return m_window.get();
     }
     OutlineNode* node(const QString& caption) const {

@@ -1,17 +1,23 @@
 #pragma once
-// The application object: its notify() is the general error report, the one
-// place where a failure that no operation caught is shown to the user before
-// the event loop goes on.
+// The application object. It builds and owns the program's services, and its
+// notify() is the general error report: the one place where a failure that no
+// operation caught is shown to the user before the event loop goes on.
+
+#include "base/widgets/program_services.h"
 
 #include <QApplication>
+#include <memory>
 
 class QuillnestApplication : public QApplication {
     Q_OBJECT
 public:
-    QuillnestApplication(int& argc, char** argv);
+    // The running program's services, with report browsers made by `newBrowser`.
+    QuillnestApplication(int& argc, char** argv, ReportBrowserFactory newBrowser);
+    ~QuillnestApplication() override;
     bool notify(QObject* receiver, QEvent* event) override;
 
-    // Shows the message of a failure; used by notify() and by code that must
-    // finish its own work after catching one.
-    static void reportError(const QString& message);
+    ProgramServices& services() { return *m_services; }
+
+private:
+    std::unique_ptr<ProgramServices> m_services;
 };

@@ -102,15 +102,10 @@ public:
     }
 };
 
-std::unique_ptr<UserDialogs>& installed() {
-    static std::unique_ptr<UserDialogs> dialogs = std::make_unique<MessageBoxDialogs>();
-    return dialogs;
-}
-
 } // namespace
 
-UserDialogs& userDialogs() { return *installed(); }
+std::unique_ptr<UserDialogs> messageBoxDialogs() { return std::make_unique<MessageBoxDialogs>(); }
 
-void setUserDialogs(std::unique_ptr<UserDialogs> dialogs) {
-    installed() = dialogs ? std::move(dialogs) : std::make_unique<MessageBoxDialogs>();
+void reportError(UserDialogs& dialogs, const QString& message) {
+    dialogs.showError(QApplication::activeWindow(), message);
 }

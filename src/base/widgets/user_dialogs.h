@@ -45,7 +45,10 @@ public:
                               const std::function<void(QPrinter*)>& paint) = 0;
 };
 
-// The dialogs in use: message boxes and Qt's dialogs unless a test installed others.
-UserDialogs& userDialogs();
-// Installs other dialogs (tests); nullptr restores the real ones.
-void setUserDialogs(std::unique_ptr<UserDialogs> dialogs);
+// Message boxes and Qt's own dialogs: the running program's. The program's
+// services hold the dialogs in use.
+std::unique_ptr<UserDialogs> messageBoxDialogs();
+
+// Shows the message of a failure that no operation could report itself, over
+// the active window.
+void reportError(UserDialogs& dialogs, const QString& message);

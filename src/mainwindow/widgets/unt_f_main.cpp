@@ -10,7 +10,7 @@
 #include "language/messages.h"
 #include "language/unt_idioma.h"
 #include "mainwindow/widgets/action_images.h"
-#include "base/widgets/application.h"
+#include "base/widgets/program_services.h"
 #include "base/widgets/control_texts.h"
 #include "mainwindow/widgets/date_field.h"
 #include "mainwindow/widgets/main_actions.h"
@@ -46,8 +46,8 @@ namespace {
 const QString kSection = QStringLiteral("frm_ppal");
 } // namespace
 
-Tfrm_ppal::Tfrm_ppal(SettingsStore& settings, const QString& startupDocument, QWidget* parent)
-    : QMainWindow(parent), m_settings(settings) {
+Tfrm_ppal::Tfrm_ppal(ProgramServices& services, const QString& startupDocument, QWidget* parent)
+    : QMainWindow(parent), m_services(services) {
     setObjectName(QStringLiteral("frm_ppal"));
     setWindowTitle(QString(Unt_constantes::producto));
     setMinimumSize(620, 240);
@@ -291,7 +291,7 @@ void Tfrm_ppal::FormCreate(const QString& startupDocument) {
     // Every step runs: a settings file that cannot be read is reported once,
     // and the steps that need it go on with the defaults.
     QString idioma = Settings::opciones::idioma.defaultValue;
-    settingsStep([&] { idioma = m_settings.text(Settings::opciones::idioma); });
+    settingsStep([&] { idioma = m_services.settings().text(Settings::opciones::idioma); });
     f_setIdioma(idioma);
     installQtTranslations(f_getIdioma());
     sb_status1->setText(f_getTexto(Messages::version) + Unt_constantes::version);
@@ -299,11 +299,11 @@ void Tfrm_ppal::FormCreate(const QString& startupDocument) {
     f_guardarshortcuts();
     show();
     if (const QString problem = f_takeLanguageProblem(); !problem.isEmpty())
-        QuillnestApplication::reportError(problem);
-    settingsStep([this] { m_recentFiles.f_cargarUltimos(m_settings.recentFiles()); });
+        m_services.reportError(problem);
+    settingsStep([this] { m_recentFiles.f_cargarUltimos(m_services.settings().recentFiles()); });
     settingsStep([this] { applyStoredFont(); });
-    settingsStep([this] { setAutosaveMinutes(m_settings.number(Settings::opciones::autoguardado)); });
-    settingsStep([this] { setBackupOnSave(m_settings.flag(Settings::opciones::copiaseguridad)); });
+    settingsStep([this] { setAutosaveMinutes(m_services.settings().number(Settings::opciones::autoguardado)); });
+    settingsStep([this] { setBackupOnSave(m_services.settings().flag(Settings::opciones::copiaseguridad)); });
     settingsStep([this] { registerFileTypeAtStart(); });
     settingsStep([this] { applyStoredGeometry(); });
     // Unsaved work of a run that ended comes before any document.
@@ -389,7 +389,7 @@ void Tfrm_ppal::f_applyFont(const QFont& font, bool save) {
     if (!save)
         return;
     namespace fuentes = Settings::fuentes;
-    m_settings.update([&](SettingsEdit& edit) {
+    m_services.settings().update([&](SettingsEdit& edit) {
         edit.setText(fuentes::nombre, font.family());
         edit.setNumber(fuentes::size, font.pointSize());
         edit.setFlag(fuentes::bold, font.bold());
@@ -398,22 +398,22 @@ void Tfrm_ppal::f_applyFont(const QFont& font, bool save) {
 }
 
 void Tfrm_ppal::fuentesExecute() {
-    userDialogs().chooseFont(this, m_dialogFont,
+    m_services.dialogs().chooseFont(this, m_dialogFont,
                              [this](const QFont& font) { f_applyFont(font, true); });
 }
 
 void Tfrm_ppal::applyStoredFont() {
     namespace fuentes = Settings::fuentes;
-    const QString name = m_settings.text(fuentes::nombre);
+    const QString name = m_services.settings().text(fuentes::nombre);
     if (name.isEmpty())
         return;
     QFont font = tv_lista->font();
     font.setFamily(name);
-    const int points = m_settings.number(fuentes::size);
+    const int points = m_services.settings().number(fuentes::size);
     if (points > 0)
         font.setPointSize(points);
-    font.setItalic(m_settings.flag(fuentes::italic));
-    font.setBold(m_settings.flag(fuentes::bold));
+    font.setItalic(m_services.settings().flag(fuentes::italic));
+    font.setBold(m_services.settings().flag(fuentes::bold));
     f_applyFont(font, false);
 }
 
@@ -439,14 +439,14 @@ QRect onAScreen(const QRect& frame) {
 
 void Tfrm_ppal::applyStoredGeometry() {
     namespace posicion = Settings::posicion;
-    const int top = m_settings.number(posicion::maintop);
-    const int left = m_settings.number(posicion::mainleft);
-    const int w = m_settings.number(posicion::width);
-    const int h = m_settings.number(posicion::height);
+    const int top = m_services.settings().number(posicion::maintop);
+    const int left = m_services.settings().number(posicion::mainleft);
+    const int w = m_services.settings().number(posicion::width);
+    const int h = m_services.settings().number(posicion::height);
     const QRect frame = onAScreen(QRect(left, top, w, h));
     move(frame.topLeft());
     resize(frame.size());
-    const int split = m_settings.number(posicion::mainsplit);
+    const int split = m_services.settings().number(posicion::mainsplit);
     Splitter1->setSizes({split, std::max(1, frame.width() - split)});
 }
 

@@ -2,6 +2,7 @@
 // The main window: the item tree beside the editor of the selected item, with
 // the menus, tool bars and shortcuts of every command.
 
+#include "base/widgets/program_services.h"
 #include "document/file_stamp.h"
 #include "document/outline_tree.h"
 #include "document/unt_clipboard.h"
@@ -36,7 +37,7 @@ class QSplitter;
 class QToolBar;
 class QToolButton;
 class QStatusBar;
-class SettingsStore;
+
 
 class Tfrm_ppal : public QMainWindow, public RunningOptions {
     Q_OBJECT
@@ -44,7 +45,7 @@ public:
     // `settings` is read and written for the window's whole life and handed to
     // the dialogs that need it; `startupDocument` is the first command-line
     // argument, if any.
-    explicit Tfrm_ppal(SettingsStore& settings, const QString& startupDocument = QString(),
+    explicit Tfrm_ppal(ProgramServices& services, const QString& startupDocument = QString(),
                        QWidget* parent = nullptr);
     ~Tfrm_ppal() override;
 
@@ -82,11 +83,6 @@ public:
     void f_cerraraplicacion();
     RecentFiles& recentFiles() { return m_recentFiles; }
     void f_borrarHistorial() override { m_recentFiles.f_borrarHistorial(); }
-    // The browser of the report windows made from now on: Qt WebEngine
-    // unless another is set (tests).
-    void setReportBrowserFactory(ReportBrowserFactory factory) {
-        m_reportBrowsers = std::move(factory);
-    }
 
     // Texts, fonts and shortcuts.
     void f_setTextos();
@@ -252,7 +248,6 @@ private:
     // What a new report window is made with.
     ReportContext reportContext();
     std::unique_ptr<ReportHost> m_reportHost; // made with the first report window
-    ReportBrowserFactory m_reportBrowsers = createWebEngineBrowser;
 
     QHash<QString, QAction*> m_actions;
     QHash<QString, QMenu*> m_menus;
@@ -261,7 +256,7 @@ private:
     QList<QKeySequence> m_savedShortcuts[4];
     QFont m_dialogFont;
 
-    SettingsStore& m_settings;
+    ProgramServices& m_services;
     RecentFiles m_recentFiles;
     bool m_reading = false;
     bool m_settingsErrorShown = false;

@@ -66,7 +66,7 @@ void Tfrm_ppal::agregaritemtextoExecute() {
         // The last new item is on show while the question is asked.
         selectNode(m_document->addItemsFromLines(source, splitTextIntoLines(text), newItemRecord()));
     }
-    const bool erase = userDialogs().askOkCancel(this, f_getTexto(Messages::borraElTexto));
+    const bool erase = m_services.dialogs().askOkCancel(this, f_getTexto(Messages::borraElTexto));
     selectNode(source);
     selectEditorText(start, length);
     if (erase)

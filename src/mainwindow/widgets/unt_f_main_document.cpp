@@ -10,7 +10,7 @@
 #include "base/unt_constantes.h"
 #include "language/messages.h"
 #include "language/unt_idioma.h"
-#include "base/widgets/application.h"
+#include "base/widgets/program_services.h"
 #include "mainwindow/widgets/main_actions.h"
 #include "mainwindow/widgets/outline_model.h"
 #include "mainwindow/widgets/outline_view.h"
@@ -18,6 +18,8 @@
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QAction>
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -51,8 +53,8 @@ void Tfrm_ppal::chooseStartupDocument(const QString& argument) {
         path = argument;
     } else {
         settingsStep([&] {
-            const QString last = m_settings.text(Settings::archivos::ultimo);
-            if (!last.isEmpty() && m_settings.text(Settings::opciones::docinicio) == u"0")
+            const QString last = m_services.settings().text(Settings::archivos::ultimo);
+            if (!last.isEmpty() && m_services.settings().text(Settings::opciones::docinicio) == u"0")
                 path = last;
         });
     }
@@ -66,7 +68,7 @@ void Tfrm_ppal::chooseStartupDocument(const QString& argument) {
         m_docNuevo = false;
     } catch (const QuillnestError& error) {
         // Two sentences, with a blank between them.
-        userDialogs().inform(this, error.message() + u' ' +
+        m_services.dialogs().inform(this, error.message() + u' ' +
                                        f_getTexto(Messages::creandoNuevoDocumento));
         nuevodocExecute();
     }
@@ -113,7 +115,7 @@ void Tfrm_ppal::f_abrirArchivo() { showDocument(readDocumentFile(m_archivoActual
 bool Tfrm_ppal::f_validarmodificaciones() {
     if (!docModificado())
         return true;
-    switch (userDialogs().askYesNoCancel(this, f_getTexto(Messages::guardaLosCambios))) {
+    switch (m_services.dialogs().askYesNoCancel(this, f_getTexto(Messages::guardaLosCambios))) {
     case UserDialogs::Answer::Yes:
         // A save that did not happen (its dialog was cancelled) stops the
         // operation that asked, so no work is dropped.
@@ -142,7 +144,7 @@ void Tfrm_ppal::nuevodocExecute() {
 void Tfrm_ppal::recuperarExecute() {
     if (!f_validarmodificaciones())
         return;
-    const QString path = userDialogs().openFileName(this, kFilter);
+    const QString path = m_services.dialogs().openFileName(this, kFilter);
     if (path.isEmpty())
         return;
     // Read first: a file that cannot be read changes nothing, and its error
@@ -163,7 +165,7 @@ void Tfrm_ppal::f_abrirarchivoultimo(const QString& path) {
         // saved), and the path that failed leaves the list.
         if (!m_docNuevo)
             updateRecentFiles([&] { return m_recentFiles.f_agregarUltimo(m_archivoActual); });
-        userDialogs().showError(this, error.message());
+        m_services.dialogs().showError(this, error.message());
         updateRecentFiles([&] {
             m_recentFiles.f_quitarUltimo(path);
             return true;
@@ -197,7 +199,7 @@ bool Tfrm_ppal::save(bool automatic) {
             return false;
         }
         f_setStatus(QString());
-        switch (userDialogs().askChoice(this, f_getTexto(Messages::cambiadoEnDisco).arg(name),
+        switch (m_services.dialogs().askChoice(this, f_getTexto(Messages::cambiadoEnDisco).arg(name),
                                         {f_getTexto(Messages::botonSobrescribir),
                                          f_getTexto(Messages::botonGuardarComo),
                                          f_getTexto(Messages::botonCancelar)})) {
@@ -241,10 +243,10 @@ void Tfrm_ppal::setBackupOnSave(bool backup) { m_backupOnSave = backup; }
 
 QString Tfrm_ppal::chooseSaveName() {
     while (true) {
-        const QString path = userDialogs().saveFileName(this, kFilter, kSuffix);
+        const QString path = m_services.dialogs().saveFileName(this, kFilter, kSuffix);
         if (path.isEmpty() || !QFileInfo::exists(path))
             return path;
-        switch (userDialogs().askYesNoCancel(this, f_getTexto(Messages::deseaSobreescribir))) {
+        switch (m_services.dialogs().askYesNoCancel(this, f_getTexto(Messages::deseaSobreescribir))) {
         case UserDialogs::Answer::Yes:
             return path;
         case UserDialogs::Answer::No:
@@ -286,7 +288,7 @@ constexpr int kRecoveryItemsPerStep = 4000;
 } // namespace
 
 void Tfrm_ppal::connectRecovery() {
-    m_recovery = std::make_unique<RecoveryStore>();
+    m_recovery = std::make_unique<RecoveryStore>(m_services.recoveryFolder());
     m_recoveryWriter = std::make_unique<QThreadPool>();
     m_recoveryWriter->setMaxThreadCount(1); // copies reach the disk in their order
     m_recoveryTimer.setSingleShot(true);
@@ -355,12 +357,12 @@ bool Tfrm_ppal::offerRecovery() {
             recovered = readRecovery(copy.file);
         } catch (const QuillnestError& error) {
             RecoveryStore::keepAside(copy);
-            userDialogs().showError(this, f_getTexto(Messages::copiaDanada)
+            m_services.dialogs().showError(this, f_getTexto(Messages::copiaDanada)
                                               .arg(error.message(), copy.file + QStringLiteral(".damaged")));
             continue;
         }
         const QString name = QFileInfo(recovered.documentPath).fileName();
-        const int answer = userDialogs().askChoice(
+        const int answer = m_services.dialogs().askChoice(
             this,
             f_getTexto(Messages::recuperarCopia)
                 .arg(name, QLocale().toString(copy.written, QLocale::ShortFormat)),
@@ -412,7 +414,7 @@ void Tfrm_ppal::closeEvent(QCloseEvent* event) {
             return;
     } catch (const QuillnestError& error) {
         // The save asked for failed: the program stays open with the document.
-        QuillnestApplication::reportError(error.message());
+        m_services.reportError(error.message());
         return;
     }
     f_cerraraplicacion();
@@ -426,7 +428,7 @@ void Tfrm_ppal::f_cerraraplicacion() {
     removeRecoveryCopy();
     // Nothing of the document is at stake; the program still closes.
     settingsStep([this] {
-        m_settings.update([this](SettingsEdit& edit) {
+        m_services.settings().update([this](SettingsEdit& edit) {
             edit.setText(Settings::archivos::ultimo,
                          QFileInfo::exists(m_archivoActual) ? m_archivoActual : QString());
             edit.setNumber(posicion::maintop, y());
@@ -443,7 +445,7 @@ void Tfrm_ppal::settingsStep(const std::function<void()>& step) {
         step();
     } catch (const QuillnestError& error) {
         if (!m_settingsErrorShown)
-            QuillnestApplication::reportError(error.message());
+            m_services.reportError(error.message());
         m_settingsErrorShown = true;
     }
 }
@@ -451,7 +453,7 @@ void Tfrm_ppal::settingsStep(const std::function<void()>& step) {
 void Tfrm_ppal::updateRecentFiles(const std::function<bool()>& change) {
     settingsStep([&] {
         if (change())
-            m_settings.update(
+            m_services.settings().update(
                 [this](SettingsEdit& edit) { edit.setRecentFiles(m_recentFiles.paths()); });
     });
 }

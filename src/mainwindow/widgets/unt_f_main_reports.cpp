@@ -1,7 +1,9 @@
 // The main window's report commands.
 
 #include "mainwindow/widgets/unt_f_main.h"
+#include "base/widgets/program_services.h"
 #include "base/widgets/user_dialogs.h"
+#include "reports/unthtml_utils.h"
 #include "mainwindow/widgets/outline_model.h"
 #include "reports/widgets/Unt_f_today.h"
 #include "reports/widgets/unt_f_defreportexdia.h"
@@ -27,7 +29,7 @@ private:
 ReportContext Tfrm_ppal::reportContext() {
     if (!m_reportHost)
         m_reportHost = std::make_unique<MainWindowReportHost>(*this);
-    return {*m_reportHost, userDialogs(), m_reportBrowsers};
+    return {*m_reportHost, m_services.dialogs(), m_services.newBrowser(), f_carpetaWeb(m_services.folder())};
 }
 
 // An existing today window is shown as it is, with the page of its creation.
@@ -40,7 +42,7 @@ void Tfrm_ppal::verhoyExecute() {
 // The per-day window comes forward with the dialog, but only "Mostrar" creates it.
 void Tfrm_ppal::definicionreportesExecute() {
     if (!f_defreportexdia)
-        f_defreportexdia = new Tf_defreportexdia(reportContext(), m_settings);
+        f_defreportexdia = new Tf_defreportexdia(reportContext(), m_services.settings());
     bringToFront(f_defreportexdia);
     if (f_reportexdia)
         bringToFront(f_reportexdia);

@@ -7,7 +7,7 @@
 #include "base/errors.h"
 #include "document/outline_document.h"
 #include "language/unt_idioma.h"
-#include "base/widgets/application.h"
+#include "base/widgets/program_services.h"
 #include "base/widgets/user_dialogs.h"
 #include "settings/settings_keys.h"
 #include "settings/unt_extensiones.h"
@@ -27,23 +27,23 @@ void Tfrm_ppal::connectSettingsActions() {
 }
 
 void Tfrm_ppal::registerFileTypeAtStart() {
-    if (!m_settings.flag(Settings::opciones::regexts))
+    if (!m_services.settings().flag(Settings::opciones::regexts))
         return;
     try {
-        f_registrarExtension();
+        f_registrarExtension(m_services.folder().executablePath(), m_services.startCommand());
     } catch (const QuillnestError& error) {
-        QuillnestApplication::reportError(error.message());
+        m_services.reportError(error.message());
     }
 }
 
 void Tfrm_ppal::opcionesExecute() {
     // Modal, and made afresh each time, so it always shows the stored settings.
-    Tf_opciones f_opciones(this, m_settings, *this);
-    userDialogs().runModal(f_opciones);
+    Tf_opciones f_opciones(this, m_services, *this);
+    m_services.dialogs().runModal(f_opciones);
 }
 
 void Tfrm_ppal::helpExecute() {
-    f_mostrarAyuda(QString(), this);
+    f_mostrarAyuda(m_services, QString(), this);
 }
 
 void Tfrm_ppal::aboutExecute() {

@@ -21,7 +21,7 @@ void Tfrm_ppal::agregarnodoExecute() {
 
 void Tfrm_ppal::borrarnodoExecute() {
     OutlineNode* selected = selectedNode();
-    if (!selected || !userDialogs().askOkCancel(this, f_getTexto(Messages::seguroBorra)))
+    if (!selected || !m_services.dialogs().askOkCancel(this, f_getTexto(Messages::seguroBorra)))
         return;
     m_document->removeItem(selected);
 }

@@ -2,7 +2,7 @@
 
 #include "base/errors.h"
 #include "language/unt_idioma.h"
-#include "base/widgets/application.h"
+#include "base/widgets/user_dialogs.h"
 #include "base/widgets/control_texts.h"
 #include "reports/report_heads.h"
 #include "reports/unthtml_constantes.h"
@@ -18,7 +18,7 @@ Tf_today::Tf_today(const ReportContext& context)
     try {
         f_Show();
     } catch (const QuillnestError& error) {
-        QuillnestApplication::reportError(error.message());
+        reportError(context.dialogs, error.message());
     }
 }
 
@@ -27,7 +27,7 @@ void Tf_today::f_setTextos() {
 }
 
 QString Tf_today::f_cabecera() {
-    return todayPageHead();
+    return todayPageHead(context().webFolder);
 }
 
 void Tf_today::f_Show() {

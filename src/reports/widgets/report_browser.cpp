@@ -3,7 +3,7 @@
 #include "base/errors.h"
 #include "base/whole_file.h"
 #include "language/messages.h"
-#include "base/widgets/application.h"
+#include "base/widgets/user_dialogs.h"
 #include "base/widgets/user_dialogs.h"
 
 #include <QCoreApplication>
@@ -69,7 +69,7 @@ std::unique_ptr<ReportBrowser> createWebEngineBrowser(QWidget* parent, UserDialo
     const BrowserHost host{
         dialogs,
         [&dialogs](QWidget* owner, const QString& page) { saveCopyOfPage(dialogs, owner, page); },
-        &QuillnestApplication::reportError,
+        [&dialogs](const QString& message) { reportError(dialogs, message); },
         [](BrowserHost::Text text) { return f_getTexto(browserMessage(text)); },
     };
     return std::unique_ptr<ReportBrowser>(webEngineEntry()(parent, host));

@@ -5,33 +5,13 @@
 // loaded only when the first report window opens; tests hand the windows a
 // browser that records what it is asked instead.
 
+#include "base/widgets/page_browser.h"
+
 #include <QString>
 #include <functional>
-#include <memory>
 
 class QWidget;
 class UserDialogs;
-
-class ReportBrowser {
-public:
-    enum class Command { Print, Preview, SaveAs };
-
-    virtual ~ReportBrowser() = default;
-    // The widget showing the page, a child of the browser's parent.
-    virtual QWidget* widget() const = 0;
-    // Shows the file at the local path.
-    virtual void navigate(const QString& path) = 0;
-    // Whether the command can run on what the browser shows.
-    virtual bool isSupported(Command command) const = 0;
-    // Runs the command, letting the user choose printer, preview or file;
-    // `parent` owns the dialogs. Throws QuillnestError when the browser cannot.
-    virtual void exec(Command command, QWidget* parent) = 0;
-};
-
-// Makes the browser of a report window inside `parent`, asking the user
-// through `dialogs`.
-using ReportBrowserFactory =
-    std::function<std::unique_ptr<ReportBrowser>(QWidget* parent, UserDialogs& dialogs)>;
 
 // Everything the browser module uses of the program. The module links no
 // library of ours and takes no symbol from the executable, so all of it comes

@@ -29,4 +29,5 @@ struct ReportContext {
     ReportHost& host;
     UserDialogs& dialogs;
     ReportBrowserFactory browsers;
+    QString webFolder; // where the pages are written (f_carpetaWeb)
 };

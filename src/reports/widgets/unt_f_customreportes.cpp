@@ -95,7 +95,7 @@ void Tf_customreportes::showPage(
     const QString& name,
     const std::function<void(const ReportSource& source, const MarkupOutput& output)>& items) {
     const QString head = f_cabecera();
-    WebPageFile page(name);
+    WebPageFile page(m_context.webFolder, name);
     page.write(head.toUtf8());
     ReportHost& host = m_context.host;
     host.commitEditorText();
@@ -103,7 +103,7 @@ void Tf_customreportes::showPage(
     items({host.reportedTree(), host.reportedSelection(), scratch},
           [&page](QByteArrayView markup) { page.write(markup); });
     page.commit();
-    wb_reporte->navigate(f_carpetaWeb() + name);
+    wb_reporte->navigate(m_context.webFolder + name);
 }
 
 void bringToFront(QWidget* window) {

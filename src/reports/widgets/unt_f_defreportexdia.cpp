@@ -3,7 +3,7 @@
 #include "base/errors.h"
 #include "document/unt_funciones.h"
 #include "language/unt_idioma.h"
-#include "base/widgets/application.h"
+#include "base/widgets/user_dialogs.h"
 #include "base/widgets/control_texts.h"
 #include "reports/widgets/optional_date_edit.h"
 #include "reports/widgets/unt_f_reportexdia.h"
@@ -38,11 +38,11 @@ QString fechaForm(const QDate& day) {
 
 // The day of a stored date. A damaged value is reported and counts as
 // missing, so that it cannot keep the dialog from opening.
-QDate storedDay(const QString& value, const QDate& fallback) {
+QDate storedDay(UserDialogs& dialogs, const QString& value, const QDate& fallback) {
     try {
         return f_diaDeFecha(value);
     } catch (const QuillnestError& error) {
-        QuillnestApplication::reportError(error.message());
+        reportError(dialogs, error.message());
         return fallback;
     }
 }
@@ -209,10 +209,10 @@ void Tf_defreportexdia::f_open() {
 
     const QDate today = QDate::currentDate();
     restorePicker(dt_fechaini, fechaIniRecordada,
-                  storedDay(m_settings.text(reportes::fechadesde), sinFechaInicial()),
+                  storedDay(m_context.dialogs, m_settings.text(reportes::fechadesde), sinFechaInicial()),
                   sinFechaInicial());
     restorePicker(dt_fechafin, fechaFinRecordada,
-                  storedDay(m_settings.text(reportes::fechahasta, fechaForm(today)), today),
+                  storedDay(m_context.dialogs, m_settings.text(reportes::fechahasta, fechaForm(today)), today),
                   sinFechaFinal());
     (m_settings.text(reportes::orden) == u"0" ? rb_fecha : rb_noorden)->setChecked(true);
     cb_completados->setChecked(m_settings.flag(reportes::mostrarcompletados));

@@ -14,7 +14,7 @@ Tf_reportexdia::~Tf_reportexdia() {
 }
 
 QString Tf_reportexdia::f_cabecera() {
-    return perDayPageHead(opciones);
+    return perDayPageHead(opciones, context().webFolder);
 }
 
 void Tf_reportexdia::f_Show() {

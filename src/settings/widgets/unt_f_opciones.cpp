@@ -4,6 +4,7 @@
 #include "language/messages.h"
 #include "language/unt_idioma.h"
 #include "base/widgets/control_texts.h"
+#include "base/widgets/program_services.h"
 #include "base/widgets/user_dialogs.h"
 #include "settings/settings_keys.h"
 #include "settings/unt_extensiones.h"
@@ -46,10 +47,10 @@ QString itemKey(const QString& name, int index) {
 
 } // namespace
 
-Tf_opciones::Tf_opciones(QWidget* parent, SettingsStore& settings, RunningOptions& running)
+Tf_opciones::Tf_opciones(QWidget* parent, ProgramServices& services, RunningOptions& running)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowStaysOnTopHint),
-      m_settings(settings), m_draft(settings), m_running(running) {
+      m_services(services), m_draft(services.settings()), m_running(running) {
     setObjectName(QStringLiteral("f_opciones"));
     setModal(true);
     createControls();
@@ -62,7 +63,7 @@ Tf_opciones::Tf_opciones(QWidget* parent, SettingsStore& settings, RunningOption
     connect(sb_cancelar, &QPushButton::clicked, this, &Tf_opciones::sb_cancelarClick);
     // F1 reaches the dialog whichever of its controls has the focus.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
-            [this] { f_mostrarAyuda(kHelpTopic, this); });
+            [this] { f_mostrarAyuda(m_services, kHelpTopic, this); });
 }
 
 void Tf_opciones::createControls() {
@@ -206,10 +207,10 @@ void Tf_opciones::sb_aceptarClick() {
     m_draft.edit().setFlag(opciones::regexts, cb_extension->isChecked());
     if (cb_extension->isChecked()) {
         try {
-            f_registrarExtension();
+            f_registrarExtension(m_services.folder().executablePath(), m_services.startCommand());
         } catch (const QuillnestError& error) {
             // The other choices are still kept.
-            userDialogs().showError(this, error.message());
+            m_services.dialogs().showError(this, error.message());
         }
     }
     if (cb_borrarhistorial->isChecked()) {
@@ -218,14 +219,14 @@ void Tf_opciones::sb_aceptarClick() {
     }
     m_draft.edit().setFlag(opciones::copiaseguridad, cb_copiaseguridad->isChecked());
     m_running.setBackupOnSave(cb_copiaseguridad->isChecked());
-    m_settings.commit(m_draft);
+    m_services.settings().commit(m_draft);
     QDialog::accept();
 }
 
 void Tf_opciones::f_setearIdioma() {
     f_setIdioma(languageIndex() == 0 ? kEspanol : kEnglish);
     m_draft.edit().setText(Settings::opciones::idioma, f_getIdioma());
-    userDialogs().inform(this, f_getTexto(Messages::debeCerrarIdioma));
+    m_services.dialogs().inform(this, f_getTexto(Messages::debeCerrarIdioma));
 }
 
 void Tf_opciones::sb_cancelarClick() {

@@ -6,6 +6,8 @@
 
 #include "settings/settings_store.h"
 
+class ProgramServices;
+
 #include <QDialog>
 #include <QSpinBox>
 
@@ -33,7 +35,7 @@ public:
     // the autosave interval, the backup choice and the clearing of the recent
     // documents on accept. A dialog that goes without either button keeps
     // none of its changes.
-    Tf_opciones(QWidget* parent, SettingsStore& settings, RunningOptions& running);
+    Tf_opciones(QWidget* parent, ProgramServices& services, RunningOptions& running);
 
     void f_setTextos();
     void rg_archivosClick();
@@ -69,7 +71,7 @@ private:
     // The selected row of lb_idiomas, -1 for none.
     int languageIndex() const;
 
-    SettingsStore& m_settings;
+    ProgramServices& m_services;
     SettingsDraft m_draft;
     RunningOptions& m_running;
     int m_initialLanguageIndex = -1;

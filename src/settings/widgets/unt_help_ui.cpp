@@ -1,20 +1,23 @@
 #include "settings/widgets/unt_help_ui.h"
 
 #include "language/messages.h"
+#include "base/widgets/program_services.h"
 #include "base/widgets/user_dialogs.h"
 #include "settings/unt_help.h"
 
 #include <QFileInfo>
 
-bool f_existeAyuda(bool quiet, QWidget* parent) {
-    if (QFileInfo(helpFileName()).isFile())
+bool f_existeAyuda(ProgramServices& services, bool quiet, QWidget* parent) {
+    const QString file = helpFileName(services.folder());
+    if (QFileInfo(file).isFile())
         return true;
     if (!quiet)
-        userDialogs().inform(parent, messageWithPath(Messages::noExisteHelp, helpFileName()));
+        services.dialogs().inform(parent, messageWithPath(Messages::noExisteHelp, file));
     return false;
 }
 
-void f_mostrarAyuda(const QString& topic, QWidget* parent) {
-    if (f_existeAyuda(false, parent))
-        startDetached(helpCommand(topic, htmlHelpViewer()));
+void f_mostrarAyuda(ProgramServices& services, const QString& topic, QWidget* parent) {
+    if (f_existeAyuda(services, false, parent))
+        services.startCommand()(
+            helpCommand(helpFileName(services.folder()), topic, htmlHelpViewer()));
 }
