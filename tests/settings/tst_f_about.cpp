@@ -48,10 +48,12 @@ class TestAbout : public QObject {
         std::unique_ptr<Tf_about> box;
         FakeClock* clock;
     };
-    static Box openBox() {
+    PictureTurns m_turns; // the run's, as the main window's boxes share it
+
+    Box openBox() {
         auto clock = std::make_unique<FakeClock>();
         FakeClock* raw = clock.get();
-        return {std::make_unique<Tf_about>(nullptr, std::move(clock)), raw};
+        return {std::make_unique<Tf_about>(nullptr, m_turns, std::move(clock)), raw};
     }
     // Which of the four pictures the box shows.
     static QString shown(const Tf_about& box) {
@@ -72,7 +74,7 @@ class TestAbout : public QObject {
     }
 
 private slots:
-    void init() { resetAboutPictureCounterForTests(); }
+    void init() { m_turns = {}; }
 
     void pictureTurnsAfterTwentySeconds() {
         Box open = openBox();
@@ -121,23 +123,24 @@ private slots:
     }
 
     void aboutBoxIsHiddenByItsCloseBoxAndEndedByOk() {
-        showAboutBox(nullptr);
-        QPointer<Tf_about> box = f_about();
+        AboutBoxes boxes;
+        boxes.show(nullptr);
+        QPointer<Tf_about> box = boxes.box();
         QVERIFY(box && box->isVisible());
         QVERIFY(!box->isModal());
         box->close();
         QVERIFY(!box->isVisible());
-        showAboutBox(nullptr);
-        QCOMPARE(f_about(), box.data());
+        boxes.show(nullptr);
+        QCOMPARE(boxes.box(), box.data());
         QVERIFY(box->isVisible());
 
         QTest::mouseClick(box->OKButton, Qt::LeftButton);
-        QVERIFY(!f_about());
+        QVERIFY(!boxes.box());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!box);
-        showAboutBox(nullptr);
-        QVERIFY(f_about());
-        delete f_about();
+        boxes.show(nullptr);
+        QVERIFY(boxes.box());
+        delete boxes.box();
     }
 
     void decodesLikeQtsOwnReader() {

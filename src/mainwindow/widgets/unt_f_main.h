@@ -3,6 +3,7 @@
 // the menus, tool bars and shortcuts of every command.
 
 #include "base/widgets/program_services.h"
+#include "settings/widgets/unt_f_about.h"
 #include "document/file_stamp.h"
 #include "document/outline_tree.h"
 #include "document/unt_clipboard.h"
@@ -225,6 +226,7 @@ private:
     void selectEditorText(int start, int length);
     ItemClipboard tv_clipboard;
     FindDialog* FindDialog1 = nullptr; // created when first opened
+    AboutBoxes m_aboutBoxes;
 
     // Options, help and About.
     void connectSettingsActions();

@@ -47,7 +47,7 @@ void Tfrm_ppal::helpExecute() {
 }
 
 void Tfrm_ppal::aboutExecute() {
-    showAboutBox(this);
+    m_aboutBoxes.show(this);
 }
 
 void Tfrm_ppal::tm_initTimer() {

@@ -27,18 +27,6 @@ const QString kPicture = QStringLiteral(":/about/quillnest.jpg");
 constexpr int kFirstTurnAfter = 20000;
 constexpr int kTurnEvery = 1000;
 
-// Shared by every About box of a run, so a new box goes on turning from where
-// the last one stopped.
-int& pictureCounter() {
-    static int counter = 0;
-    return counter;
-}
-
-QPointer<Tf_about>& aboutBox() {
-    static QPointer<Tf_about> box;
-    return box;
-}
-
 class TimerClock final : public PictureClock {
 public:
     explicit TimerClock(QObject* parent) : PictureClock(parent) {
@@ -77,7 +65,8 @@ void FittedPicture::paintEvent(QPaintEvent*) {
                               fitted);
 }
 
-Tf_about::Tf_about(QWidget* parent, std::unique_ptr<PictureClock> clock) : QDialog(parent) {
+Tf_about::Tf_about(QWidget* parent, PictureTurns& turns, std::unique_ptr<PictureClock> clock)
+    : QDialog(parent), m_turns(turns) {
     setObjectName(QStringLiteral("f_about"));
     loadPictures();
     createControls();
@@ -167,32 +156,24 @@ void Tf_about::Timer1Timer() {
     if (Timer1->interval() > kTurnEvery)
         Timer1->setInterval(kTurnEvery);
     const QPixmap* const sequence[] = {&im_90, &im_180, &im_270, &Im_0};
-    im_icono->setPicture(*sequence[pictureCounter()]);
-    pictureCounter() = (pictureCounter() + 1) % 4;
+    im_icono->setPicture(*sequence[m_turns.next]);
+    m_turns.next = (m_turns.next + 1) % 4;
 }
 
 void Tf_about::OKButtonClick() {
-    if (aboutBox() == this)
-        aboutBox() = nullptr;
+    emit ended();
     close();
     deleteLater();
 }
 
-Tf_about* f_about() {
-    return aboutBox();
-}
-
-void showAboutBox(QWidget* parent) {
-    if (!aboutBox()) {
-        aboutBox() = new Tf_about(parent);
+void AboutBoxes::show(QWidget* parent) {
+    if (!m_box) {
+        m_box = new Tf_about(parent, m_turns);
+        QObject::connect(m_box, &Tf_about::ended, m_box, [this] { m_box = nullptr; });
         const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-        aboutBox()->move(screen->availableGeometry().center() - aboutBox()->rect().center());
+        m_box->move(screen->availableGeometry().center() - m_box->rect().center());
     }
-    aboutBox()->show();
-    aboutBox()->raise();
-    aboutBox()->activateWindow();
-}
-
-void resetAboutPictureCounterForTests() {
-    pictureCounter() = 0;
+    m_box->show();
+    m_box->raise();
+    m_box->activateWindow();
 }

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QPixmap>
+#include <QPointer>
 #include <memory>
 
 class QFrame;
@@ -42,12 +43,19 @@ private:
     QPixmap m_picture;
 };
 
+// Where the picture's turning stands, shared by every About box of a run so
+// that a new box goes on turning from where the last one stopped.
+struct PictureTurns {
+    int next = 0; // the next picture of the turn: a quarter, a half, three quarters, upright
+};
+
 class Tf_about : public QDialog {
     Q_OBJECT
 public:
     // `clock` turns the picture; a timer when none is given. Throws
     // EInOutError when the picture cannot be decoded.
-    explicit Tf_about(QWidget* parent = nullptr, std::unique_ptr<PictureClock> clock = nullptr);
+    explicit Tf_about(QWidget* parent, PictureTurns& turns,
+                      std::unique_ptr<PictureClock> clock = nullptr);
 
     void Timer1Timer();
     void OKButtonClick();
@@ -68,17 +76,27 @@ public:
     QPixmap im_180;
     QPixmap im_270;
 
+signals:
+    // OK ended the box; it is deleted next.
+    void ended();
+
 private:
+    PictureTurns& m_turns;
     void FormCreate();
     void createControls();
     void loadPictures();
 };
 
-// The run's About box; nullptr while none exists.
-Tf_about* f_about();
-// Shows the About box without waiting, first creating it, centred on the
-// screen, when none exists.
-void showAboutBox(QWidget* parent);
+// The About box of a run: one at a time. The main window owns it.
+class AboutBoxes {
+public:
+    // Shows the box without waiting, first creating it, centred on the
+    // screen, when none exists.
+    void show(QWidget* parent);
+    // The box; nullptr while none exists.
+    Tf_about* box() const { return m_box; }
 
-// Tests: the picture sequence starts again from the upright picture.
-void resetAboutPictureCounterForTests();
+private:
+    PictureTurns m_turns;
+    QPointer<Tf_about> m_box;
+};
