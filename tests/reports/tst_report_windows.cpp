@@ -1,4 +1,5 @@
 #include "../support/window_fixture.h"
+#include "../support/window_controls.h"
 #include "document/document_file.h"
 #include "base/program_folder.h"
 #include "document/unt_funciones.h"
@@ -181,8 +182,8 @@ private slots:
     void pageShowsTheTextBeingEdited() {
         open({"A"}, {m_today});
         m_window->selectNode(node(QStringLiteral("A")));
-        m_window->re_texto->setFocus();
-        QTest::keyClicks(m_window->re_texto, QStringLiteral("typed"));
+        controls(m_window).re_texto->setFocus();
+        QTest::keyClicks(controls(m_window).re_texto, QStringLiteral("typed"));
         m_window->action(QStringLiteral("verhoy"))->trigger();
         QVERIFY(readBytes(webFile("today.htm")).contains("<p class=\"texto\">typed</p>"));
     }
@@ -394,7 +395,7 @@ private slots:
         QCOMPARE(f_reportexdia->windowTitle(), QStringLiteral("Reportes"));
         // Beside the dialog, over the editor down to the main window's bottom.
         const QRect placed = f_reportexdia->frameGeometry();
-        const int editorTop = w->pn_texto->mapToGlobal(QPoint(0, 0)).y();
+        const int editorTop = controls(w).pn_texto->mapToGlobal(QPoint(0, 0)).y();
         QCOMPARE(placed.topLeft(), QPoint(d->frameGeometry().right() + 1, editorTop));
         QCOMPARE(placed.width(), w->frameGeometry().width() - d->frameGeometry().width());
         QCOMPARE(placed.bottom(), w->frameGeometry().bottom());

@@ -1,4 +1,5 @@
 #include "../support/window_fixture.h"
+#include "../support/window_controls.h"
 #include "base/program_folder.h"
 #include "document/unt_funciones.h"
 #include "language/unt_idioma.h"
@@ -49,7 +50,7 @@ class TestOpciones : public MainWindowTest {
     // Keeps the first-run question out of tests about other things.
     Tfrm_ppal* startWithoutFirstRun(const QByteArray& settings) {
         Tfrm_ppal* w = start(settings);
-        w->tm_init.stop();
+        controls(w).tm_init->stop();
         return w;
     }
 
@@ -122,7 +123,7 @@ private slots:
             options->sb_cancelar->click();
         QVERIFY(!options->isVisible());
         QCOMPARE(readBytes(f_nombreIni()), before);
-        QCOMPARE(w->tm_autoguardado.interval(), 2 * 60000);
+        QCOMPARE(controls(w).tm_autoguardado->interval(), 2 * 60000);
         QCOMPARE(f_getIdioma(), QStringLiteral("espanol"));
         QCOMPARE(w->recentFiles().paths(), QStringList{"/docs/a.qnf"});
         QVERIFY(m_dialogs->asked.isEmpty());
@@ -257,9 +258,9 @@ private slots:
         options->ud_autoguardado->stepBy(steps);
         QCOMPARE(options->ed_autoguardado->text(), shown);
         options->sb_aceptar->click();
-        QCOMPARE(w->tm_autoguardado.isActive(), running);
+        QCOMPARE(controls(w).tm_autoguardado->isActive(), running);
         if (running)
-            QCOMPARE(w->tm_autoguardado.interval(), interval);
+            QCOMPARE(controls(w).tm_autoguardado->interval(), interval);
         QVERIFY(readBytes(f_nombreIni()).contains("autoguardado=" + shown.toLatin1() + "\r\n"));
     }
 
@@ -335,7 +336,7 @@ private slots:
         QCOMPARE(m_dialogs->asked.size(), 1);
         QVERIFY(!options->isVisible());
         QVERIFY(readBytes(f_nombreIni()).contains("autoguardado=3\r\n"));
-        QCOMPARE(m_window->tm_autoguardado.interval(), 3 * 60000);
+        QCOMPARE(controls(m_window).tm_autoguardado->interval(), 3 * 60000);
     }
 
     void clearingTheRecentDocuments() {
