@@ -71,8 +71,8 @@ class TestClipboardFind : public MainWindowTest {
         return m_window->findChild<FindDialog*>();
     }
     void findNext(FindDialog* dialog, const QString& text) {
-        dialog->ed_findText->setText(text);
-        QTest::mouseClick(dialog->bt_findNext, Qt::LeftButton);
+        controls(dialog).ed_findText->setText(text);
+        QTest::mouseClick(controls(dialog).bt_findNext, Qt::LeftButton);
     }
     // The selected item's caption and the editor's selection, as the user sees them.
     QString shown() const {
@@ -346,7 +346,7 @@ private slots:
         QFETCH(QString, stop);
         open({"A|x", "Needle item|no", "B|NEEDLE"});
         FindDialog* dialog = openFind();
-        dialog->cb_matchCase->setChecked(matchCase);
+        controls(dialog).cb_matchCase->setChecked(matchCase);
         findNext(dialog, QStringLiteral("needle"));
         QCOMPARE(shown(), stop);
     }
@@ -402,7 +402,7 @@ private slots:
         controls(w).re_texto->setTextCursor(cursor);
         QCOMPARE(openFind(), dialog);
         QCOMPARE(dialog->findText(), findText);
-        QCOMPARE(dialog->bt_findNext->isEnabled(), !findText.isEmpty());
+        QCOMPARE(controls(dialog).bt_findNext->isEnabled(), !findText.isEmpty());
     }
 
     void findInAnEmptyTreeDoesNothing() {

@@ -45,6 +45,7 @@ public:
     // Closing the dialog any other way (Esc) is Cancelar.
     void reject() override;
 
+private:
     QTabWidget* pc_opciones = nullptr;
     QWidget* ts_generales = nullptr;
     QGroupBox* rg_archivos = nullptr;
@@ -62,7 +63,6 @@ public:
     QPushButton* sb_aceptar = nullptr;
     QPushButton* sb_cancelar = nullptr;
 
-private:
     void createControls();
     QWidget* createGeneralTab();
     void FormCreate();
