@@ -1,4 +1,5 @@
 #include "../support/window_fixture.h"
+#include "../support/window_controls.h"
 #include "document/document_file.h"
 #include "base/program_folder.h"
 #include "document/rollup.h"
@@ -70,12 +71,12 @@ class TestClipboardFind : public MainWindowTest {
         return m_window->findChild<FindDialog*>();
     }
     void findNext(FindDialog* dialog, const QString& text) {
-        dialog->ed_findText->setText(text);
-        QTest::mouseClick(dialog->bt_findNext, Qt::LeftButton);
+        controls(dialog).ed_findText->setText(text);
+        QTest::mouseClick(controls(dialog).bt_findNext, Qt::LeftButton);
     }
     // The selected item's caption and the editor's selection, as the user sees them.
     QString shown() const {
-        const QTextCursor cursor = m_window->re_texto->textCursor();
+        const QTextCursor cursor = controls(m_window).re_texto->textCursor();
         return QStringLiteral("%1 %2-%3")
             .arg(m_window->selectedNode()->caption())
             .arg(cursor.selectionStart())
@@ -93,7 +94,7 @@ private slots:
 
     void copyPutsTheOutlineOnTheSystemClipboard() {
         Tfrm_ppal* w = open({"A+", "  A1", "  A2", "B"});
-        focus(w->tv_lista, QStringLiteral("A"));
+        focus(controls(w).tv_lista, QStringLiteral("A"));
         trigger("copiar");
         QCOMPARE(clipboardText(), QStringLiteral("\tA\r\n\t\tA1\r\n\t\tA2\r\n"));
         QCOMPARE(currentOutline(), QStringList({"A", "  A1", "  A2", "B"}));
@@ -103,9 +104,9 @@ private slots:
     void twoPastesMakeIndependentSubtrees() {
         Tfrm_ppal* w = open({"A+", "  A1|first body", "  A2", "B"});
         w->selectNode(node(QStringLiteral("A2")));
-        w->tb_cumplido->setValue(60);
+        controls(w).tb_cumplido->setValue(60);
         w->action(QStringLiteral("prioridadalta"))->trigger();
-        focus(w->tv_lista, QStringLiteral("A"));
+        focus(controls(w).tv_lista, QStringLiteral("A"));
         trigger("copiar");
         w->selectNode(node(QStringLiteral("B")));
         trigger("pegar");
@@ -115,7 +116,7 @@ private slots:
         OutlineNode* b = node(QStringLiteral("B"));
         QCOMPARE(w->selectedNode(), b);
         QVERIFY(!b->expanded());
-        QVERIFY(!w->tb_cumplido->isEnabled()); // B's percentage now comes from its children
+        QVERIFY(!controls(w).tb_cumplido->isEnabled()); // B's percentage now comes from its children
         // Percentages, priority marks and the roll-up came along.
         OutlineNode* pastedA2 = b->child(1)->child(1);
         QCOMPARE(pastedA2->nota().cumplido, 60);
@@ -126,8 +127,8 @@ private slots:
 
         // Editing one pasted body leaves the other and the original alone.
         w->selectNode(b->child(0)->child(0));
-        focus(w->re_texto);
-        QTest::keyClicks(w->re_texto, QStringLiteral("edited "));
+        focus(controls(w).re_texto);
+        QTest::keyClicks(controls(w).re_texto, QStringLiteral("edited "));
         w->selectNode(b);
         QCOMPARE(b->child(0)->child(0)->nota().texto(), QStringLiteral("edited first body"));
         QCOMPARE(b->child(1)->child(0)->nota().texto(), QStringLiteral("first body"));
@@ -136,9 +137,9 @@ private slots:
 
     void copyTakesTextStillInTheEditor() {
         Tfrm_ppal* w = open({"A", "B"});
-        focus(w->re_texto, QStringLiteral("A"));
-        QTest::keyClicks(w->re_texto, QStringLiteral("typed"));
-        focus(w->tv_lista);
+        focus(controls(w).re_texto, QStringLiteral("A"));
+        QTest::keyClicks(controls(w).re_texto, QStringLiteral("typed"));
+        focus(controls(w).tv_lista);
         trigger("copiar");
         w->selectNode(node(QStringLiteral("B")));
         trigger("pegar");
@@ -148,17 +149,17 @@ private slots:
     void cutAsksNothingAndPasteRestores() {
         Tfrm_ppal* w = open({"A+", "  A1|body", "  A2", "B"});
         w->selectNode(node(QStringLiteral("A1")));
-        w->tb_cumplido->setValue(40);
+        controls(w).tb_cumplido->setValue(40);
         w->action(QStringLiteral("prioridadbaja"))->trigger();
         w->document()->markSaved();
-        focus(w->tv_lista);
+        focus(controls(w).tv_lista);
         // An empty item clipboard pastes nothing, but the command still counts as a change.
         trigger("pegar");
         QCOMPARE(currentOutline(), QStringList({"A", "  A1", "  A2", "B"}));
         QVERIFY(w->docModificado());
 
         w->document()->markSaved();
-        focus(w->tv_lista, QStringLiteral("A1"));
+        focus(controls(w).tv_lista, QStringLiteral("A1"));
         trigger("cortar");
         QCOMPARE(currentOutline(), QStringList({"A", "  A2", "B"}));
         QVERIFY(m_dialogs->asked.isEmpty());
@@ -167,7 +168,7 @@ private slots:
         QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, 0);
         QCOMPARE(clipboardText(), QStringLiteral("\tA1\r\n"));
 
-        focus(w->tv_lista, QStringLiteral("B"));
+        focus(controls(w).tv_lista, QStringLiteral("B"));
         trigger("pegar");
         const OutlineNode* restored = node(QStringLiteral("B"))->lastChild();
         QCOMPARE(restored->caption(), QStringLiteral("A1"));
@@ -180,13 +181,13 @@ private slots:
 
     void cutAndCopyOutsideTreeAndEditorDoNothing() {
         Tfrm_ppal* w = open({"A|some text", "B"});
-        focus(w->me_fecha, QStringLiteral("A"));
+        focus(controls(w).me_fecha, QStringLiteral("A"));
         QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
         trigger("copiar");
         trigger("cortar");
         QCOMPARE(clipboardText(), QStringLiteral("kept"));
         QCOMPARE(currentOutline(), QStringList({"A", "B"}));
-        QCOMPARE(w->re_texto->toPlainText(), QStringLiteral("some text"));
+        QCOMPARE(controls(w).re_texto->toPlainText(), QStringLiteral("some text"));
         QVERIFY(!w->docModificado());
     }
 
@@ -194,18 +195,18 @@ private slots:
 
     void editorCutCopyAndPaste() {
         Tfrm_ppal* w = open({"A|one two", "B"});
-        focus(w->re_texto, QStringLiteral("A"));
-        QTextCursor cursor = w->re_texto->textCursor();
+        focus(controls(w).re_texto, QStringLiteral("A"));
+        QTextCursor cursor = controls(w).re_texto->textCursor();
         cursor.setPosition(0);
         cursor.setPosition(4, QTextCursor::KeepAnchor);
-        w->re_texto->setTextCursor(cursor);
+        controls(w).re_texto->setTextCursor(cursor);
         trigger("copiar");
         QCOMPARE(clipboardText(), QStringLiteral("one "));
         QVERIFY(!w->docModificado());
         trigger("cortar");
-        QCOMPARE(w->re_texto->toPlainText(), QStringLiteral("two"));
+        QCOMPARE(controls(w).re_texto->toPlainText(), QStringLiteral("two"));
         QVERIFY(w->docModificado());
-        w->re_texto->moveCursor(QTextCursor::End);
+        controls(w).re_texto->moveCursor(QTextCursor::End);
         trigger("pegar");
         // The paste reaches the record at once.
         QCOMPARE(node(QStringLiteral("A"))->nota().texto(), QStringLiteral("twoone "));
@@ -224,19 +225,19 @@ private slots:
         QFETCH(bool, byKeyboard);
         Tfrm_ppal* w = open({"A|start:", "B"});
         QWidget* control =
-            focusOn == u"me_fecha" ? static_cast<QWidget*>(w->me_fecha) : w->re_texto;
+            focusOn == u"me_fecha" ? static_cast<QWidget*>(controls(w).me_fecha) : controls(w).re_texto;
         focus(control, QStringLiteral("A"));
-        w->re_texto->moveCursor(QTextCursor::End);
-        const QString dateBefore = w->me_fecha->text();
+        controls(w).re_texto->moveCursor(QTextCursor::End);
+        const QString dateBefore = controls(w).me_fecha->text();
         QGuiApplication::clipboard()->setMimeData(richClipboard());
         if (byKeyboard)
             QTest::keyClick(control, Qt::Key_V, Qt::ControlModifier);
         else
             trigger("pegar");
 
-        QCOMPARE(w->re_texto->toPlainText(), QStringLiteral("start:Big\nbold text"));
-        QCOMPARE(w->me_fecha->text(), dateBefore);
-        for (QTextBlock block = w->re_texto->document()->begin(); block.isValid();
+        QCOMPARE(controls(w).re_texto->toPlainText(), QStringLiteral("start:Big\nbold text"));
+        QCOMPARE(controls(w).me_fecha->text(), dateBefore);
+        for (QTextBlock block = controls(w).re_texto->document()->begin(); block.isValid();
              block = block.next()) {
             QCOMPARE(block.blockFormat().headingLevel(), 0);
             for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
@@ -254,13 +255,13 @@ private slots:
 
     void longTextPastesWhole() {
         Tfrm_ppal* w = open({"A"});
-        focus(w->re_texto, QStringLiteral("A"));
+        focus(controls(w).re_texto, QStringLiteral("A"));
         QString text;
         for (int i = 0; text.size() < 40000; ++i)
             text += QString::number(i) + u' ';
         QGuiApplication::clipboard()->setText(text);
         trigger("pegar");
-        QCOMPARE(w->re_texto->toPlainText(), text);
+        QCOMPARE(controls(w).re_texto->toPlainText(), text);
         QCOMPARE(node(QStringLiteral("A"))->nota().texto(), text);
     }
 
@@ -277,13 +278,13 @@ private slots:
         QFETCH(bool, erase);
         QFETCH(QString, bodyAfter);
         Tfrm_ppal* w = open({"P+", "  S|intro/  first//  second /\tthird/end", "  T", "Q"});
-        focus(w->re_texto, QStringLiteral("S"));
+        focus(controls(w).re_texto, QStringLiteral("S"));
         const int start = int(QStringLiteral("intro\n").size());
-        const int end = int(w->re_texto->toPlainText().indexOf(QStringLiteral("\nend")));
-        QTextCursor cursor = w->re_texto->textCursor();
+        const int end = int(controls(w).re_texto->toPlainText().indexOf(QStringLiteral("\nend")));
+        QTextCursor cursor = controls(w).re_texto->textCursor();
         cursor.setPosition(start);
         cursor.setPosition(end, QTextCursor::KeepAnchor);
-        w->re_texto->setTextCursor(cursor);
+        controls(w).re_texto->setTextCursor(cursor);
         w->document()->markSaved();
         m_dialogs->okCancel.push_back(erase);
         trigger("agregaritemtexto");
@@ -296,8 +297,8 @@ private slots:
         QCOMPARE(w->selectedNode(), node(QStringLiteral("S")));
         QVERIFY(w->docModificado());
         if (!erase) {
-            QCOMPARE(w->re_texto->textCursor().selectionStart(), start);
-            QCOMPARE(w->re_texto->textCursor().selectionEnd(), end);
+            QCOMPARE(controls(w).re_texto->textCursor().selectionStart(), start);
+            QCOMPARE(controls(w).re_texto->textCursor().selectionEnd(), end);
         }
         w->selectNode(node(QStringLiteral("Q")));
         QCOMPARE(node(QStringLiteral("S"))->nota().texto(), bodyAfter);
@@ -316,15 +317,15 @@ private slots:
             findNext(dialog, QStringLiteral("needle"));
             QCOMPARE(shown(), stop);
         }
-        QCOMPARE(w->focusWidget(), w->re_texto);
+        QCOMPARE(w->focusWidget(), controls(w).re_texto);
         QVERIFY(m_dialogs->asked.isEmpty());
     }
 
     void findReadsTheEditorAndWritesBackTheItemLeft() {
         Tfrm_ppal* w = open({"A", "B|needle"});
-        focus(w->re_texto, QStringLiteral("A"));
-        QTest::keyClicks(w->re_texto, QStringLiteral("a needle typed"));
-        w->re_texto->moveCursor(QTextCursor::Start);
+        focus(controls(w).re_texto, QStringLiteral("A"));
+        QTest::keyClicks(controls(w).re_texto, QStringLiteral("a needle typed"));
+        controls(w).re_texto->moveCursor(QTextCursor::Start);
         FindDialog* dialog = openFind();
         findNext(dialog, QStringLiteral("needle"));
         QCOMPARE(shown(), QStringLiteral("A 2-8"));
@@ -345,7 +346,7 @@ private slots:
         QFETCH(QString, stop);
         open({"A|x", "Needle item|no", "B|NEEDLE"});
         FindDialog* dialog = openFind();
-        dialog->cb_matchCase->setChecked(matchCase);
+        controls(dialog).cb_matchCase->setChecked(matchCase);
         findNext(dialog, QStringLiteral("needle"));
         QCOMPARE(shown(), stop);
     }
@@ -357,7 +358,7 @@ private slots:
         findNext(dialog, QStringLiteral("needle"));
         QCOMPARE(shown(), QStringLiteral("child 4-10"));
         QVERIFY(node(QStringLiteral("P"))->expanded());
-        QVERIFY(w->tv_lista->isExpanded(w->model()->indexOf(node(QStringLiteral("P")))));
+        QVERIFY(controls(w).tv_lista->isExpanded(w->model()->indexOf(node(QStringLiteral("P")))));
         QList<bool> after = expandedStates(w->model()->tree());
         after[1] = false; // P, the only item that had to open
         QCOMPARE(after, before);
@@ -365,9 +366,9 @@ private slots:
 
     void findingNothingLeavesEverythingAsItWas() {
         Tfrm_ppal* w = open({"A+|x", "  A1|y", "P", "  P1|z", "  P2+", "    P21", "Q+", "  Q1"});
-        OutlineView* view = w->tv_lista;
+        OutlineView* view = controls(w).tv_lista;
         const QList<bool> before = expandedStates(w->model()->tree());
-        focus(w->re_texto, QStringLiteral("Q"));
+        focus(controls(w).re_texto, QStringLiteral("Q"));
         w->document()->markSaved();
         FindDialog* dialog = openFind();
         findNext(dialog, QStringLiteral("haystack"));
@@ -395,13 +396,13 @@ private slots:
         Tfrm_ppal* w = open({"A|the brown fox"});
         FindDialog* dialog = openFind();
         dialog->setFindText(QStringLiteral("last"));
-        QTextCursor cursor = w->re_texto->textCursor();
+        QTextCursor cursor = controls(w).re_texto->textCursor();
         cursor.setPosition(from);
         cursor.setPosition(to, QTextCursor::KeepAnchor);
-        w->re_texto->setTextCursor(cursor);
+        controls(w).re_texto->setTextCursor(cursor);
         QCOMPARE(openFind(), dialog);
         QCOMPARE(dialog->findText(), findText);
-        QCOMPARE(dialog->bt_findNext->isEnabled(), !findText.isEmpty());
+        QCOMPARE(controls(dialog).bt_findNext->isEnabled(), !findText.isEmpty());
     }
 
     void findInAnEmptyTreeDoesNothing() {

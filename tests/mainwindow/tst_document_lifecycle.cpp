@@ -1,4 +1,5 @@
 #include "../support/window_fixture.h"
+#include "../support/window_controls.h"
 #include "document/document_file.h"
 #include "base/errors.h"
 #include "base/program_folder.h"
@@ -162,8 +163,8 @@ private slots:
         m_settings->write(QStringLiteral("opciones"), QStringLiteral("autoguardado"),
                       QStringLiteral("5"));
         Tfrm_ppal* w = start();
-        QVERIFY(w->tm_autoguardado.isActive());
-        QCOMPARE(w->tm_autoguardado.interval(), 300000);
+        QVERIFY(controls(w).tm_autoguardado->isActive());
+        QCOMPARE(controls(w).tm_autoguardado->interval(), 300000);
         w->tm_autoguardadoTimer();
         QVERIFY(w->docNuevo()); // a new document is not saved by the timer
         QCOMPARE(m_dialogs->asked, QStringList());
@@ -175,7 +176,7 @@ private slots:
 
         m_settings->write(QStringLiteral("opciones"), QStringLiteral("autoguardado"),
                       QStringLiteral("0"));
-        QVERIFY(!start()->tm_autoguardado.isActive());
+        QVERIFY(!controls(start()).tm_autoguardado->isActive());
     }
 
     void failedOpenChangesNothing() {
@@ -233,7 +234,7 @@ private slots:
         QVERIFY(w->ventanaIniciada());
         QCOMPARE(w->archivoActual(), path("a.qnf"));
         QCOMPARE(outlineLines(w->model()->tree()), QStringList{"A"});
-        QVERIFY(w->sb_status1->text().endsWith(QStringLiteral("0.9.8")));
+        QVERIFY(controls(w).sb_status1->text().endsWith(QStringLiteral("0.9.8")));
         QVERIFY(w->close());
         QCOMPARE(m_dialogs->asked.size(), 1);
     }
@@ -373,6 +374,8 @@ private slots:
         f_guardarNodos(tree, path("a.qnf"));
         Tfrm_ppal* w = start(path("a.qnf"));
         w->selectNode(w->model()->tree().firstTopLevel()->firstChild());
+        const QStringList outlineBefore = outlineLines(w->model()->tree());
+        const QByteArray fileBefore = readBytes(path("a.qnf"));
         m_dialogs->fileNames = {path("b.qnf")};
         w->guardarnodoExecute();
         QCOMPARE(outlineLines(*readDocument(path("b.qnf"), defaults)), QStringList({"B", "  C"}));
@@ -380,7 +383,10 @@ private slots:
         QCOMPARE(w->archivoActual(), path("a.qnf"));
         QVERIFY(!w->docModificado());
         QCOMPARE(w->recentFiles().paths(), QStringList{path("a.qnf")});
-        QVERIFY(w->tv_aux.isEmpty());
+        // The open document is untouched: its items, its history and its file.
+        QCOMPARE(outlineLines(w->model()->tree()), outlineBefore);
+        QVERIFY(!w->document()->canUndo());
+        QCOMPARE(readBytes(path("a.qnf")), fileBefore);
     }
 
     void startupDocument_data() {
@@ -420,8 +426,8 @@ private slots:
     void typeSaveQuitAndFindItAgain() {
         Tfrm_ppal* w = start();
         w->document()->rename(w->model()->tree().firstTopLevel(), QStringLiteral("Buy milk"));
-        w->re_texto->setFocus();
-        QTest::keyClicks(w->re_texto, QStringLiteral("two litres"));
+        controls(w).re_texto->setFocus();
+        QTest::keyClicks(controls(w).re_texto, QStringLiteral("two litres"));
         m_dialogs->yesNoCancel = {UserDialogs::Answer::Yes};
         m_dialogs->fileNames = {path("mine.qnf")};
         QVERIFY(w->close());
@@ -430,7 +436,7 @@ private slots:
         w = start();
         QCOMPARE(w->archivoActual(), path("mine.qnf"));
         QCOMPARE(outlineLines(w->model()->tree()), QStringList{"Buy milk"});
-        QCOMPARE(w->re_texto->toPlainText(), QStringLiteral("two litres"));
+        QCOMPARE(controls(w).re_texto->toPlainText(), QStringLiteral("two litres"));
     }
 
     void closingANewDocumentWithoutSaving() {

@@ -1,4 +1,5 @@
 #include "../support/window_fixture.h"
+#include "../support/window_controls.h"
 #include "document/document_file.h"
 #include "document/outline_document.h"
 #include "base/program_folder.h"
@@ -66,7 +67,7 @@ private slots:
         OutlineTree tree = newItems({"A"});
         tree.firstTopLevel()->nota().setFecha(QStringLiteral("garbage"));
         Tfrm_ppal* w = openDocument(tree);
-        w->me_fecha->setDate(QDate(2006, 7, 15));
+        controls(w).me_fecha->setDate(QDate(2006, 7, 15));
         QCOMPARE(node(QStringLiteral("A"))->nota().fecha(), QStringLiteral("888078336"));
         QVERIFY(w->docModificado());
     }
@@ -79,7 +80,7 @@ private slots:
         Tfrm_ppal* w = openDocument(tree);
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
-        QLineEdit* field = w->me_fecha->lineEdit();
+        QLineEdit* field = controls(w).me_fecha->lineEdit();
         field->setFocus();
         QTRY_VERIFY(field->hasFocus());
         field->selectAll();
@@ -91,7 +92,7 @@ private slots:
         field->selectAll();
         QTest::keyClicks(field, QStringLiteral("45/45/2027"));
         QTest::keyClick(field, Qt::Key_Return);
-        QVERIFY(w->me_fecha->isRefused());
+        QVERIFY(controls(w).me_fecha->isRefused());
         QCOMPARE(field->text(), QStringLiteral("45/45/2027"));
         QCOMPARE(node(QStringLiteral("A"))->nota().fecha(),
                  f_fechaHoraAEntero(QDateTime(QDate(2027, 1, 5), QTime(0, 0))));
@@ -99,10 +100,10 @@ private slots:
 
     void typedTextReachesTheRecordWithCrLf() {
         Tfrm_ppal* w = openDocument(newItems({"A", "B"}));
-        w->re_texto->setFocus();
-        QTest::keyClicks(w->re_texto, QStringLiteral("one"));
-        QTest::keyClick(w->re_texto, Qt::Key_Return);
-        QTest::keyClicks(w->re_texto, QStringLiteral("two"));
+        controls(w).re_texto->setFocus();
+        QTest::keyClicks(controls(w).re_texto, QStringLiteral("one"));
+        QTest::keyClick(controls(w).re_texto, Qt::Key_Return);
+        QTest::keyClicks(controls(w).re_texto, QStringLiteral("two"));
         QVERIFY(w->docModificado());
         w->selectNode(node(QStringLiteral("B")));
         QCOMPARE(node(QStringLiteral("A"))->nota().texto(), QStringLiteral("one\r\ntwo"));
@@ -112,29 +113,29 @@ private slots:
         Tfrm_ppal* w = openSample();
         w->selectNode(node(QStringLiteral("C")));
         QVERIFY(!w->docModificado());
-        w->tb_cumplido->setValue(60);
+        controls(w).tb_cumplido->setValue(60);
         QCOMPARE(node(QStringLiteral("C"))->nota().cumplido, 60);
         QCOMPARE(node(QStringLiteral("C"))->imageIndex(), 8);
         QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, (100 + 30 + 60) / 3);
-        QCOMPARE(w->cb_cumplido->checkState(), Qt::PartiallyChecked);
-        QCOMPARE(w->lb_porc->text().remove(u'%').trimmed(), QStringLiteral("60"));
+        QCOMPARE(controls(w).cb_cumplido->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(controls(w).lb_porc->text().remove(u'%').trimmed(), QStringLiteral("60"));
         QVERIFY(w->docModificado());
     }
 
     void percentFieldAndDoneBox() {
         Tfrm_ppal* w = openSample();
         w->selectNode(node(QStringLiteral("D")));
-        QCOMPARE(w->cb_cumplido->checkState(), Qt::PartiallyChecked);
-        w->lb_porc->selectAll();
-        QTest::keyClicks(w->lb_porc, QStringLiteral("250"));
+        QCOMPARE(controls(w).cb_cumplido->checkState(), Qt::PartiallyChecked);
+        controls(w).lb_porc->selectAll();
+        QTest::keyClicks(controls(w).lb_porc, QStringLiteral("250"));
         QCOMPARE(node(QStringLiteral("D"))->nota().cumplido, 100);
-        QCOMPARE(w->cb_cumplido->checkState(), Qt::Checked);
-        QTest::mouseClick(w->cb_cumplido, Qt::LeftButton);
+        QCOMPARE(controls(w).cb_cumplido->checkState(), Qt::Checked);
+        QTest::mouseClick(controls(w).cb_cumplido, Qt::LeftButton);
         QCOMPARE(node(QStringLiteral("D"))->nota().cumplido, 0);
-        QCOMPARE(w->cb_cumplido->checkState(), Qt::Unchecked);
-        QTest::mouseClick(w->cb_cumplido, Qt::LeftButton);
+        QCOMPARE(controls(w).cb_cumplido->checkState(), Qt::Unchecked);
+        QTest::mouseClick(controls(w).cb_cumplido, Qt::LeftButton);
         QCOMPARE(node(QStringLiteral("D"))->nota().cumplido, 100);
-        QCOMPARE(w->cb_cumplido->checkState(), Qt::Checked);
+        QCOMPARE(controls(w).cb_cumplido->checkState(), Qt::Checked);
     }
 
     // Shift+Enter breaks a line as Enter does: CR LF in the record, and the
@@ -142,12 +143,12 @@ private slots:
     void everyLineBreakOfTheEditorIsCrLf() {
         Tfrm_ppal* w = openDocument(newItems({"A"}));
         w->selectNode(node(QStringLiteral("A")));
-        w->re_texto->setFocus();
-        QTest::keyClicks(w->re_texto, QStringLiteral("one"));
-        QTest::keyClick(w->re_texto, Qt::Key_Return, Qt::ShiftModifier);
-        QTest::keyClicks(w->re_texto, QStringLiteral("two"));
-        QTest::keyClick(w->re_texto, Qt::Key_Return);
-        QTest::keyClicks(w->re_texto, QStringLiteral("three"));
+        controls(w).re_texto->setFocus();
+        QTest::keyClicks(controls(w).re_texto, QStringLiteral("one"));
+        QTest::keyClick(controls(w).re_texto, Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClicks(controls(w).re_texto, QStringLiteral("two"));
+        QTest::keyClick(controls(w).re_texto, Qt::Key_Return);
+        QTest::keyClicks(controls(w).re_texto, QStringLiteral("three"));
         QCOMPARE(node(QStringLiteral("A"))->nota().texto(), QStringLiteral("one\r\ntwo\r\nthree"));
         QVERIFY(w->guardarExecute());
         const QByteArray saved = readBytes(m_dir->filePath(QStringLiteral("doc.qnf")));
@@ -161,8 +162,8 @@ private slots:
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
         w->selectNode(node(QStringLiteral("A")));
-        const QDate date = w->me_fecha->date();
-        for (QWidget* field : std::initializer_list<QWidget*>{w->lb_porc, w->me_fecha}) {
+        const QDate date = controls(w).me_fecha->date();
+        for (QWidget* field : std::initializer_list<QWidget*>{controls(w).lb_porc, controls(w).me_fecha}) {
             QGuiApplication::clipboard()->setText(QStringLiteral("55"));
             field->setFocus();
             QTRY_VERIFY(field->hasFocus());
@@ -170,9 +171,9 @@ private slots:
             QTest::keyClick(field, Qt::Key_X, Qt::ControlModifier);
         }
         QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, 20);
-        QCOMPARE(w->me_fecha->date(), date);
-        QCOMPARE(w->lb_porc->text().remove(u'%').trimmed(), QStringLiteral("20"));
-        QCOMPARE(w->re_texto->toPlainText(), QStringLiteral("5555"));
+        QCOMPARE(controls(w).me_fecha->date(), date);
+        QCOMPARE(controls(w).lb_porc->text().remove(u'%').trimmed(), QStringLiteral("20"));
+        QCOMPARE(controls(w).re_texto->toPlainText(), QStringLiteral("5555"));
     }
 
     // The window's command keys win over the editor's own: Ctrl+Insert adds an item.
@@ -180,9 +181,9 @@ private slots:
         Tfrm_ppal* w = openDocument(newItems({"A"}));
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
-        w->re_texto->setFocus();
-        QTRY_VERIFY(w->re_texto->hasFocus());
-        QTest::keyClick(w->re_texto, Qt::Key_Insert, Qt::ControlModifier);
+        controls(w).re_texto->setFocus();
+        QTRY_VERIFY(controls(w).re_texto->hasFocus());
+        QTest::keyClick(controls(w).re_texto, Qt::Key_Insert, Qt::ControlModifier);
         QCOMPARE(currentOutline(), QStringList({"A", "NUEVO ITEM"}));
     }
 
@@ -192,35 +193,35 @@ private slots:
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
         w->selectNode(node(QStringLiteral("A")));
-        w->lb_porc->setFocus();
-        QTRY_VERIFY(w->lb_porc->hasFocus());
-        w->lb_porc->selectAll();
-        QTest::keyClick(w->lb_porc, Qt::Key_7);
+        controls(w).lb_porc->setFocus();
+        QTRY_VERIFY(controls(w).lb_porc->hasFocus());
+        controls(w).lb_porc->selectAll();
+        QTest::keyClick(controls(w).lb_porc, Qt::Key_7);
         QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, 20);
-        QTest::keyClick(w->lb_porc, Qt::Key_5);
+        QTest::keyClick(controls(w).lb_porc, Qt::Key_5);
         QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, 20);
-        QTest::keyClick(w->lb_porc, Qt::Key_Return);
+        QTest::keyClick(controls(w).lb_porc, Qt::Key_Return);
         QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, 75);
-        w->lb_porc->selectAll();
-        QTest::keyClicks(w->lb_porc, QStringLiteral("100"));
+        controls(w).lb_porc->selectAll();
+        QTest::keyClicks(controls(w).lb_porc, QStringLiteral("100"));
         QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, 100);
     }
 
     void layoutOfTheStatusBarAndTrackBar() {
         Tfrm_ppal* w = openDocument(newItems({"A"}));
-        QCOMPARE(w->sb_status1->width(), 50);
-        QCOMPARE(w->tb_cumplido->tickInterval(), 1);
+        QCOMPARE(controls(w).sb_status1->width(), 50);
+        QCOMPARE(controls(w).tb_cumplido->tickInterval(), 1);
     }
 
     void parentPercentCannotBeEdited() {
         Tfrm_ppal* w = openSample();
         w->selectNode(node(QStringLiteral("B")));
-        QVERIFY(!w->tb_cumplido->isEnabled());
-        QVERIFY(!w->cb_cumplido->isEnabled());
-        QVERIFY(w->lb_porc->isReadOnly());
+        QVERIFY(!controls(w).tb_cumplido->isEnabled());
+        QVERIFY(!controls(w).cb_cumplido->isEnabled());
+        QVERIFY(controls(w).lb_porc->isReadOnly());
         w->selectNode(node(QStringLiteral("B1")));
-        QVERIFY(w->tb_cumplido->isEnabled());
-        QVERIFY(!w->lb_porc->isReadOnly());
+        QVERIFY(controls(w).tb_cumplido->isEnabled());
+        QVERIFY(!controls(w).lb_porc->isReadOnly());
     }
 
     void priorityToggles() {
@@ -309,7 +310,7 @@ private slots:
         if (command == QStringLiteral("arriba") && selected == QStringLiteral("D"))
             w->document()->setExpanded(node(QStringLiteral("A")), true);
         w->selectNode(node(selected));
-        w->tv_lista->setFocus();
+        controls(w).tv_lista->setFocus();
         w->action(command)->trigger();
         QCOMPARE(currentOutline(), result);
         QCOMPARE(w->docModificado(), modified);
@@ -324,7 +325,7 @@ private slots:
         w->action(QStringLiteral("izquierda"))->trigger();
         QVERIFY(b->expanded());
         QCOMPARE(b->stateIndex(), 2);
-        QVERIFY(w->tv_lista->isExpanded(w->model()->indexOf(b)));
+        QVERIFY(controls(w).tv_lista->isExpanded(w->model()->indexOf(b)));
         // B now holds B1 (30) and C (0); A holds only A1 (100).
         QCOMPARE(b->nota().cumplido, 15);
         QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, 100);
@@ -337,8 +338,8 @@ private slots:
         QCOMPARE(currentOutline(),
                  QStringList({"A", "  A1", "  B", "    B1", "  C", "  NUEVO ITEM", "D"}));
         QCOMPARE(w->selectedNode()->caption(), QStringLiteral("NUEVO ITEM"));
-        QVERIFY(w->tv_lista->indexWidget(w->tv_lista->currentIndex()) ||
-                w->tv_lista->findChild<QLineEdit*>()); // the caption editor is open
+        QVERIFY(controls(w).tv_lista->indexWidget(controls(w).tv_lista->currentIndex()) ||
+                controls(w).tv_lista->findChild<QLineEdit*>()); // the caption editor is open
         QCOMPARE(node(QStringLiteral("A"))->nota().cumplido, (100 + 30 + 0 + 0) / 4);
         QVERIFY(w->docModificado());
         // With an item that has children selected, the new item is its last child.
@@ -381,8 +382,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(w));
         for (const char* caption : {"open", "only"}) {
             w->selectNode(node(QString::fromLatin1(caption)));
-            w->tv_lista->setFocus();
-            QTRY_VERIFY(w->tv_lista->hasFocus());
+            controls(w).tv_lista->setFocus();
+            QTRY_VERIFY(controls(w).tv_lista->hasFocus());
             w->action(command)->trigger();
         }
         QCOMPARE(currentOutline(), QStringList({"P", "  done", "Q"}));
@@ -397,18 +398,18 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(w));
         w->document()->setExpanded(node(QStringLiteral("B")), false);
         w->selectNode(node(QStringLiteral("C")));
-        w->re_texto->setFocus();
-        QTRY_VERIFY(w->re_texto->hasFocus());
-        QTest::keyClick(w->re_texto, Qt::Key_Up, Qt::ControlModifier);
+        controls(w).re_texto->setFocus();
+        QTRY_VERIFY(controls(w).re_texto->hasFocus());
+        QTest::keyClick(controls(w).re_texto, Qt::Key_Up, Qt::ControlModifier);
         QCOMPARE(currentOutline(), kSampleOutline);
         QVERIFY(w->action(QStringLiteral("arriba"))->shortcuts().isEmpty());
         // Other item shortcuts stay in force.
         QVERIFY(!w->action(QStringLiteral("nombrarnodo"))->shortcuts().isEmpty());
-        w->tv_lista->setFocus();
-        QTRY_VERIFY(w->tv_lista->hasFocus());
+        controls(w).tv_lista->setFocus();
+        QTRY_VERIFY(controls(w).tv_lista->hasFocus());
         QCOMPARE(w->action(QStringLiteral("arriba"))->shortcut(),
                  QKeySequence(Qt::ControlModifier | Qt::Key_Up));
-        QTest::keyClick(w->tv_lista, Qt::Key_Up, Qt::ControlModifier);
+        QTest::keyClick(controls(w).tv_lista, Qt::Key_Up, Qt::ControlModifier);
         QCOMPARE(currentOutline(), QStringList({"A", "  A1", "  C", "  B", "    B1", "D"}));
     }
 
@@ -416,7 +417,7 @@ private slots:
         Tfrm_ppal* w = openSample();
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowExposed(w));
-        OutlineView* view = w->tv_lista;
+        OutlineView* view = controls(w).tv_lista;
         const QRect d = view->visualRect(w->model()->indexOf(node(QStringLiteral("D"))));
         // Dropping C on D's label makes it D's last child; the former parent
         // is recomputed.
@@ -428,13 +429,13 @@ private slots:
         w = openSample();
         w->selectNode(node(QStringLiteral("A")));
         QVERIFY(!w->docModificado());
-        const QRect b1 = w->tv_lista->visualRect(w->model()->indexOf(node(QStringLiteral("B1"))));
+        const QRect b1 = controls(w).tv_lista->visualRect(w->model()->indexOf(node(QStringLiteral("B1"))));
         w->tv_listaEndDrag(b1.center());
         QCOMPARE(currentOutline(), kSampleOutline);
         QVERIFY(w->docModificado());
         // Dragging an only child away leaves its former parent at 0 %.
         w->selectNode(node(QStringLiteral("B1")));
-        w->tv_listaEndDrag(QPoint(5, w->tv_lista->viewport()->height() - 2)); // below the items
+        w->tv_listaEndDrag(QPoint(5, controls(w).tv_lista->viewport()->height() - 2)); // below the items
         QCOMPARE(currentOutline(), QStringList({"A", "  A1", "  B", "  C", "D", "B1"}));
         QCOMPARE(node(QStringLiteral("B"))->nota().cumplido, 0);
         QCOMPARE(node(QStringLiteral("B"))->imageIndex(), 0);
@@ -447,9 +448,9 @@ private slots:
         tree.topLevel(2)->nota().prioridad = 2;
         Tfrm_ppal* w = openDocument(tree);
         QVERIFY(QTest::qWaitForWindowExposed(w));
-        const QImage shot = w->tv_lista->viewport()->grab().toImage();
+        const QImage shot = controls(w).tv_lista->viewport()->grab().toImage();
         const auto pixels = [&](const char* caption, auto isMarkColour) {
-            const QRect row = w->tv_lista->visualRect(w->model()->indexOf(node(caption)));
+            const QRect row = controls(w).tv_lista->visualRect(w->model()->indexOf(node(caption)));
             int count = 0;
             for (int y = row.top(); y <= row.bottom(); ++y)
                 for (int x = row.left(); x < row.left() + 16; ++x)
@@ -482,7 +483,7 @@ private slots:
             deepest = deepest->firstChild();
         w->selectNode(deepest);
         QCOMPARE(w->selectedNode(), deepest);
-        w->tv_lista->repaint();
+        controls(w).tv_lista->repaint();
     }
 
     void textsFollowTheLanguage() {
@@ -490,7 +491,7 @@ private slots:
                       QStringLiteral("english"));
         Tfrm_ppal* w = openDocument(newItems({"A"}));
         QCOMPARE(w->action(QStringLiteral("buscar"))->text(), QStringLiteral("Find"));
-        QCOMPARE(w->lb_fecha->text(), QStringLiteral("Date:"));
+        QCOMPARE(controls(w).lb_fecha->text(), QStringLiteral("Date:"));
         // The move shortcuts are the designed ones whatever the language.
         QCOMPARE(w->action(QStringLiteral("derecha"))->shortcut(),
                  QKeySequence(Qt::ControlModifier | Qt::Key_Right));
@@ -503,7 +504,7 @@ private slots:
         m_settings->write(QStringLiteral("fuentes"), QStringLiteral("size"), QStringLiteral("big"));
         Tfrm_ppal* w = openDocument(newItems({"A"}));
         QCOMPARE(w->width(), 904);
-        QCOMPARE(w->re_texto->font().pointSize(), 10);
+        QCOMPARE(controls(w).re_texto->font().pointSize(), 10);
         QVERIFY(w->ventanaIniciada());
     }
 };

@@ -1,4 +1,5 @@
 #include "../support/window_fixture.h"
+#include "../support/window_controls.h"
 #include "document/outline_document.h"
 #include "document/rollup.h"
 #include "document/unt_funciones.h"
@@ -48,41 +49,41 @@ class TestUndo : public MainWindowTest {
         QVERIFY(!m_window->docModificado());
     }
     // The caption editor the tree opened, if any.
-    QLineEdit* captionEditor() const { return m_window->tv_lista->findChild<QLineEdit*>(); }
+    QLineEdit* captionEditor() const { return controls(m_window).tv_lista->findChild<QLineEdit*>(); }
 
     // Each command as a user gives it, on the item selected.
     void perform(const QString& command) {
         Tfrm_ppal* w = m_window.get();
         if (command == u"type") {
-            focus(w->re_texto);
-            QTest::keyClicks(w->re_texto, QStringLiteral("more"));
-            focus(w->tv_lista);
+            focus(controls(w).re_texto);
+            QTest::keyClicks(controls(w).re_texto, QStringLiteral("more"));
+            focus(controls(w).tv_lista);
         } else if (command == u"rename") {
-            QTest::keyClick(w->tv_lista, Qt::Key_F2);
+            QTest::keyClick(controls(w).tv_lista, Qt::Key_F2);
             QTRY_VERIFY(captionEditor());
             QTest::keyClicks(captionEditor(), QStringLiteral("Renamed"));
             QTest::keyClick(captionEditor(), Qt::Key_Return);
         } else if (command == u"date") {
-            w->me_fecha->setDate(QDate(2027, 5, 1));
+            controls(w).me_fecha->setDate(QDate(2027, 5, 1));
         } else if (command == u"track bar") {
-            w->tb_cumplido->setValue(70);
+            controls(w).tb_cumplido->setValue(70);
         } else if (command == u"done box") {
-            QTest::mouseClick(w->cb_cumplido, Qt::LeftButton);
+            QTest::mouseClick(controls(w).cb_cumplido, Qt::LeftButton);
         } else if (command == u"percent field") {
-            w->lb_porc->selectAll();
-            QTest::keyClicks(w->lb_porc, QStringLiteral("45"));
-            QTest::keyClick(w->lb_porc, Qt::Key_Return);
+            controls(w).lb_porc->selectAll();
+            QTest::keyClicks(controls(w).lb_porc, QStringLiteral("45"));
+            QTest::keyClick(controls(w).lb_porc, Qt::Key_Return);
         } else if (command == u"drop") {
-            const QRect d = w->tv_lista->visualRect(w->model()->indexOf(node(QStringLiteral("D"))));
+            const QRect d = controls(w).tv_lista->visualRect(w->model()->indexOf(node(QStringLiteral("D"))));
             w->tv_listaEndDrag(d.topLeft() + QPoint(4, d.height() / 2));
         } else if (command == u"paste") {
             trigger("copiar");
             w->selectNode(node(QStringLiteral("D")));
             trigger("pegar");
         } else if (command == u"text to items") {
-            QTextCursor cursor = w->re_texto->textCursor();
+            QTextCursor cursor = controls(w).re_texto->textCursor();
             cursor.select(QTextCursor::Document);
-            w->re_texto->setTextCursor(cursor);
+            controls(w).re_texto->setTextCursor(cursor);
             m_dialogs->okCancel = {false};
             trigger("agregaritemtexto");
         } else {
@@ -92,7 +93,7 @@ class TestUndo : public MainWindowTest {
             if (QLineEdit* editor = captionEditor()) // the new item's caption editor
                 QTest::keyClick(editor, Qt::Key_Escape);
         }
-        focus(w->tv_lista);
+        focus(controls(w).tv_lista);
     }
 
 private slots:
@@ -134,7 +135,7 @@ private slots:
         Tfrm_ppal* w = openActive();
         const QByteArray before = readBytes(docPath());
         w->selectNode(node(item));
-        focus(w->tv_lista);
+        focus(controls(w).tv_lista);
 
         perform(command);
         save();
@@ -187,19 +188,19 @@ private slots:
                                                          QKeySequence(Qt::CTRL | Qt::SHIFT |
                                                                       Qt::Key_Z)}));
         w->selectNode(node(QStringLiteral("C")));
-        focus(w->tv_lista);
-        QTest::keyClick(w->tv_lista, Qt::Key_Up, Qt::ControlModifier);
+        focus(controls(w).tv_lista);
+        QTest::keyClick(controls(w).tv_lista, Qt::Key_Up, Qt::ControlModifier);
         const QStringList moved = currentOutline();
         QCOMPARE(undo->text(), QStringLiteral("Deshacer mover item"));
-        QTest::keyClick(w->tv_lista, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(controls(w).tv_lista, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(currentOutline(), outlineLines(outlineOf(kSample)));
         QCOMPARE(redo->text(), QStringLiteral("Rehacer mover item"));
-        QTest::keyClick(w->tv_lista, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(controls(w).tv_lista, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(currentOutline(), moved);
         // Both commands are in the Edit menu, the tree's popup and the edit tool bar.
         for (QWidget* place : std::initializer_list<QWidget*>{
-                 w->menuBar()->findChild<QMenu*>(QStringLiteral("Edicion1")), w->pm_tv_lista,
-                 w->tb_edit}) {
+                 w->menuBar()->findChild<QMenu*>(QStringLiteral("Edicion1")), controls(w).pm_tv_lista,
+                 controls(w).tb_edit}) {
             QVERIFY(place->actions().contains(undo));
             QVERIFY(place->actions().contains(redo));
         }
@@ -220,27 +221,27 @@ private slots:
     void typingUndoesInTheEditorThenInTheDocument() {
         Tfrm_ppal* w = openActive();
         w->selectNode(node(QStringLiteral("D")));
-        focus(w->re_texto);
-        QTest::keyClicks(w->re_texto, QStringLiteral("one"));
+        focus(controls(w).re_texto);
+        QTest::keyClicks(controls(w).re_texto, QStringLiteral("one"));
         QCOMPARE(w->action(QStringLiteral("deshacer"))->text(),
                  QStringLiteral("Deshacer editar texto"));
-        QTest::keyClick(w->re_texto, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(w->re_texto->toPlainText(), QString());
+        QTest::keyClick(controls(w).re_texto, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(controls(w).re_texto->toPlainText(), QString());
         QVERIFY(!w->docModificado()); // typed back to the file's text
-        QTest::keyClicks(w->re_texto, QStringLiteral("two"));
+        QTest::keyClicks(controls(w).re_texto, QStringLiteral("two"));
         w->selectNode(node(QStringLiteral("C")));
-        focus(w->tv_lista);
-        QTest::keyClick(w->tv_lista, Qt::Key_Z, Qt::ControlModifier);
+        focus(controls(w).tv_lista);
+        QTest::keyClick(controls(w).tv_lista, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(node(QStringLiteral("D"))->nota().texto(), QString());
         QCOMPARE(w->selectedNode(), node(QStringLiteral("D")));
-        QCOMPARE(w->re_texto->toPlainText(), QString());
+        QCOMPARE(controls(w).re_texto->toPlainText(), QString());
         QVERIFY(!w->docModificado());
         // With nothing of its own to undo, the key in the editor reaches the document.
-        w->tb_cumplido->setValue(80);
-        focus(w->re_texto);
-        QTest::keyClick(w->re_texto, Qt::Key_Z, Qt::ControlModifier);
+        controls(w).tb_cumplido->setValue(80);
+        focus(controls(w).re_texto);
+        QTest::keyClick(controls(w).re_texto, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(node(QStringLiteral("D"))->nota().cumplido, 50);
-        QCOMPARE(w->tb_cumplido->value(), 50);
+        QCOMPARE(controls(w).tb_cumplido->value(), 50);
     }
 
     // Clicking the selected item again opens its caption editor; the rename
@@ -248,15 +249,15 @@ private slots:
     void renameByClickingTheSelectedItemIsSaved() {
         Tfrm_ppal* w = openActive();
         w->selectNode(node(QStringLiteral("D")));
-        focus(w->tv_lista);
-        const QRect d = w->tv_lista->visualRect(w->model()->indexOf(node(QStringLiteral("D"))));
-        QTest::mouseClick(w->tv_lista->viewport(), Qt::LeftButton, {}, d.center());
+        focus(controls(w).tv_lista);
+        const QRect d = controls(w).tv_lista->visualRect(w->model()->indexOf(node(QStringLiteral("D"))));
+        QTest::mouseClick(controls(w).tv_lista->viewport(), Qt::LeftButton, {}, d.center());
         QTRY_VERIFY(captionEditor());
         captionEditor()->selectAll();
         QTest::keyClicks(captionEditor(), QStringLiteral("Dee"));
         QTest::keyClick(captionEditor(), Qt::Key_Return);
         QTRY_VERIFY(w->docModificado()); // the editor commits once the key is handled
-        QTest::keyClick(w->tv_lista, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(controls(w).tv_lista, Qt::Key_S, Qt::ControlModifier);
         QVERIFY(!w->docModificado());
         QCOMPARE(outlineLines(*readDocument(docPath(), [](const QString&, const QString&,
                                                           const QString& def) { return def; }))
@@ -269,16 +270,16 @@ private slots:
     void aClickRenameDoesNotStealTheBodysKeys() {
         Tfrm_ppal* w = openActive();
         w->selectNode(node(QStringLiteral("D")));
-        focus(w->tv_lista);
-        const QRect d = w->tv_lista->visualRect(w->model()->indexOf(node(QStringLiteral("D"))));
-        QTest::mouseClick(w->tv_lista->viewport(), Qt::LeftButton, {}, d.center());
-        focus(w->re_texto);
-        QTest::keyClicks(w->re_texto, QStringLiteral("abc"));
+        focus(controls(w).tv_lista);
+        const QRect d = controls(w).tv_lista->visualRect(w->model()->indexOf(node(QStringLiteral("D"))));
+        QTest::mouseClick(controls(w).tv_lista->viewport(), Qt::LeftButton, {}, d.center());
+        focus(controls(w).re_texto);
+        QTest::keyClicks(controls(w).re_texto, QStringLiteral("abc"));
         QTest::ignoreMessage(QtWarningMsg, "edit: editing failed"); // the view's own note
         QTest::qWait(2 * QApplication::doubleClickInterval());
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("def"));
         QVERIFY(!captionEditor() || !captionEditor()->isVisible());
-        QCOMPARE(w->re_texto->toPlainText(), QStringLiteral("abcdef"));
+        QCOMPARE(controls(w).re_texto->toPlainText(), QStringLiteral("abcdef"));
         QCOMPARE(node(QStringLiteral("D"))->caption(), QStringLiteral("D"));
     }
 };

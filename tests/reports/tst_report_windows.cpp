@@ -1,4 +1,5 @@
 #include "../support/window_fixture.h"
+#include "../support/window_controls.h"
 #include "document/document_file.h"
 #include "base/program_folder.h"
 #include "document/unt_funciones.h"
@@ -97,7 +98,7 @@ class TestReportWindows : public MainWindowTest {
     }
 
     void closeDialog() {
-        f_defreportexdia->bt_cerrar->click();
+        controls(f_defreportexdia).bt_cerrar->click();
         runDeferredDeletes();
     }
 
@@ -131,7 +132,7 @@ private slots:
         m_window->action(QStringLiteral("verhoy"))->trigger();
         QVERIFY(f_today && f_today->isVisible());
         QCOMPARE(f_today->windowTitle(), QStringLiteral("Tareas para hoy"));
-        QCOMPARE(f_today->bt_preview->text(), QStringLiteral("Vista previa"));
+        QCOMPARE(controls(f_today).bt_preview->text(), QStringLiteral("Vista previa"));
         QCOMPARE(m_browsers.pages, QStringList{webFile("today.htm")});
         const QByteArray page = readBytes(webFile("today.htm"));
         QVERIFY(page.contains("<span class=\"titulo\">Tareas del d\xed"
@@ -155,7 +156,7 @@ private slots:
         QCOMPARE(readBytes(webFile("today.htm")), page);
 
         // "Cerrar" destroys it; the next one renders afresh.
-        f_today->bt_cerrar->click();
+        controls(f_today).bt_cerrar->click();
         runDeferredDeletes();
         QVERIFY(!f_today);
         m_window->action(QStringLiteral("verhoy"))->trigger();
@@ -182,8 +183,8 @@ private slots:
     void pageShowsTheTextBeingEdited() {
         open({"A"}, {m_today});
         m_window->selectNode(node(QStringLiteral("A")));
-        m_window->re_texto->setFocus();
-        QTest::keyClicks(m_window->re_texto, QStringLiteral("typed"));
+        controls(m_window).re_texto->setFocus();
+        QTest::keyClicks(controls(m_window).re_texto, QStringLiteral("typed"));
         m_window->action(QStringLiteral("verhoy"))->trigger();
         QVERIFY(readBytes(webFile("today.htm")).contains("<p class=\"texto\">typed</p>"));
     }
@@ -257,15 +258,15 @@ private slots:
         QVERIFY(d && d->isVisible());
         QCOMPARE(d->frameGeometry().left(), w->frameGeometry().left());
         QCOMPARE(d->frameGeometry().bottom(), w->frameGeometry().bottom());
-        QVERIFY(!d->dt_fechaini->isChecked());
-        QCOMPARE(d->dt_fechaini->date(), QDate(1980, 1, 1));
-        QVERIFY(d->dt_fechafin->isChecked());
-        QCOMPARE(d->dt_fechafin->date(), m_today);
-        QVERIFY(d->rb_fecha->isChecked());
-        QVERIFY(d->rb_Completo->isChecked());
-        QVERIFY(!d->cb_completados->isChecked());
-        QVERIFY(d->cb_texto->isChecked());
-        QVERIFY(!d->cb_terminales->isChecked());
+        QVERIFY(!controls(d).dt_fechaini->isChecked());
+        QCOMPARE(controls(d).dt_fechaini->date(), QDate(1980, 1, 1));
+        QVERIFY(controls(d).dt_fechafin->isChecked());
+        QCOMPARE(controls(d).dt_fechafin->date(), m_today);
+        QVERIFY(controls(d).rb_fecha->isChecked());
+        QVERIFY(controls(d).rb_Completo->isChecked());
+        QVERIFY(!controls(d).cb_completados->isChecked());
+        QVERIFY(controls(d).cb_texto->isChecked());
+        QVERIFY(!controls(d).cb_terminales->isChecked());
         // Ticking "Texto" from its default stored it; the rest stays unwritten.
         QCOMPARE(stored(*m_settings, Settings::reportes::mostrartexto), QStringLiteral("1"));
         for (const SettingKey& key :
@@ -274,9 +275,9 @@ private slots:
               SettingKey(Settings::reportes::mostrarcompletados)})
             QCOMPARE(stored(*m_settings, key), QStringLiteral("<missing>"));
         // Texts come from the language file ("Cerrar " there loses its blank).
-        QCOMPARE(d->bt_cerrar->text(), QStringLiteral("Cerrar"));
-        QCOMPARE(d->rb_Completo->text(), QStringLiteral("Todo el arbol"));
-        QCOMPARE(d->rb_Completo->toolTip(),
+        QCOMPARE(controls(d).bt_cerrar->text(), QStringLiteral("Cerrar"));
+        QCOMPARE(controls(d).rb_Completo->text(), QStringLiteral("Todo el arbol"));
+        QCOMPARE(controls(d).rb_Completo->toolTip(),
                  QStringLiteral("Si esta tildado se mostrara todo el arbol"));
     }
 
@@ -324,9 +325,9 @@ private slots:
         m_settings->write(Settings::reportes::mostrarcompletados, QStringLiteral("x"));
         open({"A"}, {m_today});
         Tf_defreportexdia* d = openDialog();
-        QVERIFY(d->rb_noorden->isChecked());
-        QVERIFY(d->rb_seleccion->isChecked());
-        QVERIFY(d->cb_completados->isChecked());
+        QVERIFY(controls(d).rb_noorden->isChecked());
+        QVERIFY(controls(d).rb_seleccion->isChecked());
+        QVERIFY(controls(d).cb_completados->isChecked());
         QCOMPARE(stored(*m_settings, Settings::reportes::orden), QStringLiteral("1"));
         QCOMPARE(stored(*m_settings, Settings::reportes::completo), QStringLiteral("0"));
         QCOMPARE(stored(*m_settings, Settings::reportes::mostrarcompletados), QStringLiteral("1"));
@@ -339,9 +340,9 @@ private slots:
         m_settings->write(Settings::reportes::fechahasta, QStringLiteral("5"));
         open({"A"}, {m_today});
         Tf_defreportexdia* d = openDialog();
-        QVERIFY(!d->dt_fechaini->isChecked());
-        QVERIFY(d->dt_fechafin->isChecked());
-        QCOMPARE(d->dt_fechafin->date(), m_today);
+        QVERIFY(!controls(d).dt_fechaini->isChecked());
+        QVERIFY(controls(d).dt_fechafin->isChecked());
+        QCOMPARE(controls(d).dt_fechafin->date(), m_today);
         QCOMPARE(m_dialogs->asked, QStringList({"'yesterday' no es un número entero válido.",
                                                 "'5' no es una fecha válida."}));
     }
@@ -351,37 +352,37 @@ private slots:
         m_settings->write(Settings::reportes::fechadesde, fechaForm(chosen));
         open({"A"}, {m_today});
         Tf_defreportexdia* d = openDialog();
-        QVERIFY(d->dt_fechaini->isChecked());
-        QCOMPARE(d->dt_fechaini->date(), chosen);
+        QVERIFY(controls(d).dt_fechaini->isChecked());
+        QCOMPARE(controls(d).dt_fechaini->date(), chosen);
 
-        clickCheckBox(d->dt_fechaini); // cleared: 1 January 1980 stands for "no start"
-        QCOMPARE(d->dt_fechaini->date(), QDate(1980, 1, 1));
+        clickCheckBox(controls(d).dt_fechaini); // cleared: 1 January 1980 stands for "no start"
+        QCOMPARE(controls(d).dt_fechaini->date(), QDate(1980, 1, 1));
         QCOMPARE(stored(*m_settings, Settings::reportes::fechadesde), kNoStart);
-        clickCheckBox(d->dt_fechaini); // ticked: the date comes back, and is stored
-        QCOMPARE(d->dt_fechaini->date(), chosen);
+        clickCheckBox(controls(d).dt_fechaini); // ticked: the date comes back, and is stored
+        QCOMPARE(controls(d).dt_fechaini->date(), chosen);
         QCOMPARE(stored(*m_settings, Settings::reportes::fechadesde), fechaForm(chosen));
 
-        d->dt_fechaini->dateEdit()->setFocus();
-        QTest::keyClick(d->dt_fechaini->dateEdit(), Qt::Key_Up); // the day goes up by one
+        controls(d).dt_fechaini->dateEdit()->setFocus();
+        QTest::keyClick(controls(d).dt_fechaini->dateEdit(), Qt::Key_Up); // the day goes up by one
         QCOMPARE(stored(*m_settings, Settings::reportes::fechadesde), fechaForm(chosen.addDays(1)));
 
-        clickCheckBox(d->dt_fechaini);
+        clickCheckBox(controls(d).dt_fechaini);
         closeDialog();
         d = openDialog();
-        QVERIFY(!d->dt_fechaini->isChecked());
+        QVERIFY(!controls(d).dt_fechaini->isChecked());
         QCOMPARE(d->fechaIniRecordada, m_today);
-        clickCheckBox(d->dt_fechaini);
-        QCOMPARE(d->dt_fechaini->date(), m_today);
+        clickCheckBox(controls(d).dt_fechaini);
+        QCOMPARE(controls(d).dt_fechaini->date(), m_today);
     }
 
     void endPickerUntickedStoresItsSentinel() {
         open({"A"}, {m_today});
         Tf_defreportexdia* d = openDialog();
-        clickCheckBox(d->dt_fechafin);
-        QCOMPARE(d->dt_fechafin->date(), QDate(2040, 1, 1));
+        clickCheckBox(controls(d).dt_fechafin);
+        QCOMPARE(controls(d).dt_fechafin->date(), QDate(2040, 1, 1));
         QCOMPARE(stored(*m_settings, Settings::reportes::fechahasta), kNoEnd);
         closeDialog();
-        QVERIFY(!openDialog()->dt_fechafin->isChecked());
+        QVERIFY(!controls(openDialog()).dt_fechafin->isChecked());
     }
 
     void showingThePerDayReport() {
@@ -390,12 +391,12 @@ private slots:
                  {QDate(1999, 5, 1), m_today, m_today, QDate(2039, 12, 31), QDate(2041, 1, 1)});
         w->setGeometry(200, 173, 904, 643);
         Tf_defreportexdia* d = openDialog();
-        d->bt_mostrar->click();
+        controls(d).bt_mostrar->click();
         QVERIFY(f_reportexdia && f_reportexdia->isVisible());
         QCOMPARE(f_reportexdia->windowTitle(), QStringLiteral("Reportes"));
         // Beside the dialog, over the editor down to the main window's bottom.
         const QRect placed = f_reportexdia->frameGeometry();
-        const int editorTop = w->pn_texto->mapToGlobal(QPoint(0, 0)).y();
+        const int editorTop = controls(w).pn_texto->mapToGlobal(QPoint(0, 0)).y();
         QCOMPARE(placed.topLeft(), QPoint(d->frameGeometry().right() + 1, editorTop));
         QCOMPARE(placed.width(), w->frameGeometry().width() - d->frameGeometry().width());
         QCOMPARE(placed.bottom(), w->frameGeometry().bottom());
@@ -408,10 +409,10 @@ private slots:
         // Moved by the user, rendered again with other choices, in the same window.
         Tf_reportexdia* window = f_reportexdia;
         window->move(10, 20);
-        clickCheckBox(d->dt_fechafin);
-        d->cb_completados->click();
-        d->cb_terminales->click();
-        d->bt_mostrar->click();
+        clickCheckBox(controls(d).dt_fechafin);
+        controls(d).cb_completados->click();
+        controls(d).cb_terminales->click();
+        controls(d).bt_mostrar->click();
         QCOMPARE(f_reportexdia.data(), window);
         QCOMPARE(window->pos(), QPoint(10, 20));
         QCOMPARE(m_browsers.pages.size(), 2);
@@ -422,10 +423,10 @@ private slots:
         QVERIFY(page.contains("hasta</b> 01/01/2040<br>"));
 
         // "Cerrar" of the window: the next one is placed beside the dialog again.
-        window->bt_cerrar->click();
+        controls(window).bt_cerrar->click();
         runDeferredDeletes();
         QVERIFY(!f_reportexdia && posicionInicial);
-        d->bt_mostrar->click();
+        controls(d).bt_mostrar->click();
         QCOMPARE(f_reportexdia->frameGeometry().topLeft(),
                  QPoint(d->frameGeometry().right() + 1, editorTop));
     }
@@ -433,12 +434,12 @@ private slots:
     void subtreeReportWithAndWithoutSelection() {
         Tfrm_ppal* w = open({"top", "  sel", "other"}, {m_today, m_today, m_today});
         Tf_defreportexdia* d = openDialog();
-        d->rb_seleccion->click();
+        controls(d).rb_seleccion->click();
         w->selectNode(nullptr);
-        d->bt_mostrar->click();
+        controls(d).bt_mostrar->click();
         QVERIFY(readBytes(webFile("reporte.htm")).contains("<b>other</b>"));
         w->selectNode(node(QStringLiteral("sel")));
-        d->bt_mostrar->click();
+        controls(d).bt_mostrar->click();
         const QByteArray page = readBytes(webFile("reporte.htm"));
         QVERIFY(page.contains("<span class=\"titulo_item\"><b>sel</b>"));
         QVERIFY(!page.contains("other"));
@@ -448,7 +449,7 @@ private slots:
     void reportsActionBringsBothForward() {
         open({"A"}, {m_today});
         Tf_defreportexdia* d = openDialog();
-        d->bt_mostrar->click();
+        controls(d).bt_mostrar->click();
         f_reportexdia->close();
         d->hide();
         openDialog();
@@ -460,7 +461,7 @@ private slots:
     void closingTheDialogLeavesTheReport() {
         open({"A"}, {m_today});
         Tf_defreportexdia* d = openDialog();
-        d->bt_mostrar->click();
+        controls(d).bt_mostrar->click();
         QTest::keyClick(d, Qt::Key_Escape);
         runDeferredDeletes();
         QVERIFY(!f_defreportexdia);

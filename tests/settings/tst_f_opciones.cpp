@@ -1,4 +1,5 @@
 #include "../support/window_fixture.h"
+#include "../support/window_controls.h"
 #include "base/program_folder.h"
 #include "document/unt_funciones.h"
 #include "language/unt_idioma.h"
@@ -48,7 +49,7 @@ class TestOpciones : public MainWindowTest {
     // Keeps the first-run question out of tests about other things.
     Tfrm_ppal* startWithoutFirstRun(const QByteArray& settings) {
         Tfrm_ppal* w = start(settings);
-        w->tm_init.stop();
+        controls(w).tm_init->stop();
         return w;
     }
 
@@ -79,10 +80,10 @@ private slots:
         bool noneSelected = false;
         m_dialogs->modalDialogs.push_back([&](QDialog& dialog) {
             auto* options = qobject_cast<Tf_opciones*>(&dialog);
-            noneSelected = options && options->lb_idiomas->selectedItems().isEmpty();
+            noneSelected = options && controls(options).lb_idiomas->selectedItems().isEmpty();
             if (chosen >= 0)
-                options->lb_idiomas->setCurrentRow(chosen);
-            options->sb_aceptar->click();
+                controls(options).lb_idiomas->setCurrentRow(chosen);
+            controls(options).sb_aceptar->click();
         });
         Tfrm_ppal* w = start(QByteArray());
         // The question comes by itself once start-up is over.
@@ -107,18 +108,18 @@ private slots:
                                             "[archivos]\r\nultimo1=/docs/a.qnf\r\n\r\n");
         const QByteArray before = readBytes(f_nombreIni(m_services->folder()));
         auto options = openOptions();
-        options->rg_archivosItems->button(1)->click();
-        options->ud_autoguardado->stepBy(3);
-        options->lb_idiomas->setCurrentRow(1);
-        options->cb_extension->setChecked(false);
-        options->cb_borrarhistorial->setChecked(true);
+        controls(options).rg_archivosItems->button(1)->click();
+        controls(options).ud_autoguardado->stepBy(3);
+        controls(options).lb_idiomas->setCurrentRow(1);
+        controls(options).cb_extension->setChecked(false);
+        controls(options).cb_borrarhistorial->setChecked(true);
         if (byEscape)
             QTest::keyClick(options.get(), Qt::Key_Escape);
         else
-            options->sb_cancelar->click();
+            controls(options).sb_cancelar->click();
         QVERIFY(!options->isVisible());
         QCOMPARE(readBytes(f_nombreIni(m_services->folder())), before);
-        QCOMPARE(w->tm_autoguardado.interval(), 2 * 60000);
+        QCOMPARE(controls(w).tm_autoguardado->interval(), 2 * 60000);
         QCOMPARE(f_getIdioma(), QStringLiteral("espanol"));
         QCOMPARE(w->recentFiles().paths(), QStringList{"/docs/a.qnf"});
         QVERIFY(m_dialogs->asked.isEmpty());
@@ -129,7 +130,7 @@ private slots:
 
     void acceptWritesTheDefaultsItRead() {
         startWithoutFirstRun(kSpanish);
-        openOptions()->sb_aceptar->click();
+        controls(openOptions()).sb_aceptar->click();
         QCOMPARE(readBytes(f_nombreIni(m_services->folder())),
                  kSpanish +
                      "docinicio=0\r\nautoguardado=0\r\nregexts=1\r\ncopiaseguridad=1\r\n\r\n");
@@ -183,14 +184,14 @@ private slots:
         case OptionsAccepted:
         case OptionsCancelled: {
             auto options = openOptions();
-            options->rg_archivosItems->button(1)->click();
-            options->ud_autoguardado->stepBy(4);
-            options->cb_borrarhistorial->setChecked(true);
+            controls(options).rg_archivosItems->button(1)->click();
+            controls(options).ud_autoguardado->stepBy(4);
+            controls(options).cb_borrarhistorial->setChecked(true);
             // The rest of the program keeps writing at once meanwhile.
             w->f_applyFont(QFont(QStringLiteral("Sans"), 13), true);
             QCOMPARE(spy.count(), 1);
             spy.clear();
-            (change == OptionsAccepted ? options->sb_aceptar : options->sb_cancelar)->click();
+            (change == OptionsAccepted ? controls(options).sb_aceptar : controls(options).sb_cancelar)->click();
             break;
         }
         }
@@ -216,9 +217,9 @@ private slots:
         QFETCH(QByteArray, written);
         startWithoutFirstRun(kSpanish + "docinicio=" + stored + "\r\n");
         auto options = openOptions();
-        QCOMPARE(options->rg_archivosItems->checkedId(), shown);
-        options->rg_archivosItems->button(clicked)->click();
-        options->sb_aceptar->click();
+        QCOMPARE(controls(options).rg_archivosItems->checkedId(), shown);
+        controls(options).rg_archivosItems->button(clicked)->click();
+        controls(options).sb_aceptar->click();
         QVERIFY(readBytes(f_nombreIni(m_services->folder())).contains("docinicio=" + written + "\r\n"));
     }
 
@@ -250,12 +251,12 @@ private slots:
         const auto restoreLocale = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
         Tfrm_ppal* w = startWithoutFirstRun(kSpanish + "autoguardado=" + stored + "\r\n");
         auto options = openOptions();
-        options->ud_autoguardado->stepBy(steps);
-        QCOMPARE(options->ed_autoguardado->text(), shown);
-        options->sb_aceptar->click();
-        QCOMPARE(w->tm_autoguardado.isActive(), running);
+        controls(options).ud_autoguardado->stepBy(steps);
+        QCOMPARE(controls(options).ed_autoguardado->text(), shown);
+        controls(options).sb_aceptar->click();
+        QCOMPARE(controls(w).tm_autoguardado->isActive(), running);
         if (running)
-            QCOMPARE(w->tm_autoguardado.interval(), interval);
+            QCOMPARE(controls(w).tm_autoguardado->interval(), interval);
         QVERIFY(readBytes(f_nombreIni(m_services->folder())).contains("autoguardado=" + shown.toLatin1() + "\r\n"));
     }
 
@@ -284,12 +285,12 @@ private slots:
         QFETCH(QStringList, messages);
         startWithoutFirstRun("[opciones]\r\nidioma=" + language.toLatin1() + "\r\n");
         auto options = openOptions();
-        QCOMPARE(options->lb_idiomas->currentRow(), selected);
+        QCOMPARE(controls(options).lb_idiomas->currentRow(), selected);
         if (choice == -1)
-            options->lb_idiomas->clearSelection();
+            controls(options).lb_idiomas->clearSelection();
         else if (choice >= 0)
-            options->lb_idiomas->setCurrentRow(choice);
-        options->sb_aceptar->click();
+            controls(options).lb_idiomas->setCurrentRow(choice);
+        controls(options).sb_aceptar->click();
         QCOMPARE(m_dialogs->asked, messages);
         QCOMPARE(m_settings->text(Settings::opciones::idioma), result);
         QCOMPARE(f_getIdioma(), result);
@@ -297,7 +298,7 @@ private slots:
         QVERIFY(helpFileName(m_services->folder()).endsWith(QStringLiteral("quilnst_") + result + ".chm"));
         // The dialog opened again in the same run shows the choice.
         if (result != language)
-            QCOMPARE(openOptions()->lb_idiomas->currentRow(), choice);
+            QCOMPARE(controls(openOptions()).lb_idiomas->currentRow(), choice);
     }
 
     void registrationOnAccept_data() {
@@ -313,9 +314,9 @@ private slots:
         QVERIFY(f_extensionRegistrada(m_services->folder().executablePath()));
         QFile::remove(desktopEntryPath());
         auto options = openOptions();
-        QVERIFY(options->cb_extension->isChecked());
-        options->cb_extension->setChecked(ticked);
-        options->sb_aceptar->click();
+        QVERIFY(controls(options).cb_extension->isChecked());
+        controls(options).cb_extension->setChecked(ticked);
+        controls(options).sb_aceptar->click();
         QVERIFY(readBytes(f_nombreIni(m_services->folder())).contains("regexts=" + stored + "\r\n"));
         QCOMPARE(f_extensionRegistrada(m_services->folder().executablePath()), ticked);
         QVERIFY(QFile::exists(mimePackagePath()));
@@ -325,13 +326,13 @@ private slots:
         startWithoutFirstRun(kSpanish + "regexts=0\r\n");
         writeBytes(dataHome(), "a file where a folder should be");
         auto options = openOptions();
-        options->cb_extension->setChecked(true);
-        options->ud_autoguardado->setValue(3);
-        options->sb_aceptar->click();
+        controls(options).cb_extension->setChecked(true);
+        controls(options).ud_autoguardado->setValue(3);
+        controls(options).sb_aceptar->click();
         QCOMPARE(m_dialogs->asked.size(), 1);
         QVERIFY(!options->isVisible());
         QVERIFY(readBytes(f_nombreIni(m_services->folder())).contains("autoguardado=3\r\n"));
-        QCOMPARE(m_window->tm_autoguardado.interval(), 3 * 60000);
+        QCOMPARE(controls(m_window).tm_autoguardado->interval(), 3 * 60000);
     }
 
     void clearingTheRecentDocuments() {
@@ -339,9 +340,9 @@ private slots:
             kSpanish + "\r\n[archivos]\r\nultimo1=/docs/a.qnf\r\nultimo2=/docs/b.qnf\r\n");
         QCOMPARE(w->recentFiles().paths().size(), 2);
         auto options = openOptions();
-        QVERIFY(!options->cb_borrarhistorial->isChecked());
-        options->cb_borrarhistorial->setChecked(true);
-        options->sb_aceptar->click();
+        QVERIFY(!controls(options).cb_borrarhistorial->isChecked());
+        controls(options).cb_borrarhistorial->setChecked(true);
+        controls(options).sb_aceptar->click();
         QVERIFY(w->recentFiles().paths().isEmpty());
         for (const QString& name : recentActionNames())
             QVERIFY(!w->action(name)->isVisible());
@@ -354,10 +355,10 @@ private slots:
         const auto setInterval = [&](int minutes) {
             return [&shown, minutes](QDialog& dialog) {
                 auto* options = qobject_cast<Tf_opciones*>(&dialog);
-                shown << options->ed_autoguardado->text();
+                shown << controls(options).ed_autoguardado->text();
                 QVERIFY(options->isModal());
-                options->ud_autoguardado->setValue(minutes);
-                options->sb_aceptar->click();
+                controls(options).ud_autoguardado->setValue(minutes);
+                controls(options).sb_aceptar->click();
             };
         };
         m_dialogs->modalDialogs = {setInterval(7), setInterval(8)};
@@ -397,7 +398,7 @@ private slots:
         auto options = openOptions();
         options->show();
         QVERIFY(QTest::qWaitForWindowActive(options.get()));
-        QTest::keyClick(options->ud_autoguardado, Qt::Key_F1, Qt::KeyboardModifiers(modifiers));
+        QTest::keyClick(controls(options).ud_autoguardado, Qt::Key_F1, Qt::KeyboardModifiers(modifiers));
         QCOMPARE(m_dialogs->asked,
                  message.isEmpty() ? QStringList() : QStringList{message.arg(m_dir->path())});
         QCOMPARE(m_started.size(), started ? 1 : 0);

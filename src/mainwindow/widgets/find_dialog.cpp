@@ -22,16 +22,21 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
     setModal(false);
 
     ed_findText = new QLineEdit;
+    ed_findText->setObjectName(QStringLiteral("ed_findText"));
     // The dialog speaks the program's language; its own texts are new keys.
     auto* label = new QLabel(f_getTexto(Messages::findLabel));
     label->setBuddy(ed_findText);
     cb_matchCase = new QCheckBox(f_getTexto(Messages::findMatchCase));
+    cb_matchCase->setObjectName(QStringLiteral("cb_matchCase"));
     cb_wholeWord = new QCheckBox(f_getTexto(Messages::findWholeWord));
+    cb_wholeWord->setObjectName(QStringLiteral("cb_wholeWord"));
     bt_findNext = new QPushButton(
         captionText(kSection, ActionName::buscarsiguiente, QStringLiteral("Buscar siguiente")));
+    bt_findNext->setObjectName(QStringLiteral("bt_findNext"));
     bt_findNext->setDefault(true);
     bt_findNext->setEnabled(false);
     bt_cancel = new QPushButton(f_getTexto(Messages::findCancel));
+    bt_cancel->setObjectName(QStringLiteral("bt_cancel"));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(label, 0, 0);

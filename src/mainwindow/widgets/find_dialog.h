@@ -19,13 +19,14 @@ public:
     void setFindText(const QString& text);
     FindOptions options() const;
 
+signals:
+    // The find-next button was pressed.
+    void findNext();
+
+private:
     QLineEdit* ed_findText = nullptr;
     QCheckBox* cb_matchCase = nullptr;
     QCheckBox* cb_wholeWord = nullptr;
     QPushButton* bt_findNext = nullptr;
     QPushButton* bt_cancel = nullptr;
-
-signals:
-    // The find-next button was pressed.
-    void findNext();
 };

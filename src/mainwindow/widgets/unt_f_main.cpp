@@ -122,7 +122,9 @@ void Tfrm_ppal::createActions() {
                 [this, recent] { f_abrirarchivoultimo(recent->data().toString()); });
     }
     connect(&m_recentFiles, &RecentFiles::changed, this, &Tfrm_ppal::refreshRecentActions);
+    tm_init.setObjectName(QStringLiteral("tm_init"));
     tm_init.setSingleShot(true);
+    tm_autoguardado.setObjectName(QStringLiteral("tm_autoguardado"));
     connect(&tm_autoguardado, &QTimer::timeout, this, &Tfrm_ppal::tm_autoguardadoTimer);
     connect(action(ActionName::fuentes), &QAction::triggered, this,
             &Tfrm_ppal::fuentesExecute);
@@ -209,9 +211,11 @@ QWidget* Tfrm_ppal::createEditorRow() {
     lb_cumplido = new QLabel(QStringLiteral("Cumplido:"));
     lb_cumplido->setObjectName(QStringLiteral("lb_cumplido"));
     cb_cumplido = new QCheckBox;
+    cb_cumplido->setObjectName(QStringLiteral("cb_cumplido"));
     cb_cumplido->setTristate(true);
     cb_cumplido->setEnabled(false);
     tb_cumplido = new QSlider(Qt::Horizontal);
+    tb_cumplido->setObjectName(QStringLiteral("tb_cumplido"));
     tb_cumplido->setRange(0, 100);
     tb_cumplido->setPageStep(10);
     tb_cumplido->setTickPosition(QSlider::TicksBelow);
@@ -219,14 +223,17 @@ QWidget* Tfrm_ppal::createEditorRow() {
     tb_cumplido->setMinimumWidth(141);
     tb_cumplido->setEnabled(false);
     lb_porc = new QLineEdit;
+    lb_porc->setObjectName(QStringLiteral("lb_porc"));
     lb_porc->setInputMask(QStringLiteral("000 %; "));
     lb_porc->setText(QStringLiteral("0"));
     lb_porc->setFixedWidth(lb_porc->fontMetrics().horizontalAdvance(QStringLiteral("000 %")) + 16);
     lb_prioridad = new QLabel(QStringLiteral("Prioridad:"));
     lb_prioridad->setObjectName(QStringLiteral("lb_prioridad"));
     tb_prioralta = new QToolButton;
+    tb_prioralta->setObjectName(QStringLiteral("tb_prioralta"));
     tb_prioralta->setDefaultAction(action(ActionName::prioridadalta));
     tb_priorbaja = new QToolButton;
+    tb_priorbaja->setObjectName(QStringLiteral("tb_priorbaja"));
     tb_priorbaja->setDefaultAction(action(ActionName::prioridadbaja));
     for (QToolButton* button : {tb_prioralta, tb_priorbaja})
         button->setAutoRaise(true);
@@ -275,7 +282,9 @@ void Tfrm_ppal::createLayout() {
     setCentralWidget(Splitter1);
 
     sb_status0 = new QLabel;
+    sb_status0->setObjectName(QStringLiteral("sb_status0"));
     sb_status1 = new QLabel(QStringLiteral("version:"));
+    sb_status1->setObjectName(QStringLiteral("sb_status1"));
     sb_status1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     sb_status1->setFixedWidth(50);
     statusBar()->addWidget(sb_status0, 1);

@@ -94,6 +94,14 @@ public:
     // Tree restructuring.
     void tv_listaEndDrag(const QPoint& position);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Whether a key pressed in the control goes to the window's command
+    // rather than to the control's own use of it.
+    bool windowShortcutWins(QObject* control, const QKeyEvent& key) const;
+
+private:
     // Controls, named as the program names them.
     OutlineView* tv_lista = nullptr;
     QPlainTextEdit* re_texto = nullptr;
@@ -115,18 +123,10 @@ public:
     QLabel* sb_status1 = nullptr;
     QMenu* pm_tv_lista = nullptr;
     QMenu* pm_re_texto = nullptr;
-    QTimer tm_autoguardado;
-    QTimer tm_init;
-    OutlineTree tv_aux;
+    // Children of the window, so they are found by name like its controls.
+    QTimer tm_autoguardado{this};
+    QTimer tm_init{this};
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    // Whether a key pressed in the control goes to the window's command
-    // rather than to the control's own use of it.
-    bool windowShortcutWins(QObject* control, const QKeyEvent& key) const;
-
-private:
     // Construction, split by concern over the unit's files.
     void createActions();
     void createMenus();

@@ -95,7 +95,6 @@ std::unique_ptr<OutlineTree> Tfrm_ppal::readDocumentFile(const QString& path) {
 }
 
 void Tfrm_ppal::showOutline(std::unique_ptr<OutlineTree> tree, bool inFile) {
-    tv_aux.clear(); // it may share records of the outline being replaced
     m_document->load(std::move(tree), inFile);
     m_fileStamp = FileStamp::of(m_archivoActual);
     if (OutlineNode* first = m_model->tree().firstTopLevel())
@@ -135,7 +134,6 @@ void Tfrm_ppal::nuevodocExecute() {
     // saved; its history starts empty.
     m_docNuevo = true;
     f_asignararchivo(f_getTexto(Messages::nuevoArchivo) + QStringLiteral(".qnf"));
-    tv_aux.clear();
     OutlineNode* first = m_document->loadNew(f_getTexto(Messages::nuevoItem), newItemRecord());
     selectNode(first);
     tv_lista->edit(m_model->indexOf(first));
@@ -275,8 +273,10 @@ void Tfrm_ppal::guardarnodoExecute() {
     if (path.isEmpty())
         return;
     f_actualizarTextoNodo();
-    const auto clearAux = qScopeGuard([this] { tv_aux.clear(); });
-    writeOutline(*f_copiarNodoAux(selected, tv_aux), path);
+    // The item's subtree as an outline of its own, sharing the records for
+    // as long as the write lasts.
+    OutlineTree scratch;
+    writeOutline(*f_copiarNodoAux(selected, scratch), path);
 }
 
 namespace {

@@ -13,23 +13,26 @@ namespace {
 // The report windows' view of the main window.
 class MainWindowReportHost final : public ReportHost {
 public:
-    explicit MainWindowReportHost(Tfrm_ppal& window) : m_window(window) {}
+    // `editor` is the window's editor panel, which the per-day window starts at.
+    MainWindowReportHost(Tfrm_ppal& window, QWidget* editor) : m_window(window), m_editor(editor) {}
 
     QWidget* reportOwner() const override { return &m_window; }
     const OutlineTree& reportedTree() const override { return m_window.model()->tree(); }
     OutlineNode* reportedSelection() const override { return m_window.selectedNode(); }
     void commitEditorText() override { m_window.f_actualizarTextoNodo(); }
-    int editorTop() const override { return m_window.pn_texto->mapToGlobal(QPoint(0, 0)).y(); }
+    int editorTop() const override { return m_editor->mapToGlobal(QPoint(0, 0)).y(); }
 
 private:
     Tfrm_ppal& m_window;
+    QWidget* m_editor;
 };
 } // namespace
 
 ReportContext Tfrm_ppal::reportContext() {
     if (!m_reportHost)
-        m_reportHost = std::make_unique<MainWindowReportHost>(*this);
-    return {*m_reportHost, m_services.dialogs(), m_services.newBrowser(), f_carpetaWeb(m_services.folder())};
+        m_reportHost = std::make_unique<MainWindowReportHost>(*this, pn_texto);
+    return {*m_reportHost, m_services.dialogs(), m_services.newBrowser(),
+            f_carpetaWeb(m_services.folder())};
 }
 
 // An existing today window is shown as it is, with the page of its creation.

@@ -23,12 +23,6 @@ public:
     // The head of the page.
     virtual QString f_cabecera() = 0;
 
-    QFrame* pn_reporte = nullptr;
-    std::unique_ptr<ReportBrowser> wb_reporte;
-    QPushButton* bt_cerrar = nullptr;
-    QPushButton* bt_print = nullptr;
-    QPushButton* bt_preview = nullptr;
-    QPushButton* bt_guardar = nullptr;
     // The choices the page is built with.
     ReportOptions opciones;
 
@@ -54,6 +48,13 @@ protected:
 
 private:
     void runCommand(QPushButton* button, ReportBrowser::Command command);
+
+    QFrame* pn_reporte = nullptr;
+    std::unique_ptr<ReportBrowser> wb_reporte;
+    QPushButton* bt_cerrar = nullptr;
+    QPushButton* bt_print = nullptr;
+    QPushButton* bt_preview = nullptr;
+    QPushButton* bt_guardar = nullptr;
 
     ReportContext m_context;
 };

@@ -25,6 +25,16 @@ public:
     // window it shows is made with the same context.
     Tf_defreportexdia(const ReportContext& context, SettingsStore& settings);
 
+    // The dates a picker shows again when it is ticked after being cleared.
+    QDate fechaIniRecordada;
+    QDate fechaFinRecordada;
+
+    void bt_mostrarClick();
+    void bt_cerrarClick();
+    // Esc closes the dialog for good, as "Cerrar" does.
+    void reject() override;
+
+private:
     QGroupBox* gb_fecha = nullptr;
     QLabel* lb_fechaini = nullptr;
     OptionalDateEdit* dt_fechaini = nullptr;
@@ -43,16 +53,6 @@ public:
     QPushButton* bt_mostrar = nullptr;
     QPushButton* bt_cerrar = nullptr;
 
-    // The dates a picker shows again when it is ticked after being cleared.
-    QDate fechaIniRecordada;
-    QDate fechaFinRecordada;
-
-    void bt_mostrarClick();
-    void bt_cerrarClick();
-    // Esc closes the dialog for good, as "Cerrar" does.
-    void reject() override;
-
-private:
     void createControls();
     void connectControls();
     void f_setTextos();

@@ -69,10 +69,13 @@ Tf_opciones::Tf_opciones(QWidget* parent, ProgramServices& services, RunningOpti
 void Tf_opciones::createControls() {
     setWindowTitle(QStringLiteral("Quillnest - Opciones"));
     pc_opciones = new QTabWidget;
+    pc_opciones->setObjectName(QStringLiteral("pc_opciones"));
     pc_opciones->addTab(createGeneralTab(), QStringLiteral("Opciones generales"));
 
     sb_aceptar = new QPushButton(QStringLiteral("&Aceptar"));
+    sb_aceptar->setObjectName(QStringLiteral("sb_aceptar"));
     sb_cancelar = new QPushButton(QStringLiteral("&Cancelar"));
+    sb_cancelar->setObjectName(QStringLiteral("sb_cancelar"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QPushButton* button : {sb_aceptar, sb_cancelar}) {
@@ -90,11 +93,14 @@ void Tf_opciones::createControls() {
 
 QWidget* Tf_opciones::createGeneralTab() {
     ts_generales = new QWidget;
+    ts_generales->setObjectName(QStringLiteral("ts_generales"));
 
     rg_archivos = new QGroupBox(QStringLiteral("Documento por defecto"));
+    rg_archivos->setObjectName(QStringLiteral("rg_archivos"));
     rg_archivos->setToolTip(
         QStringLiteral("Determina el documento que se va a mostrar al abrir la aplicación."));
     rg_archivosItems = new QButtonGroup(rg_archivos);
+    rg_archivosItems->setObjectName(QStringLiteral("rg_archivosItems"));
     auto* archivosLayout = new QVBoxLayout(rg_archivos);
     for (const QString& item :
          {QStringLiteral("Ultimo usado"), QStringLiteral("Documento en blanco")}) {
@@ -104,8 +110,11 @@ QWidget* Tf_opciones::createGeneralTab() {
     }
 
     gb_autoguardado = new QGroupBox(QStringLiteral("Guardado automático"));
+    gb_autoguardado->setObjectName(QStringLiteral("gb_autoguardado"));
     lb_intervalo = new QLabel(QStringLiteral("Intervalo de guardado automático:"));
+    lb_intervalo->setObjectName(QStringLiteral("lb_intervalo"));
     ud_autoguardado = new MinutesSpinBox;
+    ud_autoguardado->setObjectName(QStringLiteral("ud_autoguardado"));
     ud_autoguardado->setRange(0, 1000);
     ud_autoguardado->setWrapping(false);
     // The interval is stored as it shows: plain digits, whatever the locale.
@@ -114,6 +123,7 @@ QWidget* Tf_opciones::createGeneralTab() {
     ed_autoguardado->setReadOnly(true);
     lb_intervalo->setBuddy(ud_autoguardado);
     lb_min = new QLabel(QStringLiteral("Minutos"));
+    lb_min->setObjectName(QStringLiteral("lb_min"));
     auto* autoguardadoLayout = new QHBoxLayout(gb_autoguardado);
     autoguardadoLayout->addWidget(lb_intervalo);
     autoguardadoLayout->addWidget(ud_autoguardado);
@@ -121,15 +131,20 @@ QWidget* Tf_opciones::createGeneralTab() {
     autoguardadoLayout->addStretch();
 
     gb_idioma = new QGroupBox(QStringLiteral("Idioma"));
+    gb_idioma->setObjectName(QStringLiteral("gb_idioma"));
     lb_idiomas = new QListWidget;
+    lb_idiomas->setObjectName(QStringLiteral("lb_idiomas"));
     lb_idiomas->setSelectionMode(QAbstractItemView::SingleSelection);
     lb_idiomas->addItems({QStringLiteral("Español"), QStringLiteral("English")});
     auto* idiomaLayout = new QVBoxLayout(gb_idioma);
     idiomaLayout->addWidget(lb_idiomas);
 
     cb_extension = new QCheckBox(QStringLiteral("Registrar extensión QNF"));
+    cb_extension->setObjectName(QStringLiteral("cb_extension"));
     cb_borrarhistorial = new QCheckBox(QStringLiteral("Borrar historial"));
+    cb_borrarhistorial->setObjectName(QStringLiteral("cb_borrarhistorial"));
     cb_copiaseguridad = new QCheckBox(f_getTexto(Messages::opcionCopiaSeguridad));
+    cb_copiaseguridad->setObjectName(QStringLiteral("cb_copiaseguridad"));
 
     auto* layout = new QVBoxLayout(ts_generales);
     layout->addWidget(rg_archivos);

@@ -47,6 +47,7 @@ public:
     // Closing the dialog any other way (Esc) is Cancelar.
     void reject() override;
 
+private:
     QTabWidget* pc_opciones = nullptr;
     QWidget* ts_generales = nullptr;
     QGroupBox* rg_archivos = nullptr;
@@ -64,7 +65,6 @@ public:
     QPushButton* sb_aceptar = nullptr;
     QPushButton* sb_cancelar = nullptr;
 
-private:
     void createControls();
     QWidget* createGeneralTab();
     void FormCreate();
