@@ -1,5 +1,6 @@
 #include "base/errors.h"
 #include "settings/widgets/jpeg_image.h"
+#include "../support/window_controls.h"
 #include "settings/widgets/unt_f_about.h"
 
 #include <QFile>
@@ -57,11 +58,11 @@ class TestAbout : public QObject {
     }
     // Which of the four pictures the box shows.
     static QString shown(const Tf_about& box) {
-        const qint64 key = box.im_icono->picture().cacheKey();
-        return key == box.Im_0.cacheKey()     ? QStringLiteral("0")
-               : key == box.im_90.cacheKey()  ? QStringLiteral("90")
-               : key == box.im_180.cacheKey() ? QStringLiteral("180")
-               : key == box.im_270.cacheKey() ? QStringLiteral("270")
+        const qint64 key = findControl<FittedPicture>(box, "im_icono")->picture().cacheKey();
+        return key == box.turnedPicture(0).cacheKey()     ? QStringLiteral("0")
+               : key == box.turnedPicture(1).cacheKey()  ? QStringLiteral("90")
+               : key == box.turnedPicture(2).cacheKey() ? QStringLiteral("180")
+               : key == box.turnedPicture(3).cacheKey() ? QStringLiteral("270")
                                               : QStringLiteral("other");
     }
     static QStringList shownEverySecond(Box& open, int seconds) {
@@ -91,7 +92,7 @@ private slots:
         Box first = openBox();
         first.clock->advance(20000);
         QCOMPARE(shownEverySecond(first, 2), QStringList({"180", "270"}));
-        QTest::mouseClick(first.box->OKButton, Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(*first.box, "OKButton"), Qt::LeftButton);
         first.box.reset();
 
         Box second = openBox();
@@ -102,7 +103,7 @@ private slots:
 
     void picturesAreTheUprightOneTurned() {
         Box open = openBox();
-        const QImage upright = open.box->Im_0.toImage();
+        const QImage upright = open.box->turnedPicture(0).toImage();
         QCOMPARE(upright.size(), QSize(234, 248));
         // Each a further quarter turn clockwise: the upright picture's top left
         // corner goes to the top right, bottom right, then bottom left.
@@ -114,12 +115,12 @@ private slots:
                        qAbs(qBlue(other) - qBlue(colour)) <
                    12;
         };
-        QCOMPARE(open.box->im_90.size(), QSize(248, 234));
-        QVERIFY(near(open.box->im_90, {247 - 3, 3}));
-        QCOMPARE(open.box->im_180.size(), QSize(234, 248));
-        QVERIFY(near(open.box->im_180, {233 - 3, 247 - 3}));
-        QCOMPARE(open.box->im_270.size(), QSize(248, 234));
-        QVERIFY(near(open.box->im_270, {3, 233 - 3}));
+        QCOMPARE(open.box->turnedPicture(1).size(), QSize(248, 234));
+        QVERIFY(near(open.box->turnedPicture(1), {247 - 3, 3}));
+        QCOMPARE(open.box->turnedPicture(2).size(), QSize(234, 248));
+        QVERIFY(near(open.box->turnedPicture(2), {233 - 3, 247 - 3}));
+        QCOMPARE(open.box->turnedPicture(3).size(), QSize(248, 234));
+        QVERIFY(near(open.box->turnedPicture(3), {3, 233 - 3}));
     }
 
     void aboutBoxIsHiddenByItsCloseBoxAndEndedByOk() {
@@ -134,7 +135,7 @@ private slots:
         QCOMPARE(boxes.box(), box.data());
         QVERIFY(box->isVisible());
 
-        QTest::mouseClick(box->OKButton, Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(*box, "OKButton"), Qt::LeftButton);
         QVERIFY(!boxes.box());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!box);

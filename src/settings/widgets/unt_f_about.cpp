@@ -122,6 +122,7 @@ void Tf_about::createControls() {
     me_comments->setFixedHeight(4 * me_comments->fontMetrics().lineSpacing() + 6);
 
     im_icono = new FittedPicture(Panel1);
+    im_icono->setObjectName(QStringLiteral("im_icono"));
     im_icono->setFixedSize(109, 113);
     im_icono->setPicture(Im_0);
 
@@ -138,6 +139,7 @@ void Tf_about::createControls() {
     panelLayout->setRowStretch(5, 1);
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &Tf_about::OKButtonClick);
 
@@ -150,6 +152,11 @@ void Tf_about::createControls() {
 
 void Tf_about::FormCreate() {
     lb_version->setText(QStringLiteral("Versión: ") + Unt_constantes::version);
+}
+
+const QPixmap& Tf_about::turnedPicture(int quarterTurns) const {
+    const QPixmap* const pictures[] = {&Im_0, &im_90, &im_180, &im_270};
+    return *pictures[quarterTurns % 4];
 }
 
 void Tf_about::Timer1Timer() {

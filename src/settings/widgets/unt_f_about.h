@@ -57,9 +57,16 @@ public:
     explicit Tf_about(QWidget* parent, PictureTurns& turns,
                       std::unique_ptr<PictureClock> clock = nullptr);
 
+    // The picture turned clockwise by so many quarter turns (0 to 3).
+    const QPixmap& turnedPicture(int quarterTurns) const;
+
+signals:
+    // OK ended the box; it is deleted next.
+    void ended();
+
+private:
     void Timer1Timer();
     void OKButtonClick();
-
     QFrame* Panel1 = nullptr;
     QLabel* ProductName = nullptr;
     QLabel* lb_version = nullptr;
@@ -75,12 +82,6 @@ public:
     QPixmap im_90;
     QPixmap im_180;
     QPixmap im_270;
-
-signals:
-    // OK ended the box; it is deleted next.
-    void ended();
-
-private:
     PictureTurns& m_turns;
     void FormCreate();
     void createControls();
