@@ -33,14 +33,6 @@ const QString kEspanol = kIdiomaEspanol;
 const QString kEnglish = kIdiomaEnglish;
 
 // A window's texts default to the texts it was designed with.
-QString texto(const QString& key, const QString& designed) {
-    return f_getTexto(kSection, key, designed);
-}
-
-void applyCaption(QWidget* control, const QString& name) {
-    applyCaptionAndHint(kSection, control, name);
-}
-
 QString itemKey(const QString& name, int index) {
     return name + QStringLiteral(".Items[%1]").arg(index);
 }
@@ -174,27 +166,27 @@ void Tf_opciones::FormCreate() {
 
 void Tf_opciones::f_setTextos() {
     applyWindowTitle(kSection, this);
-    applyCaption(sb_aceptar, QStringLiteral("sb_aceptar"));
-    applyCaption(sb_cancelar, QStringLiteral("sb_cancelar"));
+    applyCaptionAndHint(kSection, sb_aceptar);
+    applyCaptionAndHint(kSection, sb_cancelar);
     const int tab = pc_opciones->indexOf(ts_generales);
     pc_opciones->setTabText(
-        tab, texto(QStringLiteral("ts_generales.Caption"), pc_opciones->tabText(tab)));
+        tab, captionText(kSection, QStringLiteral("ts_generales"), pc_opciones->tabText(tab)));
     pc_opciones->setTabToolTip(
-        tab, texto(QStringLiteral("ts_generales.Hint"), pc_opciones->tabToolTip(tab)));
-    applyCaption(rg_archivos, QStringLiteral("rg_archivos"));
+        tab, hintText(kSection, QStringLiteral("ts_generales"), pc_opciones->tabToolTip(tab)));
+    applyCaptionAndHint(kSection, rg_archivos);
     for (QAbstractButton* item : rg_archivosItems->buttons()) {
         const QString key = itemKey(QStringLiteral("rg_archivos"), rg_archivosItems->id(item));
-        item->setText(texto(key, item->text()));
+        item->setText(f_getTexto(kSection, key, item->text()));
     }
-    applyCaption(cb_extension, QStringLiteral("cb_extension"));
-    applyCaption(cb_borrarhistorial, QStringLiteral("cb_borrarhistorial"));
-    applyCaption(lb_intervalo, QStringLiteral("lb_intervalo"));
-    applyCaption(lb_min, QStringLiteral("lb_min"));
-    applyCaption(gb_autoguardado, QStringLiteral("gb_autoguardado"));
-    applyCaption(gb_idioma, QStringLiteral("gb_idioma"));
+    applyCaptionAndHint(kSection, cb_extension);
+    applyCaptionAndHint(kSection, cb_borrarhistorial);
+    applyCaptionAndHint(kSection, lb_intervalo);
+    applyCaptionAndHint(kSection, lb_min);
+    applyCaptionAndHint(kSection, gb_autoguardado);
+    applyCaptionAndHint(kSection, gb_idioma);
     for (int row = 0; row < lb_idiomas->count(); ++row) {
         QListWidgetItem* item = lb_idiomas->item(row);
-        item->setText(texto(itemKey(QStringLiteral("lb_idiomas"), row), item->text()));
+        item->setText(f_getTexto(kSection, itemKey(QStringLiteral("lb_idiomas"), row), item->text()));
     }
 }
 
