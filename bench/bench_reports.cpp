@@ -154,7 +154,8 @@ int main(int argc, char* argv[]) {
     if (!dir.isValid())
         return 1;
     // The web folder goes into the temporary folder; no language file: built-in texts.
-    const QString webFolder = f_carpetaWeb(ProgramFolder(dir.filePath(QStringLiteral("quillnest"))));
+    const QString webFolder =
+        f_carpetaWeb(ProgramFolder(dir.filePath(QStringLiteral("quillnest"))));
     LanguageTable language(dir.path() + u'/');
     language.use();
     f_setIdioma(QStringLiteral("XXX"));

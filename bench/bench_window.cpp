@@ -6,27 +6,27 @@
 //   bench_window [items [edit]]   default 100,000 items; every edit, or those
 //                                 whose name holds the text `edit`
 
-#include "document/document_file.h"
 #include "../tests/support/window_controls.h"
-#include "document/outline_document.h"
 #include "base/program_folder.h"
-#include "document/recovery.h"
 #include "base/widgets/program_services.h"
-#include "reports/widgets/report_browser.h"
+#include "document/document_file.h"
+#include "document/outline_document.h"
+#include "document/recovery.h"
+#include "language/unt_idioma.h"
 #include "mainwindow/widgets/date_field.h"
 #include "mainwindow/widgets/outline_model.h"
 #include "mainwindow/widgets/outline_view.h"
-#include "language/unt_idioma.h"
 #include "mainwindow/widgets/unt_f_main.h"
 #include "outline_generator.h"
+#include "reports/widgets/report_browser.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QPlainTextEdit>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -63,8 +63,8 @@ void measure(const char* what, int runs, const std::function<void(int)>& step) {
         ms.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     std::sort(ms.begin(), ms.end());
-    std::printf("%-34s median %7.2f ms   worst %7.2f ms   %s\n", what, ms[ms.size() / 2],
-                ms.back(), ms[ms.size() / 2] <= kFrameMs ? "within a frame" : "SLOWER than a frame");
+    std::printf("%-34s median %7.2f ms   worst %7.2f ms   %s\n", what, ms[ms.size() / 2], ms.back(),
+                ms[ms.size() / 2] <= kFrameMs ? "within a frame" : "SLOWER than a frame");
 }
 
 } // namespace
@@ -123,53 +123,64 @@ int main(int argc, char* argv[]) {
 
     // Each edit, then its undo and its redo, on items spread over the outline.
     OutlineDocument* doc = window.document();
-    const auto trigger = [&](const char* name) { window.action(QString::fromLatin1(name))->trigger(); };
+    const auto trigger = [&](const char* name) {
+        window.action(QString::fromLatin1(name))->trigger();
+    };
     struct Edit {
         const char* name;
         std::function<void(int)> run;
     };
     const std::vector<Edit> edits{
-        {"move a leaf's track bar", [&](int i) {
+        {"move a leaf's track bar",
+         [&](int i) {
              window.selectNode(spread(leaves, i));
              controls.tb_cumplido->setValue((i * 37) % 101);
          }},
-        {"type in an item's body", [&](int i) {
+        {"type in an item's body",
+         [&](int i) {
              window.selectNode(spread(leaves, i));
              controls.re_texto->insertPlainText(QStringLiteral("x"));
          }},
-        {"pick a date", [&](int i) {
+        {"pick a date",
+         [&](int i) {
              window.selectNode(spread(nodes, i));
              controls.me_fecha->setDate(QDate(2020, 1, 1).addDays(i));
          }},
-        {"toggle high priority", [&](int i) {
+        {"toggle high priority",
+         [&](int i) {
              window.selectNode(spread(nodes, i));
              trigger("prioridadalta");
          }},
-        {"rename an item", [&](int i) {
-             doc->rename(spread(nodes, i), QStringLiteral("renamed %1").arg(i));
-         }},
-        {"move an item up", [&](int i) {
+        {"rename an item",
+         [&](int i) { doc->rename(spread(nodes, i), QStringLiteral("renamed %1").arg(i)); }},
+        {"move an item up",
+         [&](int i) {
              window.selectNode(spread(leaves, i));
              trigger("arriba");
          }},
-        {"move an item down", [&](int i) {
+        {"move an item down",
+         [&](int i) {
              window.selectNode(spread(leaves, i));
              trigger("abajo");
          }},
-        {"indent an item", [&](int i) {
+        {"indent an item",
+         [&](int i) {
              window.selectNode(spread(leaves, i));
              trigger("derecha");
          }},
-        {"outdent an item", [&](int i) {
+        {"outdent an item",
+         [&](int i) {
              window.selectNode(spread(leaves, i));
              trigger("izquierda");
          }},
-        {"add an item", [&](int i) {
+        {"add an item",
+         [&](int i) {
              window.selectNode(spread(leaves, i));
              doc->addItem(window.selectedNode(), nullptr, QStringLiteral("new"), newItemRecord());
          }},
         {"delete an item", [&](int i) { doc->removeItem(spread(leaves, i)); }},
-        {"drop an item on another", [&](int i) {
+        {"drop an item on another",
+         [&](int i) {
              doc->drop(spread(leaves, i), OutlineTree::Place::LastChild, spread(leaves, i + 1));
          }},
         {"paste an item", [&](int i) { doc->paste(spread(nodes, i), spread(leaves, i + 2)); }},
@@ -195,10 +206,18 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < 10'000; ++i) {
         OutlineNode* leaf = spread(leaves, i);
         switch (i % 4) {
-        case 0: doc->setCumplido(leaf, (i * 13) % 101); break;
-        case 1: doc->rename(leaf, QStringLiteral("item %1").arg(i)); break;
-        case 2: doc->moveUp(leaf); break;
-        default: doc->setPrioridad(leaf, quint8(1 + i % 2)); break;
+        case 0:
+            doc->setCumplido(leaf, (i * 13) % 101);
+            break;
+        case 1:
+            doc->rename(leaf, QStringLiteral("item %1").arg(i));
+            break;
+        case 2:
+            doc->moveUp(leaf);
+            break;
+        default:
+            doc->setPrioridad(leaf, quint8(1 + i % 2));
+            break;
         }
     }
     std::printf("10,000 edits (percentages, renames, moves, priorities) hold %.1f MB of history\n",

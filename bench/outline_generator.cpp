@@ -60,4 +60,3 @@ OutlineTree generateOutline(int items) {
     f_consolidarTreeView(tree);
     return tree;
 }
-

@@ -137,15 +137,15 @@ QByteArray encodeCp1252WithReferences(const QString& text) {
     // Slow path, only for text holding characters outside the code page.
     out.clear();
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() &&
-                          text[i + 1].isLowSurrogate();
+        const bool pair =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
         const QStringView ch = QStringView(text).mid(i, pair ? 2 : 1);
         const QByteArray encoded = cp1252Char(ch);
         if (!encoded.isEmpty()) {
             out += encoded;
         } else {
-            const char32_t cp = pair ? QChar::surrogateToUcs4(text[i], text[i + 1])
-                                     : char32_t(text[i].unicode());
+            const char32_t cp =
+                pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : char32_t(text[i].unicode());
             out += "&#" + QByteArray::number(quint32(cp)) + ';';
         }
         if (pair)

@@ -1,19 +1,19 @@
 #include "document/document_file.h"
 
 #include "base/errors.h"
-#include "language/messages.h"
-#include "document/rollup.h"
 #include "base/text_encoding.h"
-#include "base/whole_file.h"
 #include "base/unt_constantes.h"
+#include "base/whole_file.h"
+#include "document/rollup.h"
+#include "language/messages.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <limits>
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -175,8 +175,8 @@ private:
     const QString& m_fileName;
     const bool m_fromCp1252;
     qsizetype m_pos = 0;
-    qsizetype m_end = 0; // bytes of the current piece
-    QByteArray m_long; // a line longer than what was left of its piece
+    qsizetype m_end = 0;  // bytes of the current piece
+    QByteArray m_long;    // a line longer than what was left of its piece
     QByteArray m_cleaned; // a line without its carriage returns
     QByteArray m_converted;
     int m_lineNumber = 0;
@@ -245,8 +245,9 @@ public:
 
 private:
     [[noreturn]] void fail(const QString& what) const {
-        throw EDocumentFormatError(f_getTexto(Messages::documentoDanado)
-                                       .arg(m_fileName, QString::number(m_lines.lineNumber()), what));
+        throw EDocumentFormatError(
+            f_getTexto(Messages::documentoDanado)
+                .arg(m_fileName, QString::number(m_lines.lineNumber()), what));
     }
 
     QByteArrayView line(const NewText& field) {
@@ -303,13 +304,12 @@ private:
 
     // The parent is the nearest earlier node one level up; without one the
     // node goes to the end of the top level.
-    OutlineNode* place(OutlineTree& tree, int position, int level, QByteArray caption,
-                       Tnota nota) {
+    OutlineNode* place(OutlineTree& tree, int position, int level, QByteArray caption, Tnota nota) {
         OutlineNode* parent = nullptr;
         if (position != 0 && level > 0 && size_t(level - 1) < m_lastAtLevel.size())
             parent = m_lastAtLevel[size_t(level - 1)];
-        OutlineNode* node = tree.insert(parent, tree.childCount(parent), std::move(caption),
-                                        std::move(nota));
+        OutlineNode* node =
+            tree.insert(parent, tree.childCount(parent), std::move(caption), std::move(nota));
         // The node is now the last one of its level in depth-first order.
         const size_t actualLevel = parent ? size_t(level) : 0;
         if (m_lastAtLevel.size() <= actualLevel)
@@ -341,8 +341,7 @@ std::unique_ptr<OutlineTree> readRecords(QIODevice& device, const QString& fileN
 
 } // namespace
 
-DocumentBytesBuilder::DocumentBytesBuilder(const OutlineTree& tree)
-    : m_node(tree.firstTopLevel()) {
+DocumentBytesBuilder::DocumentBytesBuilder(const OutlineTree& tree) : m_node(tree.firstTopLevel()) {
     // One allocation for the whole document: growing the buffer step by step
     // costs more than writing it.
     qsizetype size = 0;
@@ -384,7 +383,9 @@ void f_guardarNodos(const OutlineTree& tree, const QString& fileName) {
                               .arg(QFileInfo(fileName).absoluteFilePath(), reason));
 }
 
-QString backupName(const QString& fileName) { return fileName + u'~'; }
+QString backupName(const QString& fileName) {
+    return fileName + u'~';
+}
 
 void keepBackup(const QString& fileName) {
     QFile current(fileName);
@@ -415,7 +416,8 @@ std::unique_ptr<OutlineTree> readDocument(const QString& fileName, const TextLoo
     const QFileInfo info(fileName);
     const QString fullPath = info.absoluteFilePath();
     if (!info.exists())
-        throw Ef_abrirarchivo(lookup(QStringLiteral("mensajes"), QStringLiteral("no existe archivo"),
+        throw Ef_abrirarchivo(lookup(QStringLiteral("mensajes"),
+                                     QStringLiteral("no existe archivo"),
                                      QStringLiteral("El archivo %s no existe."))
                                   .replace(QStringLiteral("%s"), fullPath));
     QFile file(fileName);

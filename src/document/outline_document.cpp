@@ -8,9 +8,7 @@
 
 namespace {
 
-template <class... Ts> struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
+template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
 template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 // A node with its subtree that belongs to no tree yet.
@@ -35,7 +33,8 @@ qint64 subtreeBytes(const OutlineNode* node) {
     while (!pending.empty()) {
         const OutlineNode* n = pending.back();
         pending.pop_back();
-        bytes += qint64(sizeof(OutlineNode)) + n->captionUtf8().size() + n->nota().textoUtf8().size();
+        bytes +=
+            qint64(sizeof(OutlineNode)) + n->captionUtf8().size() + n->nota().textoUtf8().size();
         for (int i = 0; i < n->childCount(); ++i)
             pending.push_back(n->child(i));
     }
@@ -141,7 +140,9 @@ void OutlineDocument::announceState() {
 
 // ---- history ----
 
-bool OutlineDocument::canRedo() const { return m_index < m_history.size(); }
+bool OutlineDocument::canRedo() const {
+    return m_index < m_history.size();
+}
 
 OutlineDocument::ChangeKind OutlineDocument::undoKind() const {
     return canUndo() ? m_history[m_index - 1].kind : ChangeKind::AddItem;
@@ -178,79 +179,78 @@ qint64 OutlineDocument::historyBytes() const {
     for (const Entry& entry : m_history) {
         bytes += qint64(entry.steps.capacity() * sizeof(Step));
         for (const Step& step : entry.steps)
-            bytes += std::visit(Overloaded{
-                                    [](const Presence& s) -> qint64 {
-                                        return s.held ? subtreeBytes(s.held.get()) : 0;
-                                    },
-                                    [](const CaptionChange& s) -> qint64 {
-                                        return s.before.size() + s.after.size();
-                                    },
-                                    [](const TextChange& s) -> qint64 {
-                                        return s.before.size() + s.after.size();
-                                    },
-                                    [](const DateChange& s) -> qint64 {
-                                        return 2 * (s.before.size() + s.after.size());
-                                    },
-                                    [](const auto&) -> qint64 { return 0; },
-                                },
-                                static_cast<const Step::variant&>(step));
+            bytes += std::visit(
+                Overloaded{
+                    [](const Presence& s) -> qint64 {
+                        return s.held ? subtreeBytes(s.held.get()) : 0;
+                    },
+                    [](const CaptionChange& s) -> qint64 {
+                        return s.before.size() + s.after.size();
+                    },
+                    [](const TextChange& s) -> qint64 { return s.before.size() + s.after.size(); },
+                    [](const DateChange& s) -> qint64 {
+                        return 2 * (s.before.size() + s.after.size());
+                    },
+                    [](const auto&) -> qint64 { return 0; },
+                },
+                static_cast<const Step::variant&>(step));
     }
     return bytes;
 }
 
 void OutlineDocument::play(Step& step, bool forward) {
-    std::visit(
-        Overloaded{
-            [&](Presence& s) {
-                if (s.inserts == forward) {
-                    emit aboutToInsert(s.parent, s.row);
-                    m_tree->attach(s.parent, s.row, std::move(s.held));
-                    emit inserted();
-                } else {
-                    emit aboutToRemove(s.node);
-                    s.held = m_tree->detach(s.node);
-                    emit removed();
-                }
-            },
-            [&](Relocation& s) {
-                OutlineNode* parent = forward ? s.toParent : s.fromParent;
-                const int row = forward ? s.toRow : s.fromRow;
-                // A model counts the destination row before the node leaves its list.
-                const bool sameList = parent == s.node->parent();
-                emit aboutToMove(s.node, parent, sameList && row > s.node->row() ? row + 1 : row);
-                m_tree->attach(parent, row, m_tree->detach(s.node));
-                emit moved();
-            },
-            [&](CaptionChange& s) {
-                s.node->setCaption(QString::fromUtf8((forward ? s.after : s.before).view()));
-                emit itemChanged(s.node, Aspect::Caption);
-            },
-            [&](TextChange& s) {
-                s.node->nota().setTextoUtf8((forward ? s.after : s.before).view());
-                emit itemChanged(s.node, Aspect::Texto);
-            },
-            [&](DateChange& s) {
-                s.node->nota().setFecha(forward ? s.after : s.before);
-                emit itemChanged(s.node, Aspect::Fecha);
-            },
-            // Only the images show in a tree; the numbers reach views through changed().
-            [&](PercentChange& s) {
-                s.node->nota().cumplido = forward ? s.after : s.before;
-                if (s.imageAfter != s.imageBefore) {
-                    s.node->setImageIndex(forward ? s.imageAfter : s.imageBefore);
-                    emit itemChanged(s.node, Aspect::Progress);
-                }
-            },
-            [&](PriorityChange& s) {
-                s.node->nota().prioridad = forward ? s.after : s.before;
-                if (s.stateAfter != s.stateBefore) {
-                    s.node->setStateIndex(forward ? s.stateAfter : s.stateBefore);
-                    emit itemChanged(s.node, Aspect::Priority);
-                }
-            },
-            [&](ExpandedChange& s) { setExpanded(s.node, forward == s.after); },
-        },
-        static_cast<Step::variant&>(step));
+    std::visit(Overloaded{
+                   [&](Presence& s) {
+                       if (s.inserts == forward) {
+                           emit aboutToInsert(s.parent, s.row);
+                           m_tree->attach(s.parent, s.row, std::move(s.held));
+                           emit inserted();
+                       } else {
+                           emit aboutToRemove(s.node);
+                           s.held = m_tree->detach(s.node);
+                           emit removed();
+                       }
+                   },
+                   [&](Relocation& s) {
+                       OutlineNode* parent = forward ? s.toParent : s.fromParent;
+                       const int row = forward ? s.toRow : s.fromRow;
+                       // A model counts the destination row before the node leaves its list.
+                       const bool sameList = parent == s.node->parent();
+                       emit aboutToMove(s.node, parent,
+                                        sameList && row > s.node->row() ? row + 1 : row);
+                       m_tree->attach(parent, row, m_tree->detach(s.node));
+                       emit moved();
+                   },
+                   [&](CaptionChange& s) {
+                       s.node->setCaption(QString::fromUtf8((forward ? s.after : s.before).view()));
+                       emit itemChanged(s.node, Aspect::Caption);
+                   },
+                   [&](TextChange& s) {
+                       s.node->nota().setTextoUtf8((forward ? s.after : s.before).view());
+                       emit itemChanged(s.node, Aspect::Texto);
+                   },
+                   [&](DateChange& s) {
+                       s.node->nota().setFecha(forward ? s.after : s.before);
+                       emit itemChanged(s.node, Aspect::Fecha);
+                   },
+                   // Only the images show in a tree; the numbers reach views through changed().
+                   [&](PercentChange& s) {
+                       s.node->nota().cumplido = forward ? s.after : s.before;
+                       if (s.imageAfter != s.imageBefore) {
+                           s.node->setImageIndex(forward ? s.imageAfter : s.imageBefore);
+                           emit itemChanged(s.node, Aspect::Progress);
+                       }
+                   },
+                   [&](PriorityChange& s) {
+                       s.node->nota().prioridad = forward ? s.after : s.before;
+                       if (s.stateAfter != s.stateBefore) {
+                           s.node->setStateIndex(forward ? s.stateAfter : s.stateBefore);
+                           emit itemChanged(s.node, Aspect::Priority);
+                       }
+                   },
+                   [&](ExpandedChange& s) { setExpanded(s.node, forward == s.after); },
+               },
+               static_cast<Step::variant&>(step));
 }
 
 // ---- recording ----
@@ -298,7 +298,8 @@ void OutlineDocument::rollUpPending() {
     std::sort(m_rollUp.begin(), m_rollUp.end());
     m_rollUp.erase(std::unique(m_rollUp.begin(), m_rollUp.end()), m_rollUp.end());
     for (OutlineNode* node : m_rollUp)
-        rollUpAncestors(node, [this](OutlineNode* parent, int mean) { setCumplidoStep(parent, mean); });
+        rollUpAncestors(node,
+                        [this](OutlineNode* parent, int mean) { setCumplidoStep(parent, mean); });
     m_rollUp.clear();
 }
 
@@ -502,7 +503,8 @@ void OutlineDocument::setPrioridad(OutlineNode* node, quint8 prioridad) {
     if (node->nota().prioridad == prioridad)
         return;
     // A value the program does not know leaves the mark as it is.
-    const int state = prioridad <= kPrioridadBaja ? priorityStateImage(prioridad) : node->stateIndex();
+    const int state =
+        prioridad <= kPrioridadBaja ? priorityStateImage(prioridad) : node->stateIndex();
     beginChange(ChangeKind::SetPriority, node);
     record(PriorityChange{node, node->nota().prioridad, prioridad, qint8(node->stateIndex()),
                           qint8(state)});

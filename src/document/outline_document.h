@@ -91,7 +91,8 @@ public:
     OutlineNode* paste(OutlineNode* target, const OutlineNode* source);
     // One item per line, in order, where adding with `source` selected puts
     // them: at the end of `source`'s children, or of its own list. Returns the last.
-    OutlineNode* addItemsFromLines(OutlineNode* source, const QStringList& lines, const Tnota& nota);
+    OutlineNode* addItemsFromLines(OutlineNode* source, const QStringList& lines,
+                                   const Tnota& nota);
 
     // ---- changes of one item ----
     // A rename right after another of the same item is one undo step with it.

@@ -131,7 +131,9 @@ std::unique_ptr<OutlineNode> OutlineTree::detach(OutlineNode* node) {
     return owned;
 }
 
-void OutlineTree::remove(OutlineNode* node) { detach(node); }
+void OutlineTree::remove(OutlineNode* node) {
+    detach(node);
+}
 
 int OutlineTree::subtreeSize(const OutlineNode* node) {
     int size = 0;

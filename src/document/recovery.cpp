@@ -1,9 +1,9 @@
 #include "document/recovery.h"
 
-#include "document/document_file.h"
 #include "base/errors.h"
 #include "base/text_encoding.h"
 #include "base/whole_file.h"
+#include "document/document_file.h"
 #include "language/messages.h"
 
 #include <QCoreApplication>
@@ -21,7 +21,9 @@ QString lockName(const QString& copy) {
     return copy.chopped(kSuffix.size()) + QStringLiteral(".lock");
 }
 
-QString defaults(const QString&, const QString&, const QString& def) { return def; }
+QString defaults(const QString&, const QString&, const QString& def) {
+    return def;
+}
 
 } // namespace
 
@@ -82,16 +84,20 @@ std::vector<LeftCopy> RecoveryStore::leftCopies() const {
 }
 
 QString RecoveryStore::write(const QByteArray& document, const QString& documentPath,
-                            bool isNew) const {
+                             bool isNew) const {
     QString reason;
     if (!writeWholeFile(m_file, recoveryBytes(document, documentPath, isNew), reason))
         return f_getTexto(Messages::documentoNoEscrito).arg(m_file, reason);
     return {};
 }
 
-void RecoveryStore::remove() { QFile::remove(m_file); }
+void RecoveryStore::remove() {
+    QFile::remove(m_file);
+}
 
-bool RecoveryStore::hasCopy() const { return QFile::exists(m_file); }
+bool RecoveryStore::hasCopy() const {
+    return QFile::exists(m_file);
+}
 
 void RecoveryStore::discard(const LeftCopy& copy) {
     QFile::remove(copy.file);

@@ -24,7 +24,9 @@ int priorityStateImage(int prioridad) {
     }
 }
 
-void f_asignaricononodo(OutlineNode* node, int value) { node->setImageIndex(progressImage(value)); }
+void f_asignaricononodo(OutlineNode* node, int value) {
+    node->setImageIndex(progressImage(value));
+}
 
 void applyPriorityMark(OutlineNode* node) {
     const int prioridad = node->nota().prioridad;
@@ -60,8 +62,8 @@ void f_consolidarCumplido(OutlineNode* first, std::vector<OutlineNode*>* changed
         stack.pop_back();
         if (OutlineNode* owner = done.owner) {
             const int mean = static_cast<int>(done.sum / done.count);
-            if (changed && (owner->nota().cumplido != mean ||
-                            owner->imageIndex() != progressImage(mean)))
+            if (changed &&
+                (owner->nota().cumplido != mean || owner->imageIndex() != progressImage(mean)))
                 changed->push_back(owner);
             owner->nota().cumplido = mean;
             f_asignaricononodo(owner, mean);

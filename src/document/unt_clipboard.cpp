@@ -2,7 +2,6 @@
 
 #include "base/unt_constantes.h"
 
-
 Tnota copyRecord(const Tnota& source) {
     Tnota copy = source;
     copy.indice = 0;

@@ -1,8 +1,8 @@
 #include "document/unt_funciones.h"
 
 #include "base/errors.h"
-#include "document/outline_tree.h"
 #include "base/unt_constantes.h"
+#include "document/outline_tree.h"
 #include "language/messages.h"
 
 #include <QLocale>
@@ -13,7 +13,8 @@
 // ---- Tnota ----
 
 QString Tnota::fecha() const {
-    return m_fechaIsValue ? QString::number(m_fechaValue) : QString::fromUtf8(m_fechaOtherText.view());
+    return m_fechaIsValue ? QString::number(m_fechaValue)
+                          : QString::fromUtf8(m_fechaOtherText.view());
 }
 
 void Tnota::setFecha(const QString& text) {
@@ -164,7 +165,9 @@ qint32 f_enteroNodo(const OutlineNode* node) {
     return *value;
 }
 
-QString f_fechaNodo(const OutlineNode* node) { return f_enteroAFecha(f_enteroNodo(node)); }
+QString f_fechaNodo(const OutlineNode* node) {
+    return f_enteroAFecha(f_enteroNodo(node));
+}
 
 QString f_fechaAEntero(const QString& text) {
     const auto value = parseFechaHora(text);
@@ -173,7 +176,9 @@ QString f_fechaAEntero(const QString& text) {
     return QString::number(packFecha(*value));
 }
 
-QString f_fechaHoraAEntero(const QDateTime& value) { return QString::number(packFecha(value)); }
+QString f_fechaHoraAEntero(const QDateTime& value) {
+    return QString::number(packFecha(value));
+}
 
 QDate f_diaDeFecha(const QString& stored) {
     bool isNumber = false;

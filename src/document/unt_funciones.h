@@ -36,7 +36,6 @@ private:
     CompactText m_fechaOtherText; // UTF-8, used only when the stored text is not canonical
 
 public:
-
     // The date in fecha form: decimal text of a packed date-time, at most 20 characters.
     QString fecha() const;
     void setFecha(const QString& text);
@@ -60,8 +59,12 @@ public:
 // The years the packed form can hold, and its first and last day.
 inline constexpr int kFechaPrimerAnio = 1980;
 inline constexpr int kFechaUltimoAnio = 2107;
-inline QDate primerDiaFecha() { return QDate(kFechaPrimerAnio, 1, 1); }
-inline QDate ultimoDiaFecha() { return QDate(kFechaUltimoAnio, 12, 31); }
+inline QDate primerDiaFecha() {
+    return QDate(kFechaPrimerAnio, 1, 1);
+}
+inline QDate ultimoDiaFecha() {
+    return QDate(kFechaUltimoAnio, 12, 31);
+}
 
 // 0 for a year outside kFechaPrimerAnio..kFechaUltimoAnio.
 qint32 packFecha(const QDateTime& value);

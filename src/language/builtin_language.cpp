@@ -276,8 +276,7 @@ QString fileText(const Layout& layout) {
 }
 
 void writeFile(const QString& path, const Layout& layout) {
-    IniText::writeFile(path, TextEncoding::encode(fileText(layout)),
-                       Messages::archivoIdioma);
+    IniText::writeFile(path, TextEncoding::encode(fileText(layout)), Messages::archivoIdioma);
 }
 
 } // namespace BuiltinLanguage

@@ -59,9 +59,9 @@ Line parseLine(QStringView line) {
             stripBlanks(stripped.sliced(equals + 1))};
 }
 
-void forEachEntry(QStringView text, const std::function<void(QStringView section)>& onSection,
-                  const std::function<void(QStringView section, QStringView key,
-                                           QStringView value)>& onEntry) {
+void forEachEntry(
+    QStringView text, const std::function<void(QStringView section)>& onSection,
+    const std::function<void(QStringView section, QStringView key, QStringView value)>& onEntry) {
     std::optional<QStringView> current;
     for (const QStringView line : splitLines(text)) {
         const Line parsed = parseLine(line);

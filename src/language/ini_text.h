@@ -33,9 +33,9 @@ Line parseLine(QStringView line);
 // Walks the sections and entries of a whole text in order: `onSection` for
 // each section header, `onEntry` for each entry with the section it is in.
 // Entries before the first section belong nowhere and are skipped.
-void forEachEntry(QStringView text, const std::function<void(QStringView section)>& onSection,
-                  const std::function<void(QStringView section, QStringView key,
-                                           QStringView value)>& onEntry);
+void forEachEntry(
+    QStringView text, const std::function<void(QStringView section)>& onSection,
+    const std::function<void(QStringView section, QStringView key, QStringView value)>& onEntry);
 
 // The bytes of an existing file. Throws EInOutError naming `description`
 // (the kind of file, looked up only then: reading the settings comes before

@@ -107,8 +107,8 @@ inline constexpr NewText campoCumplido{mensajes, u"campo cumplido", u"porcentaje
                                        u"percent done"};
 inline constexpr NewText campoPrioridad{mensajes, u"campo prioridad", u"prioridad", u"priority"};
 inline constexpr NewText campoTexto{mensajes, u"campo texto", u"texto", u"text"};
-inline constexpr NewText fechaNoValida{mensajes, u"fecha no valida",
-                                       u"'%1' no es una fecha válida.", u"'%1' is not a valid date."};
+inline constexpr NewText fechaNoValida{
+    mensajes, u"fecha no valida", u"'%1' no es una fecha válida.", u"'%1' is not a valid date."};
 inline constexpr NewText enteroNoValido{mensajes, u"entero no valido",
                                         u"'%1' no es un número entero válido.",
                                         u"'%1' is not a valid integer value."};
@@ -123,9 +123,8 @@ inline constexpr NewText archivoConfiguracion{mensajes, u"archivo configuracion"
                                               u"archivo de configuración", u"settings file"};
 inline constexpr NewText archivoIdioma{mensajes, u"archivo idioma", u"archivo de idioma",
                                        u"language file"};
-inline constexpr NewText archivoRegistro{mensajes, u"archivo registro",
-                                         u"archivo de tipo de documento",
-                                         u"file type registration file"};
+inline constexpr NewText archivoRegistro{
+    mensajes, u"archivo registro", u"archivo de tipo de documento", u"file type registration file"};
 inline constexpr NewText sinCarpetaDatos{
     mensajes, u"sin carpeta datos",
     u"No se conoce la carpeta de datos del usuario; no se puede registrar el tipo de documento.",
@@ -170,8 +169,7 @@ inline constexpr NewText botonGuardarComo{mensajes, u"boton guardar como", u"Gua
                                           u"Save as..."};
 inline constexpr NewText botonCancelar{mensajes, u"boton cancelar", u"Cancelar", u"Cancel"};
 inline constexpr NewText autoguardadoOmitido{
-    mensajes, u"autoguardado omitido",
-    u"No se guardó automáticamente: otro programa cambió %1.",
+    mensajes, u"autoguardado omitido", u"No se guardó automáticamente: otro programa cambió %1.",
     u"Not saved automatically: another program changed %1."};
 
 // Recovery copies of a run that ended without closing.

@@ -23,10 +23,15 @@ constexpr BuiltinLanguage::EntryRef kBlankAfterEmptyValue[] = {
 
 namespace {
 BuiltinLanguage::Layout layout() {
-    return {&BuiltinLanguage::Entry::english, u"Don't modify this file", equalsColumn, kBlankAfterEmptyValue};
+    return {&BuiltinLanguage::Entry::english, u"Don't modify this file", equalsColumn,
+            kBlankAfterEmptyValue};
 }
 } // namespace
 
-void f_crearEnglish(const QString& path) { BuiltinLanguage::writeFile(path, layout()); }
+void f_crearEnglish(const QString& path) {
+    BuiltinLanguage::writeFile(path, layout());
+}
 
-QString f_textoEnglish() { return BuiltinLanguage::fileText(layout()); }
+QString f_textoEnglish() {
+    return BuiltinLanguage::fileText(layout());
+}

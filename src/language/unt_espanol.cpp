@@ -24,10 +24,15 @@ constexpr BuiltinLanguage::EntryRef kBlankAfterEmptyValue[] = {
 
 namespace {
 BuiltinLanguage::Layout layout() {
-    return {&BuiltinLanguage::Entry::espanol, u"No modificar este archivo", equalsColumn, kBlankAfterEmptyValue};
+    return {&BuiltinLanguage::Entry::espanol, u"No modificar este archivo", equalsColumn,
+            kBlankAfterEmptyValue};
 }
 } // namespace
 
-void f_crearEspanol(const QString& path) { BuiltinLanguage::writeFile(path, layout()); }
+void f_crearEspanol(const QString& path) {
+    BuiltinLanguage::writeFile(path, layout());
+}
 
-QString f_textoEspanol() { return BuiltinLanguage::fileText(layout()); }
+QString f_textoEspanol() {
+    return BuiltinLanguage::fileText(layout());
+}

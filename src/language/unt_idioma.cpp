@@ -3,21 +3,20 @@
 #include "base/errors.h"
 #include "base/text_encoding.h"
 #include "base/unt_constantes.h"
+#include "language/ini_text.h"
 #include "language/messages.h"
 #include "language/unt_english.h"
 #include "language/unt_espanol.h"
-#include "language/ini_text.h"
 
 #include <QFileInfo>
-#include <QScopeGuard>
 #include <QHash>
+#include <QScopeGuard>
 #include <algorithm>
 #include <exception>
 #include <optional>
 #include <utility>
 
 namespace {
-
 
 // Sections and keys are stored case-folded, so lookups ignore letter case.
 using Entries = QHash<QString, QString>;
@@ -53,11 +52,15 @@ LanguageTable::~LanguageTable() {
         inUse = nullptr;
 }
 
-void LanguageTable::use() { inUse = this; }
+void LanguageTable::use() {
+    inUse = this;
+}
 
 namespace {
 
-LanguageTable::State& language() { return LanguageAccess::state(); }
+LanguageTable::State& language() {
+    return LanguageAccess::state();
+}
 
 QString fold(QStringView name) {
     return name.toString().toCaseFolded();

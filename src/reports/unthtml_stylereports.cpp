@@ -29,5 +29,6 @@ QString reportStyleSheet() {
 }
 
 void f_crearHojaEstilos(const QString& webFolder) {
-    f_guardarArchivoWeb(webFolder, QString(Unthtml_constantes::hojaEstilos), reportStyleSheet().toUtf8());
+    f_guardarArchivoWeb(webFolder, QString(Unthtml_constantes::hojaEstilos),
+                        reportStyleSheet().toUtf8());
 }

@@ -1,12 +1,12 @@
 #include "reports/unthtml_utils.h"
 
 #include "base/errors.h"
-#include "language/messages.h"
-#include "document/outline_tree.h"
 #include "base/program_folder.h"
 #include "base/text_encoding.h"
 #include "base/whole_file.h"
+#include "document/outline_tree.h"
 #include "document/unt_funciones.h"
+#include "language/messages.h"
 #include "reports/unthtml_constantes.h"
 
 #include <QDir>

@@ -74,8 +74,7 @@ std::optional<QString> SettingsContents::find(QStringView sectionName, QStringVi
 }
 
 // A key met twice keeps one entry holding the later value.
-void SettingsContents::store(const QString& sectionName, const QString& key,
-                             const QString& value) {
+void SettingsContents::store(const QString& sectionName, const QString& key, const QString& value) {
     Section& found = section(sectionName);
     for (Entry& entry : found.entries) {
         if (sameName(entry.key, key)) {

@@ -1,10 +1,10 @@
 #include "settings/unt_extensiones.h"
 
+#include "base/detached_command.h"
 #include "base/errors.h"
 #include "base/unt_constantes.h"
-#include "language/messages.h"
-#include "base/detached_command.h"
 #include "language/ini_text.h"
+#include "language/messages.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,14 +1,14 @@
 #include "../support/outline_description.h"
 #include "../support/outline_text.h"
-#include "document/document_file.h"
 #include "base/errors.h"
+#include "document/document_file.h"
 #include "document/rollup.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QScopeGuard>
 #include <QLocale>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,7 +19,9 @@
 
 namespace {
 
-QString defaults(const QString&, const QString&, const QString& def) { return def; }
+QString defaults(const QString&, const QString&, const QString& def) {
+    return def;
+}
 
 std::unique_ptr<OutlineTree> parse(const QByteArray& bytes) {
     return parseDocument(bytes, QStringLiteral("test.qnf"), defaults);
@@ -171,8 +173,9 @@ private slots:
     // in UTF-8) is written in UTF-8, so that it reads back as it was.
     void textThatLooksLikeUtf8ReadsBack() {
         OutlineTree tree;
-        tree.addLastTopLevel(QStringLiteral("Caf\u00c3\u00a9"))->nota().setTexto(
-            QStringLiteral("\u00e2\u20ac\u00a8"));
+        tree.addLastTopLevel(QStringLiteral("Caf\u00c3\u00a9"))
+            ->nota()
+            .setTexto(QStringLiteral("\u00e2\u20ac\u00a8"));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("doc.qnf"));
         f_guardarNodos(tree, path);
@@ -186,12 +189,10 @@ private slots:
 
     void placingRule() {
         // A record whose level has no parent above it goes to the end of the top level.
-        const QByteArray bytes = record(0, 0, "0", "A", "0", 0, 0, "") +
-                                 record(1, 0, "0", "B", "0", 0, 0, "") +
-                                 record(2, 2, "0", "orphan", "0", 0, 0, "") +
-                                 record(3, 1, "0", "B1", "0", 0, 0, "") +
-                                 record(4, 2, "0", "B1a", "0", 0, 0, "") +
-                                 record(5, 1, "0", "B2", "0", 0, 0, "");
+        const QByteArray bytes =
+            record(0, 0, "0", "A", "0", 0, 0, "") + record(1, 0, "0", "B", "0", 0, 0, "") +
+            record(2, 2, "0", "orphan", "0", 0, 0, "") + record(3, 1, "0", "B1", "0", 0, 0, "") +
+            record(4, 2, "0", "B1a", "0", 0, 0, "") + record(5, 1, "0", "B2", "0", 0, 0, "");
         QCOMPARE(outlineLines(*parse(bytes)),
                  QStringList({"A", "B", "orphan", "  B1", "    B1a", "  B2"}));
     }
@@ -216,12 +217,14 @@ private slots:
         QTest::newRow("priority not a number")
             << QByteArray("0\r\n0\r\n0\r\nA\r\n0\r\n0\r\n\r\n\x01\x02\x03\r\n") << "''";
         QTest::newRow("body without end")
-            << good + "1\r\n0\r\n0\r\nB\r\n0\r\n0\r\n0\r\nnever\r\nends\r\n" << "has no end";
-        QTest::newRow("record cut short") << good + "1\r\n0\r\n1\r\n" << "ends before";
+            << good + "1\r\n0\r\n0\r\nB\r\n0\r\n0\r\n0\r\nnever\r\nends\r\n"
+            << "has no end";
+        QTest::newRow("record cut short") << good + "1\r\n0\r\n1\r\n"
+                                          << "ends before";
         QTest::newRow("positions out of order")
             << good + record(2, 0, "0", "B", "0", 0, 0, "") << "numbered 2";
-        QTest::newRow("first not numbered 0") << record(1, 0, "0", "A", "0", 0, 0, "")
-                                              << "numbered 1";
+        QTest::newRow("first not numbered 0")
+            << record(1, 0, "0", "A", "0", 0, 0, "") << "numbered 1";
     }
     void damagedDocumentsAreRejected() {
         QFETCH(QByteArray, bytes);
@@ -248,20 +251,24 @@ private slots:
 
         QTest::newRow("utf-8, one byte per read")
             << record(0, 0, "1", "Caf\xc3\xa9 \xe2\x82\xac", "0", 0, 0,
-                      "\xc3\xb1" "and\xc3\xba\r\n\xf0\x9d\x84\x9e") +
+                      "\xc3\xb1"
+                      "and\xc3\xba\r\n\xf0\x9d\x84\x9e") +
                    record(1, 1, "0", "\xce\xa9", "0", 0, 0, "end \xe2\x82\xac")
             << qint64(1) << QStringList{"Caf\u00e9 \u20ac", "\u03a9"}
             << QStringList{"\u00f1and\u00fa\r\n\U0001D11E", "end \u20ac"};
         // The euro sign's first byte is the last of the first read.
         QTest::newRow("utf-8, a character across full-size reads")
-            << head + QByteArray(fill, 'x') + "\xe2\x82\xac\x01\x02\x03\r\n" << kDocumentReadSize
-            << QStringList{"a"} << QStringList{QString(fill, u'x') + u'\u20ac'};
+            << head + QByteArray(fill, 'x') + "\xe2\x82\xac\x01\x02\x03\r\n"
+            << kDocumentReadSize << QStringList{"a"}
+            << QStringList{QString(fill, u'x') + u'\u20ac'};
         QTest::newRow("blank lines, lone CR and LF, two bytes per read")
             << "\r\n  \r\n" + record(0, 0, "1", "1", "0", 0, 0, "a\nb\rc") + "\r\n\r\n" +
                    record(1, 1, "0", "c\rd", "0", 0, 0, "x\r\r\ny") + "\n\n  \t\r\n"
             << qint64(2) << QStringList{"1", "cd"} << QStringList{"a\r\nbc", "x\r\ny"};
         QTest::newRow("windows-1252 over many reads")
-            << record(0, 0, "1", "Caf\xe9 \x80", "0", 0, 0, "\xf1" "and\xfa\r\n\xbfs\xed?") +
+            << record(0, 0, "1", "Caf\xe9 \x80", "0", 0, 0,
+                      "\xf1"
+                      "and\xfa\r\n\xbfs\xed?") +
                    record(1, 1, "0", "a\xf1o", "0", 0, 0, "\x93x\x94")
             << qint64(16) << QStringList{"Caf\u00e9 \u20ac", "a\u00f1o"}
             << QStringList{"\u00f1and\u00fa\r\n\u00bfs\u00ed?", "\u201cx\u201d"};
@@ -359,7 +366,8 @@ private slots:
         }
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, oldHandler);
-        QVERIFY2(message.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(message));
+        QVERIFY2(message.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))),
+                 qPrintable(message));
         QCOMPARE(readBytes(path), before);
     }
 
@@ -400,8 +408,7 @@ private slots:
     void progressIsReportedPerItem() {
         QStringList seen;
         parseDocument(record(0, 0, "0", "A", "0", 0, 0, "") + record(1, 0, "0", "B", "0", 0, 0, ""),
-                      QStringLiteral("t.qnf"), defaults,
-                      [&](const QString& prefix, int position) {
+                      QStringLiteral("t.qnf"), defaults, [&](const QString& prefix, int position) {
                           seen << prefix + QString::number(position);
                       });
         QCOMPARE(seen, QStringList({"Cargando item: 0", "Cargando item: 1"}));
@@ -419,8 +426,8 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.qnf")));
         QVERIFY_THROWS_EXCEPTION(EInOutError,
                                  f_guardarNodos(tree, dir.filePath(QStringLiteral("folder.qnf"))));
-        QVERIFY_THROWS_EXCEPTION(EInOutError,
-                                 readDocument(dir.filePath(QStringLiteral("folder.qnf")), defaults));
+        QVERIFY_THROWS_EXCEPTION(
+            EInOutError, readDocument(dir.filePath(QStringLiteral("folder.qnf")), defaults));
         QCOMPARE(readDocument(path, defaults)->firstTopLevel()->caption(), QStringLiteral("kept"));
     }
 };

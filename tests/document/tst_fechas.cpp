@@ -69,11 +69,16 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("isNumber");
-        QTest::newRow("canonical") << "639696896" << "639696896" << true;
-        QTest::newRow("negative") << "-2145320960" << "-2145320960" << true;
-        QTest::newRow("leading zero") << "0639696896" << "0639696896" << false;
-        QTest::newRow("empty") << "" << "" << false;
-        QTest::newRow("cut to 20") << "123456789012345678901234" << "12345678901234567890" << false;
+        QTest::newRow("canonical") << "639696896"
+                                   << "639696896" << true;
+        QTest::newRow("negative") << "-2145320960"
+                                  << "-2145320960" << true;
+        QTest::newRow("leading zero") << "0639696896"
+                                      << "0639696896" << false;
+        QTest::newRow("empty") << ""
+                               << "" << false;
+        QTest::newRow("cut to 20") << "123456789012345678901234"
+                                   << "12345678901234567890" << false;
     }
     void storedTextIsKeptExactly() {
         QFETCH(QString, text);
@@ -91,14 +96,19 @@ private slots:
         QTest::addColumn<QString>("packed");
         const QLocale es(QLocale::Spanish, QLocale::Spain);
         const QLocale us(QLocale::English, QLocale::UnitedStates);
-        QTest::newRow("day first, four digits") << es << "15/07/2006" << "888078336";
-        QTest::newRow("day first, two digits") << es << "15/7/06" << "888078336";
-        QTest::newRow("two digits, last century") << es << "1/1/99" << "639696896";
-        QTest::newRow("with time") << es << "15/07/2006 13:45:10"
-                                   << QString::number(packFecha(QDateTime(
-                                          QDate(2006, 7, 15), QTime(13, 45, 10))));
-        QTest::newRow("month first") << us << "7/15/2006" << "888078336";
-        QTest::newRow("outside the range packs to 0") << es << "1/1/1970" << "0";
+        QTest::newRow("day first, four digits") << es << "15/07/2006"
+                                                << "888078336";
+        QTest::newRow("day first, two digits") << es << "15/7/06"
+                                               << "888078336";
+        QTest::newRow("two digits, last century") << es << "1/1/99"
+                                                  << "639696896";
+        QTest::newRow("with time")
+            << es << "15/07/2006 13:45:10"
+            << QString::number(packFecha(QDateTime(QDate(2006, 7, 15), QTime(13, 45, 10))));
+        QTest::newRow("month first") << us << "7/15/2006"
+                                     << "888078336";
+        QTest::newRow("outside the range packs to 0") << es << "1/1/1970"
+                                                      << "0";
     }
     void parsingLocaleText() {
         QFETCH(QLocale, locale);
@@ -131,8 +141,7 @@ private slots:
 
     void newItemIsTodayAtMidnight() {
         const Tnota nota = newItemRecord();
-        QCOMPARE(unpackFecha(*nota.fechaValue()),
-                 QDateTime(QDate::currentDate(), QTime(0, 0)));
+        QCOMPARE(unpackFecha(*nota.fechaValue()), QDateTime(QDate::currentDate(), QTime(0, 0)));
         QCOMPARE(nota.cumplido, 0);
         QCOMPARE(nota.prioridad, quint8(0));
         QVERIFY(nota.texto().isEmpty());

@@ -63,45 +63,53 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QStringList>("result");
         QTest::newRow("add under an item with children")
-            << "add" << "B" << QStringList{"A=38", "  A1=100", "  B=15", "    B1=30", "    new=0",
-                                           "  C=0", "D=50"};
+            << "add"
+            << "B"
+            << QStringList{"A=38", "  A1=100", "  B=15", "    B1=30", "    new=0", "  C=0", "D=50"};
         QTest::newRow("add after the last sibling of a first child")
-            << "add" << "A1" << QStringList{"A=32", "  A1=100", "  B=30", "    B1=30", "  C=0",
-                                            "  new=0", "D=50"};
+            << "add"
+            << "A1"
+            << QStringList{"A=32", "  A1=100", "  B=30", "    B1=30", "  C=0", "  new=0", "D=50"};
         QTest::newRow("add with nothing selected: under the topmost item shown")
-            << "add" << "" << QStringList{"A=32", "  A1=100", "  B=30", "    B1=30", "  C=0",
-                                          "  new=0", "D=50"};
+            << "add"
+            << ""
+            << QStringList{"A=32", "  A1=100", "  B=30", "    B1=30", "  C=0", "  new=0", "D=50"};
         QTest::newRow("up on a first child leaves its parent")
-            << "up" << "A1" << QStringList{"A1=100", "A=15", "  B=30", "    B1=30", "  C=0", "D=50"};
+            << "up"
+            << "A1" << QStringList{"A1=100", "A=15", "  B=30", "    B1=30", "  C=0", "D=50"};
         QTest::newRow("down to the end of the list")
-            << "down" << "B" << QStringList{"A=43", "  A1=100", "  C=0", "  B=30", "    B1=30",
-                                            "D=50"};
+            << "down"
+            << "B" << QStringList{"A=43", "  A1=100", "  C=0", "  B=30", "    B1=30", "D=50"};
         QTest::newRow("outdent takes the following siblings along")
-            << "outdent" << "B" << QStringList{"A=100", "  A1=100", "D=50", "B=15", "  B1=30",
-                                               "  C=0"};
+            << "outdent"
+            << "B" << QStringList{"A=100", "  A1=100", "D=50", "B=15", "  B1=30", "  C=0"};
         QTest::newRow("indent under the previous sibling")
-            << "indent" << "C" << QStringList{"A=57", "  A1=100", "  B=15", "    B1=30",
-                                              "    C=0", "D=50"};
+            << "indent"
+            << "C" << QStringList{"A=57", "  A1=100", "  B=15", "    B1=30", "    C=0", "D=50"};
         // Undone, the former leaf gets its own percentage back, not the roll-up's.
         QTest::newRow("indent under a leaf")
-            << "indent" << "B" << QStringList{"A=15", "  A1=30", "    B=30", "      B1=30",
-                                              "  C=0", "D=50"};
+            << "indent"
+            << "B" << QStringList{"A=15", "  A1=30", "    B=30", "      B1=30", "  C=0", "D=50"};
         QTest::newRow("delete: the parent is rolled up again")
-            << "delete" << "C" << QStringList{"A=65", "  A1=100", "  B=30", "    B1=30", "D=50"};
+            << "delete"
+            << "C" << QStringList{"A=65", "  A1=100", "  B=30", "    B1=30", "D=50"};
         QTest::newRow("delete of an only child: the parent keeps its percentage")
-            << "delete" << "B1" << QStringList{"A=43", "  A1=100", "  B=30", "  C=0", "D=50"};
+            << "delete"
+            << "B1" << QStringList{"A=43", "  A1=100", "  B=30", "  C=0", "D=50"};
         QTest::newRow("drop on a label: the former parent from 0 %, then rolled up")
-            << "drop" << "C" << QStringList{"A=65", "  A1=100", "  B=30", "    B1=30", "D=0",
-                                            "  C=0"};
+            << "drop"
+            << "C" << QStringList{"A=65", "  A1=100", "  B=30", "    B1=30", "D=0", "  C=0"};
         QTest::newRow("drop of an only child: the former parent stays at 0 %")
-            << "drop" << "B1" << QStringList{"A=33", "  A1=100", "  B=0", "  C=0", "D=30",
-                                             "  B1=30"};
+            << "drop"
+            << "B1" << QStringList{"A=33", "  A1=100", "  B=0", "  C=0", "D=30", "  B1=30"};
         QTest::newRow("paste: a copy as the last child")
-            << "paste" << "D" << QStringList{"A=43", "  A1=100", "  B=30", "    B1=30", "  C=0",
-                                             "D=30", "  B=30", "    B1=30"};
+            << "paste"
+            << "D" << QStringList{"A=43",  "  A1=100", "  B=30", "    B1=30",
+                                  "  C=0", "D=30",     "  B=30", "    B1=30"};
         QTest::newRow("text to items under a leaf: after its last sibling")
-            << "lines" << "A1" << QStringList{"A=26", "  A1=100", "  B=30", "    B1=30", "  C=0",
-                                              "  one=0", "  two=0", "D=50"};
+            << "lines"
+            << "A1" << QStringList{"A=26",  "  A1=100", "  B=30",  "    B1=30",
+                                   "  C=0", "  one=0",  "  two=0", "D=50"};
     }
     void structureChanges() {
         QFETCH(QString, command);
@@ -137,18 +145,23 @@ private slots:
     void refusedCommandsRecordNothing_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("item");
-        QTest::newRow("up on the first item") << "up" << "A";
-        QTest::newRow("down on the last sibling") << "down" << "C";
-        QTest::newRow("outdent of a top-level item") << "outdent" << "D";
-        QTest::newRow("indent of a first child") << "indent" << "A1";
-        QTest::newRow("nothing selected") << "indent" << "";
+        QTest::newRow("up on the first item") << "up"
+                                              << "A";
+        QTest::newRow("down on the last sibling") << "down"
+                                                  << "C";
+        QTest::newRow("outdent of a top-level item") << "outdent"
+                                                     << "D";
+        QTest::newRow("indent of a first child") << "indent"
+                                                 << "A1";
+        QTest::newRow("nothing selected") << "indent"
+                                          << "";
     }
     void refusedCommandsRecordNothing() {
         QFETCH(QString, command);
         QFETCH(QString, item);
         OutlineNode* subject = item.isEmpty() ? nullptr : node(item);
-        const bool moved = command == u"up"     ? doc.moveUp(subject)
-                           : command == u"down" ? doc.moveDown(subject)
+        const bool moved = command == u"up"        ? doc.moveUp(subject)
+                           : command == u"down"    ? doc.moveDown(subject)
                            : command == u"outdent" ? doc.outdent(subject)
                                                    : doc.indent(subject);
         QVERIFY(!moved);

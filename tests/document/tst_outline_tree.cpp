@@ -81,9 +81,8 @@ private slots:
         QTest::newRow("before a node one level up")
             << "B1" << int(P::Before) << "C" << true
             << QStringList{"A", "  A1", "  B", "  B1", "  C", "D"};
-        QTest::newRow("as last sibling")
-            << "A1" << int(P::LastSibling) << "B" << true
-            << QStringList{"A", "  B", "    B1", "  C", "  A1", "D"};
+        QTest::newRow("as last sibling") << "A1" << int(P::LastSibling) << "B" << true
+                                         << QStringList{"A", "  B", "    B1", "  C", "  A1", "D"};
         QTest::newRow("as last child, with subtree")
             << "B" << int(P::LastChild) << "D" << true
             << QStringList{"A", "  A1", "  C", "D", "  B", "    B1"};

@@ -17,8 +17,8 @@ private slots:
     void progressBands_data() {
         QTest::addColumn<int>("cumplido");
         QTest::addColumn<int>("image");
-        const QList<QPair<int, int>> cases{{-5, 0},  {0, 0},   {6, 0},   {7, 1},   {13, 1},
-                                           {14, 2},  {48, 6},  {49, 7},  {90, 12}, {91, 13},
+        const QList<QPair<int, int>> cases{{-5, 0},  {0, 0},    {6, 0},   {7, 1},   {13, 1},
+                                           {14, 2},  {48, 6},   {49, 7},  {90, 12}, {91, 13},
                                            {99, 13}, {100, 14}, {250, 14}};
         for (const auto& [cumplido, image] : cases)
             QTest::addRow("%d", cumplido) << cumplido << image;

@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                       QLocale(QLocale::German, QLocale::Germany),
                                       QLocale(QLocale::Japanese, QLocale::Japan), QLocale::c()};
     QLocale::setDefault(locales[data[0] % (sizeof locales / sizeof locales[0])]);
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data) + 1,
-                                           qsizetype(size - 1));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data) + 1, qsizetype(size - 1));
     if (const auto value = parseFechaHora(text)) {
         const QString shown = formatFechaHora(*value);
         const auto back = parseFechaHora(shown);

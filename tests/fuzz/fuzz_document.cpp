@@ -2,15 +2,16 @@
 // never anything else. What it accepts reads the same a piece at a time as
 // whole, and what the writer makes of it reads back the same.
 #include "../support/outline_description.h"
-#include "document/document_file.h"
 #include "base/errors.h"
 #include "base/text_encoding.h"
+#include "document/document_file.h"
 #include "fuzz_support.h"
-
 
 namespace {
 
-QString defaults(const QString&, const QString&, const QString& def) { return def; }
+QString defaults(const QString&, const QString&, const QString& def) {
+    return def;
+}
 
 std::unique_ptr<OutlineTree> read(const QByteArray& bytes, qint64 pieceSize) {
     try {
@@ -23,8 +24,8 @@ std::unique_ptr<OutlineTree> read(const QByteArray& bytes, qint64 pieceSize) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
-                                                     qsizetype(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     const auto whole = read(bytes, kDocumentReadSize);
     const auto pieces = read(bytes, 1 + qint64(size % 7));
     if (bool(whole) != bool(pieces) || (whole && describeAll(*whole) != describeAll(*pieces)))

@@ -3,7 +3,6 @@
 // folder (settings and language files land there, messages are looked up
 // there), and an abort that libFuzzer reports as a finding.
 
-
 #include <QDir>
 #include <QTemporaryDir>
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "../support/window_fixture.h"
 #include "../support/window_controls.h"
-#include "document/document_file.h"
+#include "../support/window_fixture.h"
 #include "base/program_folder.h"
+#include "document/document_file.h"
 #include "document/rollup.h"
 #include "document/unt_funciones.h"
 #include "language/unt_idioma.h"
@@ -116,7 +116,8 @@ private slots:
         OutlineNode* b = node(QStringLiteral("B"));
         QCOMPARE(w->selectedNode(), b);
         QVERIFY(!b->expanded());
-        QVERIFY(!controls(w).tb_cumplido->isEnabled()); // B's percentage now comes from its children
+        QVERIFY(
+            !controls(w).tb_cumplido->isEnabled()); // B's percentage now comes from its children
         // Percentages, priority marks and the roll-up came along.
         OutlineNode* pastedA2 = b->child(1)->child(1);
         QCOMPARE(pastedA2->nota().cumplido, 60);
@@ -224,8 +225,8 @@ private slots:
         QFETCH(QString, focusOn);
         QFETCH(bool, byKeyboard);
         Tfrm_ppal* w = open({"A|start:", "B"});
-        QWidget* control =
-            focusOn == u"me_fecha" ? static_cast<QWidget*>(controls(w).me_fecha) : controls(w).re_texto;
+        QWidget* control = focusOn == u"me_fecha" ? static_cast<QWidget*>(controls(w).me_fecha)
+                                                  : controls(w).re_texto;
         focus(control, QStringLiteral("A"));
         controls(w).re_texto->moveCursor(QTextCursor::End);
         const QString dateBefore = controls(w).me_fecha->text();
@@ -416,7 +417,7 @@ private slots:
     // The find dialog speaks the program's language, English here.
     void findDialogFollowsTheLanguage() {
         m_settings->write(QStringLiteral("opciones"), QStringLiteral("idioma"),
-                      QStringLiteral("english"));
+                          QStringLiteral("english"));
         open({"A"});
         FindDialog* dialog = openFind();
         QStringList texts;

@@ -1,8 +1,8 @@
-#include "../support/window_fixture.h"
 #include "../support/window_controls.h"
-#include "document/document_file.h"
+#include "../support/window_fixture.h"
 #include "base/errors.h"
 #include "base/program_folder.h"
+#include "document/document_file.h"
 #include "language/unt_idioma.h"
 #include "mainwindow/widgets/outline_model.h"
 #include "mainwindow/widgets/unt_f_main.h"
@@ -13,13 +13,15 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-QString defaults(const QString&, const QString&, const QString& def) { return def; }
+QString defaults(const QString&, const QString&, const QString& def) {
+    return def;
+}
 } // namespace
 
 class TestDocumentLifecycle : public MainWindowTest {
@@ -161,7 +163,7 @@ private slots:
 
     void autosaveWritesOnlyASavedChangedDocument() {
         m_settings->write(QStringLiteral("opciones"), QStringLiteral("autoguardado"),
-                      QStringLiteral("5"));
+                          QStringLiteral("5"));
         Tfrm_ppal* w = start();
         QVERIFY(controls(w).tm_autoguardado->isActive());
         QCOMPARE(controls(w).tm_autoguardado->interval(), 300000);
@@ -175,7 +177,7 @@ private slots:
         QCOMPARE(outlineLines(*readDocument(path("a.qnf"), defaults)), QStringList{"A changed"});
 
         m_settings->write(QStringLiteral("opciones"), QStringLiteral("autoguardado"),
-                      QStringLiteral("0"));
+                          QStringLiteral("0"));
         QVERIFY(!controls(start()).tm_autoguardado->isActive());
     }
 
@@ -211,7 +213,7 @@ private slots:
     // follows it stands apart.
     void startupErrorIsInTheProgramsLanguage() {
         m_settings->write(QStringLiteral("opciones"), QStringLiteral("idioma"),
-                      QStringLiteral("espanol"));
+                          QStringLiteral("espanol"));
         QFile damaged(path("bad.qnf"));
         QVERIFY(damaged.open(QIODevice::WriteOnly));
         damaged.write("0\r\n0\r\n1\r\nhalf");
@@ -227,10 +229,12 @@ private slots:
     // every step on the defaults: the document named is opened.
     void unreadableSettingsAreReportedOnceAndStartUpGoesOn() {
         writeDocument(path("a.qnf"), {"A"});
-        QVERIFY(QDir().mkpath(f_nombreIni(m_services->folder()))); // a folder where the file should be
+        QVERIFY(
+            QDir().mkpath(f_nombreIni(m_services->folder()))); // a folder where the file should be
         Tfrm_ppal* w = start(path("a.qnf"));
         QCOMPARE(m_dialogs->asked.size(), 1);
-        QVERIFY2(m_dialogs->asked.first().contains(f_nombreIni(m_services->folder())), qPrintable(m_dialogs->asked.first()));
+        QVERIFY2(m_dialogs->asked.first().contains(f_nombreIni(m_services->folder())),
+                 qPrintable(m_dialogs->asked.first()));
         QVERIFY(w->ventanaIniciada());
         QCOMPARE(w->archivoActual(), path("a.qnf"));
         QCOMPARE(outlineLines(w->model()->tree()), QStringList{"A"});
@@ -242,7 +246,7 @@ private slots:
     // A language file out of reach: the built-in texts, and a word on why.
     void languageFileOutOfReachKeepsTheBuiltinTexts() {
         m_settings->write(QStringLiteral("opciones"), QStringLiteral("idioma"),
-                      QStringLiteral("english"));
+                          QStringLiteral("english"));
         QVERIFY(QDir().mkpath(path("english.txt"))); // a folder where the file should be
         Tfrm_ppal* w = start();
         QCOMPARE(w->action(QStringLiteral("buscar"))->text(), QStringLiteral("Find"));
@@ -252,8 +256,10 @@ private slots:
 
     // A stored place that no screen shows puts the window on the main screen.
     void windowStaysOnAScreen() {
-        m_settings->write(QStringLiteral("posicion"), QStringLiteral("maintop"), QStringLiteral("-5000"));
-        m_settings->write(QStringLiteral("posicion"), QStringLiteral("mainleft"), QStringLiteral("90000"));
+        m_settings->write(QStringLiteral("posicion"), QStringLiteral("maintop"),
+                          QStringLiteral("-5000"));
+        m_settings->write(QStringLiteral("posicion"), QStringLiteral("mainleft"),
+                          QStringLiteral("90000"));
         Tfrm_ppal* w = start();
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY(available.contains(w->geometry().topLeft()));
@@ -314,7 +320,7 @@ private slots:
         QFETCH(bool, backup);
         if (!backup)
             m_settings->write(QStringLiteral("opciones"), QStringLiteral("copiaseguridad"),
-                          QStringLiteral("0"));
+                              QStringLiteral("0"));
         writeDocument(path("a.qnf"), {"A"});
         const QByteArray before = readBytes(path("a.qnf"));
         Tfrm_ppal* w = start(path("a.qnf"));
@@ -393,10 +399,18 @@ private slots:
         QTest::addColumn<QString>("argument");
         QTest::addColumn<QString>("docinicio");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("argument in capitals") << "A.QNF" << "1" << "A.QNF";
-        QTest::newRow("other argument, last document") << "a.txt" << "0" << "last.qnf";
-        QTest::newRow("other argument, blank start") << "a.txt" << "1" << "";
-        QTest::newRow("last document gone") << "" << "0" << "gone";
+        QTest::newRow("argument in capitals") << "A.QNF"
+                                              << "1"
+                                              << "A.QNF";
+        QTest::newRow("other argument, last document") << "a.txt"
+                                                       << "0"
+                                                       << "last.qnf";
+        QTest::newRow("other argument, blank start") << "a.txt"
+                                                     << "1"
+                                                     << "";
+        QTest::newRow("last document gone") << ""
+                                            << "0"
+                                            << "gone";
     }
     void startupDocument() {
         QFETCH(QString, argument);
@@ -406,14 +420,15 @@ private slots:
         writeDocument(path("last.qnf"), {"Last"});
         m_settings->write(QStringLiteral("opciones"), QStringLiteral("docinicio"), docinicio);
         m_settings->write(QStringLiteral("archivos"), QStringLiteral("ultimo"),
-                      expected == QStringLiteral("gone") ? path("gone.qnf") : path("last.qnf"));
+                          expected == QStringLiteral("gone") ? path("gone.qnf") : path("last.qnf"));
         Tfrm_ppal* w = start(argument.isEmpty() ? QString() : m_dir->filePath(argument));
         if (expected.isEmpty()) {
             QVERIFY(w->docNuevo());
         } else if (expected == QStringLiteral("gone")) {
             QVERIFY(w->docNuevo());
             QCOMPARE(m_dialogs->asked.size(), 1);
-            QVERIFY(m_dialogs->asked.first().endsWith(QStringLiteral("Se creará un documento nuevo.")));
+            QVERIFY(
+                m_dialogs->asked.first().endsWith(QStringLiteral("Se creará un documento nuevo.")));
             QVERIFY(m_dialogs->asked.first().contains(path("gone.qnf")));
         } else {
             QCOMPARE(w->archivoActual(), m_dir->filePath(expected));
@@ -443,7 +458,8 @@ private slots:
         Tfrm_ppal* w = start();
         m_dialogs->yesNoCancel = {UserDialogs::Answer::No};
         QVERIFY(w->close());
-        QCOMPARE(m_settings->text(QStringLiteral("archivos"), QStringLiteral("ultimo"), QStringLiteral("?")),
+        QCOMPARE(m_settings->text(QStringLiteral("archivos"), QStringLiteral("ultimo"),
+                                  QStringLiteral("?")),
                  QString());
     }
 };

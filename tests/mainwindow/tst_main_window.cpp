@@ -1,8 +1,8 @@
-#include "../support/window_fixture.h"
 #include "../support/window_controls.h"
+#include "../support/window_fixture.h"
+#include "base/program_folder.h"
 #include "document/document_file.h"
 #include "document/outline_document.h"
-#include "base/program_folder.h"
 #include "document/unt_funciones.h"
 #include "language/unt_idioma.h"
 #include "mainwindow/widgets/date_field.h"
@@ -163,7 +163,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(w));
         w->selectNode(node(QStringLiteral("A")));
         const QDate date = controls(w).me_fecha->date();
-        for (QWidget* field : std::initializer_list<QWidget*>{controls(w).lb_porc, controls(w).me_fecha}) {
+        for (QWidget* field :
+             std::initializer_list<QWidget*>{controls(w).lb_porc, controls(w).me_fecha}) {
             QGuiApplication::clipboard()->setText(QStringLiteral("55"));
             field->setFocus();
             QTRY_VERIFY(field->hasFocus());
@@ -282,23 +283,34 @@ private slots:
         QTest::addColumn<QStringList>("result");
         QTest::addColumn<bool>("modified");
         QTest::newRow("up swaps with a sibling")
-            << "C" << "arriba" << QStringList{"A", "  A1", "  C", "  B", "    B1", "D"} << true;
+            << "C"
+            << "arriba" << QStringList{"A", "  A1", "  C", "  B", "    B1", "D"} << true;
         QTest::newRow("up into an expanded sibling's subtree")
-            << "D" << "arriba" << QStringList{"A", "  A1", "  B", "    B1", "  D", "  C"} << true;
+            << "D"
+            << "arriba" << QStringList{"A", "  A1", "  B", "    B1", "  D", "  C"} << true;
         QTest::newRow("up on a first child leaves its parent")
-            << "A1" << "arriba" << QStringList{"A1", "A", "  B", "    B1", "  C", "D"} << true;
-        QTest::newRow("up on the first item") << "A" << "arriba" << kSampleOutline << false;
+            << "A1"
+            << "arriba" << QStringList{"A1", "A", "  B", "    B1", "  C", "D"} << true;
+        QTest::newRow("up on the first item") << "A"
+                                              << "arriba" << kSampleOutline << false;
         QTest::newRow("down swaps with the next sibling")
-            << "A1" << "abajo" << QStringList{"A", "  B", "    B1", "  A1", "  C", "D"} << true;
+            << "A1"
+            << "abajo" << QStringList{"A", "  B", "    B1", "  A1", "  C", "D"} << true;
         QTest::newRow("down to the end of the list")
-            << "B" << "abajo" << QStringList{"A", "  A1", "  C", "  B", "    B1", "D"} << true;
-        QTest::newRow("down on the last sibling") << "C" << "abajo" << kSampleOutline << false;
+            << "B"
+            << "abajo" << QStringList{"A", "  A1", "  C", "  B", "    B1", "D"} << true;
+        QTest::newRow("down on the last sibling") << "C"
+                                                  << "abajo" << kSampleOutline << false;
         QTest::newRow("outdent takes the following siblings along")
-            << "B" << "izquierda" << QStringList{"A", "  A1", "D", "B", "  B1", "  C"} << true;
-        QTest::newRow("outdent of a top-level item") << "D" << "izquierda" << kSampleOutline << false;
+            << "B"
+            << "izquierda" << QStringList{"A", "  A1", "D", "B", "  B1", "  C"} << true;
+        QTest::newRow("outdent of a top-level item") << "D"
+                                                     << "izquierda" << kSampleOutline << false;
         QTest::newRow("indent under the previous sibling")
-            << "C" << "derecha" << QStringList{"A", "  A1", "  B", "    B1", "    C", "D"} << true;
-        QTest::newRow("indent of a first child") << "A1" << "derecha" << kSampleOutline << false;
+            << "C"
+            << "derecha" << QStringList{"A", "  A1", "  B", "    B1", "    C", "D"} << true;
+        QTest::newRow("indent of a first child") << "A1"
+                                                 << "derecha" << kSampleOutline << false;
     }
     void restructuring() {
         QFETCH(QString, selected);
@@ -429,13 +441,15 @@ private slots:
         w = openSample();
         w->selectNode(node(QStringLiteral("A")));
         QVERIFY(!w->docModificado());
-        const QRect b1 = controls(w).tv_lista->visualRect(w->model()->indexOf(node(QStringLiteral("B1"))));
+        const QRect b1 =
+            controls(w).tv_lista->visualRect(w->model()->indexOf(node(QStringLiteral("B1"))));
         w->tv_listaEndDrag(b1.center());
         QCOMPARE(currentOutline(), kSampleOutline);
         QVERIFY(w->docModificado());
         // Dragging an only child away leaves its former parent at 0 %.
         w->selectNode(node(QStringLiteral("B1")));
-        w->tv_listaEndDrag(QPoint(5, controls(w).tv_lista->viewport()->height() - 2)); // below the items
+        w->tv_listaEndDrag(
+            QPoint(5, controls(w).tv_lista->viewport()->height() - 2)); // below the items
         QCOMPARE(currentOutline(), QStringList({"A", "  A1", "  B", "  C", "D", "B1"}));
         QCOMPARE(node(QStringLiteral("B"))->nota().cumplido, 0);
         QCOMPARE(node(QStringLiteral("B"))->imageIndex(), 0);
@@ -488,7 +502,7 @@ private slots:
 
     void textsFollowTheLanguage() {
         m_settings->write(QStringLiteral("opciones"), QStringLiteral("idioma"),
-                      QStringLiteral("english"));
+                          QStringLiteral("english"));
         Tfrm_ppal* w = openDocument(newItems({"A"}));
         QCOMPARE(w->action(QStringLiteral("buscar"))->text(), QStringLiteral("Find"));
         QCOMPARE(controls(w).lb_fecha->text(), QStringLiteral("Date:"));
@@ -498,9 +512,10 @@ private slots:
     }
 
     void damagedSettingsFallBackToDefaults() {
-        m_settings->write(QStringLiteral("posicion"), QStringLiteral("width"), QStringLiteral("wide"));
+        m_settings->write(QStringLiteral("posicion"), QStringLiteral("width"),
+                          QStringLiteral("wide"));
         m_settings->write(QStringLiteral("fuentes"), QStringLiteral("nombre"),
-                      QStringLiteral("DejaVu Sans"));
+                          QStringLiteral("DejaVu Sans"));
         m_settings->write(QStringLiteral("fuentes"), QStringLiteral("size"), QStringLiteral("big"));
         Tfrm_ppal* w = openDocument(newItems({"A"}));
         QCOMPARE(w->width(), 904);

@@ -317,20 +317,40 @@ private slots:
         for (int step = 0; step < 400; ++step) {
             OutlineNode* node = pick();
             switch (random() % 11) {
-            case 0: doc.addItem(node, nullptr, QStringLiteral("n%1").arg(step), {}); break;
-            case 1: doc.removeItem(node); break;
-            case 2: doc.moveUp(node); break;
-            case 3: doc.moveDown(node); break;
-            case 4: doc.indent(node); break;
-            case 5: doc.outdent(node); break;
-            case 6: doc.drop(node, Place(random() % 3), pick()); break;
-            case 7: doc.paste(node, pick()); break;
+            case 0:
+                doc.addItem(node, nullptr, QStringLiteral("n%1").arg(step), {});
+                break;
+            case 1:
+                doc.removeItem(node);
+                break;
+            case 2:
+                doc.moveUp(node);
+                break;
+            case 3:
+                doc.moveDown(node);
+                break;
+            case 4:
+                doc.indent(node);
+                break;
+            case 5:
+                doc.outdent(node);
+                break;
+            case 6:
+                doc.drop(node, Place(random() % 3), pick());
+                break;
+            case 7:
+                doc.paste(node, pick());
+                break;
             case 8:
                 if (node)
                     view.setExpanded(model.indexOf(node), !node->expanded());
                 break;
-            case 9: doc.undo(); break;
-            default: doc.redo(); break;
+            case 9:
+                doc.undo();
+                break;
+            default:
+                doc.redo();
+                break;
             }
             QList<const OutlineNode*> shown;
             int y = view.visualRect(model.index(0, 0)).top();
@@ -349,8 +369,8 @@ private slots:
         auto tree = std::make_unique<OutlineTree>();
         OutlineNode* parent = nullptr;
         for (int level = 0; level < 30000; ++level) {
-            parent = parent ? tree->addLastChild(parent, QStringLiteral("x")) :
-                              tree->addLastTopLevel(QStringLiteral("x"));
+            parent = parent ? tree->addLastChild(parent, QStringLiteral("x"))
+                            : tree->addLastTopLevel(QStringLiteral("x"));
             parent->setExpanded(true);
         }
         ShownOutline shown;

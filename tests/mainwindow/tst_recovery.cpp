@@ -77,8 +77,9 @@ private slots:
     void init() {
         setUpWindowTest();
         m_settings->write(QStringLiteral("opciones"), QStringLiteral("idioma"),
-                      QStringLiteral("espanol"));
-        m_settings->write(QStringLiteral("opciones"), QStringLiteral("regexts"), QStringLiteral("0"));
+                          QStringLiteral("espanol"));
+        m_settings->write(QStringLiteral("opciones"), QStringLiteral("regexts"),
+                          QStringLiteral("0"));
     }
     void cleanup() { tearDownWindowTest(); }
 
@@ -96,11 +97,11 @@ private slots:
         m_window = std::make_unique<Tfrm_ppal>(*m_services);
         Tfrm_ppal* w = m_window.get();
         QCOMPARE(m_dialogs->asked.size(), 1);
-        QCOMPARE(outlineLines(w->model()->tree()).first(), QStringLiteral("typed before the crash"));
+        QCOMPARE(outlineLines(w->model()->tree()).first(),
+                 QStringLiteral("typed before the crash"));
         QVERIFY(w->docModificado());
         QCOMPARE(w->docNuevo(), !named);
-        QCOMPARE(w->archivoActual(),
-                 named ? path("doc.qnf") : QStringLiteral("Nuevo archivo.qnf"));
+        QCOMPARE(w->archivoActual(), named ? path("doc.qnf") : QStringLiteral("Nuevo archivo.qnf"));
         // The old copy went; this run keeps its own until the save.
         QCOMPARE(leftCopies().size(), 1);
         if (named) {

@@ -1,5 +1,5 @@
-#include "../support/window_fixture.h"
 #include "../support/window_controls.h"
+#include "../support/window_fixture.h"
 #include "document/outline_document.h"
 #include "document/rollup.h"
 #include "document/unt_funciones.h"
@@ -49,7 +49,9 @@ class TestUndo : public MainWindowTest {
         QVERIFY(!m_window->docModificado());
     }
     // The caption editor the tree opened, if any.
-    QLineEdit* captionEditor() const { return controls(m_window).tv_lista->findChild<QLineEdit*>(); }
+    QLineEdit* captionEditor() const {
+        return controls(m_window).tv_lista->findChild<QLineEdit*>();
+    }
 
     // Each command as a user gives it, on the item selected.
     void perform(const QString& command) {
@@ -74,7 +76,8 @@ class TestUndo : public MainWindowTest {
             QTest::keyClicks(controls(w).lb_porc, QStringLiteral("45"));
             QTest::keyClick(controls(w).lb_porc, Qt::Key_Return);
         } else if (command == u"drop") {
-            const QRect d = controls(w).tv_lista->visualRect(w->model()->indexOf(node(QStringLiteral("D"))));
+            const QRect d =
+                controls(w).tv_lista->visualRect(w->model()->indexOf(node(QStringLiteral("D"))));
             w->tv_listaEndDrag(d.topLeft() + QPoint(4, d.height() / 2));
         } else if (command == u"paste") {
             trigger("copiar");
@@ -101,7 +104,7 @@ private slots:
         setUpWindowTest();
         // A chosen language, so the first-run question does not close the window.
         m_settings->write(QStringLiteral("opciones"), QStringLiteral("idioma"),
-                      QStringLiteral("espanol"));
+                          QStringLiteral("espanol"));
     }
     void cleanup() { tearDownWindowTest(); }
 
@@ -110,24 +113,42 @@ private slots:
     void everyEditUndoesAndRedoes_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("command");
-        QTest::newRow("add") << "A1" << "agregarnodo";
-        QTest::newRow("delete") << "B" << "borrarnodo";
-        QTest::newRow("up") << "C" << "arriba";
-        QTest::newRow("down") << "A1" << "abajo";
-        QTest::newRow("outdent of a middle child") << "B" << "izquierda";
-        QTest::newRow("indent") << "C" << "derecha";
-        QTest::newRow("drop") << "C" << "drop";
-        QTest::newRow("cut") << "B" << "cortar";
-        QTest::newRow("paste of a subtree") << "B" << "paste";
-        QTest::newRow("text to items") << "B1" << "text to items";
-        QTest::newRow("rename") << "B" << "rename";
-        QTest::newRow("typing in the body") << "B1" << "type";
-        QTest::newRow("date") << "B1" << "date";
-        QTest::newRow("track bar") << "B1" << "track bar";
-        QTest::newRow("done box") << "B1" << "done box";
-        QTest::newRow("percent field") << "B1" << "percent field";
-        QTest::newRow("high priority") << "B1" << "prioridadalta";
-        QTest::newRow("low priority") << "D" << "prioridadbaja";
+        QTest::newRow("add") << "A1"
+                             << "agregarnodo";
+        QTest::newRow("delete") << "B"
+                                << "borrarnodo";
+        QTest::newRow("up") << "C"
+                            << "arriba";
+        QTest::newRow("down") << "A1"
+                              << "abajo";
+        QTest::newRow("outdent of a middle child") << "B"
+                                                   << "izquierda";
+        QTest::newRow("indent") << "C"
+                                << "derecha";
+        QTest::newRow("drop") << "C"
+                              << "drop";
+        QTest::newRow("cut") << "B"
+                             << "cortar";
+        QTest::newRow("paste of a subtree") << "B"
+                                            << "paste";
+        QTest::newRow("text to items") << "B1"
+                                       << "text to items";
+        QTest::newRow("rename") << "B"
+                                << "rename";
+        QTest::newRow("typing in the body") << "B1"
+                                            << "type";
+        QTest::newRow("date") << "B1"
+                              << "date";
+        QTest::newRow("track bar") << "B1"
+                                   << "track bar";
+        QTest::newRow("done box") << "B1"
+                                  << "done box";
+        QTest::newRow("percent field") << "B1"
+                                       << "percent field";
+        QTest::newRow("high priority") << "B1"
+                                       << "prioridadalta";
+        QTest::newRow("low priority") << "D"
+                                      << "prioridadbaja";
     }
     void everyEditUndoesAndRedoes() {
         QFETCH(QString, item);
@@ -184,9 +205,9 @@ private slots:
         QVERIFY(!undo->isEnabled() && !redo->isEnabled());
         QCOMPARE(undo->text(), QStringLiteral("Deshacer"));
         QCOMPARE(undo->shortcuts(), QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Z)});
-        QCOMPARE(redo->shortcuts(), QList<QKeySequence>({QKeySequence(Qt::CTRL | Qt::Key_Y),
-                                                         QKeySequence(Qt::CTRL | Qt::SHIFT |
-                                                                      Qt::Key_Z)}));
+        QCOMPARE(redo->shortcuts(),
+                 QList<QKeySequence>({QKeySequence(Qt::CTRL | Qt::Key_Y),
+                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
         w->selectNode(node(QStringLiteral("C")));
         focus(controls(w).tv_lista);
         QTest::keyClick(controls(w).tv_lista, Qt::Key_Up, Qt::ControlModifier);
@@ -199,8 +220,8 @@ private slots:
         QCOMPARE(currentOutline(), moved);
         // Both commands are in the Edit menu, the tree's popup and the edit tool bar.
         for (QWidget* place : std::initializer_list<QWidget*>{
-                 w->menuBar()->findChild<QMenu*>(QStringLiteral("Edicion1")), controls(w).pm_tv_lista,
-                 controls(w).tb_edit}) {
+                 w->menuBar()->findChild<QMenu*>(QStringLiteral("Edicion1")),
+                 controls(w).pm_tv_lista, controls(w).tb_edit}) {
             QVERIFY(place->actions().contains(undo));
             QVERIFY(place->actions().contains(redo));
         }
@@ -208,7 +229,7 @@ private slots:
 
     void commandsFollowTheLanguage() {
         m_settings->write(QStringLiteral("opciones"), QStringLiteral("idioma"),
-                      QStringLiteral("english"));
+                          QStringLiteral("english"));
         Tfrm_ppal* w = openActive();
         w->selectNode(node(QStringLiteral("D")));
         trigger("prioridadalta");
@@ -250,7 +271,8 @@ private slots:
         Tfrm_ppal* w = openActive();
         w->selectNode(node(QStringLiteral("D")));
         focus(controls(w).tv_lista);
-        const QRect d = controls(w).tv_lista->visualRect(w->model()->indexOf(node(QStringLiteral("D"))));
+        const QRect d =
+            controls(w).tv_lista->visualRect(w->model()->indexOf(node(QStringLiteral("D"))));
         QTest::mouseClick(controls(w).tv_lista->viewport(), Qt::LeftButton, {}, d.center());
         QTRY_VERIFY(captionEditor());
         captionEditor()->selectAll();
@@ -271,7 +293,8 @@ private slots:
         Tfrm_ppal* w = openActive();
         w->selectNode(node(QStringLiteral("D")));
         focus(controls(w).tv_lista);
-        const QRect d = controls(w).tv_lista->visualRect(w->model()->indexOf(node(QStringLiteral("D"))));
+        const QRect d =
+            controls(w).tv_lista->visualRect(w->model()->indexOf(node(QStringLiteral("D"))));
         QTest::mouseClick(controls(w).tv_lista->viewport(), Qt::LeftButton, {}, d.center());
         focus(controls(w).re_texto);
         QTest::keyClicks(controls(w).re_texto, QStringLiteral("abc"));

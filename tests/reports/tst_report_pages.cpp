@@ -1,7 +1,7 @@
 #include "../support/outline_text.h"
 #include "base/errors.h"
-#include "document/outline_tree.h"
 #include "base/program_folder.h"
+#include "document/outline_tree.h"
 #include "document/unt_funciones.h"
 #include "language/unt_idioma.h"
 #include "reports/report_heads.h"
@@ -64,7 +64,9 @@ class TestReportPages : public QObject {
     OutlineTree m_aux;
 
     // The web folder of the program under test, in its folder "app".
-    QString webFolder() const { return f_carpetaWeb(ProgramFolder(m_dir->filePath(QStringLiteral("app/quillnest")))); }
+    QString webFolder() const {
+        return f_carpetaWeb(ProgramFolder(m_dir->filePath(QStringLiteral("app/quillnest"))));
+    }
     QString webFile(QLatin1StringView name) const { return webFolder() + name; }
 
     // The captions f_itemsEntreFechas chooses, in order.
@@ -143,7 +145,8 @@ private slots:
         QFile blocker(m_dir->filePath(QStringLiteral("app/web")));
         QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should go
         blocker.close();
-        QVERIFY_THROWS_EXCEPTION(EInOutError, f_guardarArchivoWeb(webFolder(), QStringLiteral("p.htm"), "x"));
+        QVERIFY_THROWS_EXCEPTION(EInOutError,
+                                 f_guardarArchivoWeb(webFolder(), QStringLiteral("p.htm"), "x"));
     }
 
     void styleSheetWrittenOnlyWhenMissing() {
@@ -227,7 +230,8 @@ private slots:
         options.fechaDesde = QDate(1980, 1, 1);
         options.fechaHasta = kDay;
         options.soloTerminales = true;
-        const QString head = today ? todayPageHead(webFolder()) : perDayPageHead(options, webFolder());
+        const QString head =
+            today ? todayPageHead(webFolder()) : perDayPageHead(options, webFolder());
         f_guardarArchivoWeb(webFolder(), QString(Unthtml_constantes::reporteXDia), head.toUtf8());
         QCOMPARE(readBytes(webFile(Unthtml_constantes::reporteXDia)), kCommonHead + title);
     }

@@ -1,7 +1,7 @@
-#include "../support/window_fixture.h"
 #include "../support/window_controls.h"
-#include "document/document_file.h"
+#include "../support/window_fixture.h"
 #include "base/program_folder.h"
+#include "document/document_file.h"
 #include "document/unt_funciones.h"
 #include "language/unt_idioma.h"
 #include "mainwindow/widgets/outline_model.h"
@@ -175,8 +175,9 @@ private slots:
         QVERIFY(f_today && f_today->isVisible());
         QVERIFY(m_browsers.pages.isEmpty());
         QCOMPARE(m_dialogs->asked.size(), 1);
-        QVERIFY2(m_dialogs->asked.first().startsWith(QStringLiteral("No se pudo escribir el reporte")),
-                 qPrintable(m_dialogs->asked.first()));
+        QVERIFY2(
+            m_dialogs->asked.first().startsWith(QStringLiteral("No se pudo escribir el reporte")),
+            qPrintable(m_dialogs->asked.first()));
     }
 
     // The editor's text reaches the page without first leaving the item.

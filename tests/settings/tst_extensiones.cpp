@@ -1,8 +1,8 @@
 #include "../support/outline_text.h"
+#include "base/detached_command.h"
 #include "base/errors.h"
 #include "base/program_folder.h"
 #include "language/unt_idioma.h"
-#include "base/detached_command.h"
 #include "settings/unt_extensiones.h"
 
 #include <QDir>
@@ -55,8 +55,8 @@ private slots:
         QVERIFY(mimePackagePath().startsWith(dataHome()));
         QVERIFY(desktopEntryPath().startsWith(dataHome()));
         QVERIFY(readBytes(mimePackagePath()).contains("<glob pattern=\"*.qnf\"/>"));
-        QVERIFY(readBytes(desktopEntryPath())
-                    .contains("\nExec=\"" + m_program.toUtf8() + "\" %f\n"));
+        QVERIFY(
+            readBytes(desktopEntryPath()).contains("\nExec=\"" + m_program.toUtf8() + "\" %f\n"));
         QVERIFY(registered());
         // The desktop's tools refresh this data home only, never the user's real one.
         for (const DetachedCommand& command : m_started)

@@ -1,6 +1,6 @@
+#include "../support/window_controls.h"
 #include "base/errors.h"
 #include "settings/widgets/jpeg_image.h"
-#include "../support/window_controls.h"
 #include "settings/widgets/unt_f_about.h"
 
 #include <QFile>
@@ -59,11 +59,11 @@ class TestAbout : public QObject {
     // Which of the four pictures the box shows.
     static QString shown(const Tf_about& box) {
         const qint64 key = findControl<FittedPicture>(box, "im_icono")->picture().cacheKey();
-        return key == box.turnedPicture(0).cacheKey()     ? QStringLiteral("0")
-               : key == box.turnedPicture(1).cacheKey()  ? QStringLiteral("90")
+        return key == box.turnedPicture(0).cacheKey()   ? QStringLiteral("0")
+               : key == box.turnedPicture(1).cacheKey() ? QStringLiteral("90")
                : key == box.turnedPicture(2).cacheKey() ? QStringLiteral("180")
                : key == box.turnedPicture(3).cacheKey() ? QStringLiteral("270")
-                                              : QStringLiteral("other");
+                                                        : QStringLiteral("other");
     }
     static QStringList shownEverySecond(Box& open, int seconds) {
         QStringList pictures;

@@ -1,15 +1,15 @@
-#include "../support/window_fixture.h"
 #include "../support/window_controls.h"
+#include "../support/window_fixture.h"
+#include "base/detached_command.h"
 #include "base/program_folder.h"
 #include "document/unt_funciones.h"
 #include "language/unt_idioma.h"
 #include "mainwindow/widgets/main_actions.h"
 #include "mainwindow/widgets/unt_f_main.h"
-#include "base/detached_command.h"
-#include "settings/unt_extensiones.h"
-#include "settings/widgets/unt_f_opciones.h"
-#include "settings/unt_help.h"
 #include "settings/settings_store.h"
+#include "settings/unt_extensiones.h"
+#include "settings/unt_help.h"
+#include "settings/widgets/unt_f_opciones.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -191,13 +191,16 @@ private slots:
             w->f_applyFont(QFont(QStringLiteral("Sans"), 13), true);
             QCOMPARE(spy.count(), 1);
             spy.clear();
-            (change == OptionsAccepted ? controls(options).sb_aceptar : controls(options).sb_cancelar)->click();
+            (change == OptionsAccepted ? controls(options).sb_aceptar
+                                       : controls(options).sb_cancelar)
+                ->click();
             break;
         }
         }
         QVERIFY2(m_dialogs->asked.isEmpty(), qPrintable(m_dialogs->asked.join(u'\n')));
         QCOMPARE(spy.count(), writes);
-        QVERIFY2(readBytes(f_nombreIni(m_services->folder())).contains(written), readBytes(f_nombreIni(m_services->folder())).constData());
+        QVERIFY2(readBytes(f_nombreIni(m_services->folder())).contains(written),
+                 readBytes(f_nombreIni(m_services->folder())).constData());
     }
 
     void startupChoice_data() {
@@ -220,7 +223,8 @@ private slots:
         QCOMPARE(controls(options).rg_archivosItems->checkedId(), shown);
         controls(options).rg_archivosItems->button(clicked)->click();
         controls(options).sb_aceptar->click();
-        QVERIFY(readBytes(f_nombreIni(m_services->folder())).contains("docinicio=" + written + "\r\n"));
+        QVERIFY(
+            readBytes(f_nombreIni(m_services->folder())).contains("docinicio=" + written + "\r\n"));
     }
 
     void autosaveInterval_data() {
@@ -257,7 +261,8 @@ private slots:
         QCOMPARE(controls(w).tm_autoguardado->isActive(), running);
         if (running)
             QCOMPARE(controls(w).tm_autoguardado->interval(), interval);
-        QVERIFY(readBytes(f_nombreIni(m_services->folder())).contains("autoguardado=" + shown.toLatin1() + "\r\n"));
+        QVERIFY(readBytes(f_nombreIni(m_services->folder()))
+                    .contains("autoguardado=" + shown.toLatin1() + "\r\n"));
     }
 
     void languageChoice_data() {
@@ -295,7 +300,8 @@ private slots:
         QCOMPARE(m_settings->text(Settings::opciones::idioma), result);
         QCOMPARE(f_getIdioma(), result);
         // Help follows the new language at once.
-        QVERIFY(helpFileName(m_services->folder()).endsWith(QStringLiteral("quilnst_") + result + ".chm"));
+        QVERIFY(helpFileName(m_services->folder())
+                    .endsWith(QStringLiteral("quilnst_") + result + ".chm"));
         // The dialog opened again in the same run shows the choice.
         if (result != language)
             QCOMPARE(controls(openOptions()).lb_idiomas->currentRow(), choice);
@@ -317,7 +323,8 @@ private slots:
         QVERIFY(controls(options).cb_extension->isChecked());
         controls(options).cb_extension->setChecked(ticked);
         controls(options).sb_aceptar->click();
-        QVERIFY(readBytes(f_nombreIni(m_services->folder())).contains("regexts=" + stored + "\r\n"));
+        QVERIFY(
+            readBytes(f_nombreIni(m_services->folder())).contains("regexts=" + stored + "\r\n"));
         QCOMPARE(f_extensionRegistrada(m_services->folder().executablePath()), ticked);
         QVERIFY(QFile::exists(mimePackagePath()));
     }
@@ -398,12 +405,14 @@ private slots:
         auto options = openOptions();
         options->show();
         QVERIFY(QTest::qWaitForWindowActive(options.get()));
-        QTest::keyClick(controls(options).ud_autoguardado, Qt::Key_F1, Qt::KeyboardModifiers(modifiers));
+        QTest::keyClick(controls(options).ud_autoguardado, Qt::Key_F1,
+                        Qt::KeyboardModifiers(modifiers));
         QCOMPARE(m_dialogs->asked,
                  message.isEmpty() ? QStringList() : QStringList{message.arg(m_dir->path())});
         QCOMPARE(m_started.size(), started ? 1 : 0);
         if (started)
-            QVERIFY(m_started.first().arguments.first().startsWith(helpFileName(m_services->folder())));
+            QVERIFY(
+                m_started.first().arguments.first().startsWith(helpFileName(m_services->folder())));
     }
 
     void helpActionOpensTheFileAlone() {

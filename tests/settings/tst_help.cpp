@@ -37,8 +37,9 @@ private slots:
         QFETCH(QString, viewer);
         QFETCH(QString, program);
         QFETCH(QStringList, arguments);
-        const DetachedCommand command = helpCommand(
-            helpFileName(ProgramFolder(QStringLiteral("/opt/quill nest/quillnest"))), topic, viewer);
+        const DetachedCommand command =
+            helpCommand(helpFileName(ProgramFolder(QStringLiteral("/opt/quill nest/quillnest"))),
+                        topic, viewer);
         QCOMPARE(command.program, program);
         QCOMPARE(command.arguments, arguments);
     }

@@ -222,7 +222,8 @@ void TestIniFile::oneWritePerUpdate() {
 }
 
 void TestIniFile::unwritableFileRaisesAndKeepsContents() {
-    m_file = f_nombreIni(ProgramFolder(m_dir->filePath(QStringLiteral("missing-folder/quillnest"))));
+    m_file =
+        f_nombreIni(ProgramFolder(m_dir->filePath(QStringLiteral("missing-folder/quillnest"))));
     SettingsStore& store = fresh();
     // Reading still works, with the defaults.
     QCOMPARE(store.text(Settings::fuentes::size), QStringLiteral("10"));
@@ -234,7 +235,8 @@ void TestIniFile::unwritableFileRaisesAndKeepsContents() {
     } catch (const EInOutError& error) {
         QVERIFY2(error.message().contains(m_file), qPrintable(error.message()));
     }
-    QVERIFY_THROWS_EXCEPTION(EInOutError, store.write(Settings::fuentes::size, QStringLiteral("12")));
+    QVERIFY_THROWS_EXCEPTION(EInOutError,
+                             store.write(Settings::fuentes::size, QStringLiteral("12")));
     // What could not be written is not kept either, as if never changed.
     QCOMPARE(store.text(Settings::fuentes::size), QStringLiteral("10"));
 
@@ -274,7 +276,8 @@ void TestIniFile::valueWithLineBreakStaysOneLine() {
     fresh().write(Settings::archivos::ultimo, QStringLiteral("/docs/a\n[opciones]\r\nidioma=x"));
     SettingsStore& store = fresh();
     QCOMPARE(store.text(Settings::opciones::idioma), QStringLiteral("XXX"));
-    QCOMPARE(store.text(Settings::archivos::ultimo), QStringLiteral("/docs/a [opciones]  idioma=x"));
+    QCOMPARE(store.text(Settings::archivos::ultimo),
+             QStringLiteral("/docs/a [opciones]  idioma=x"));
 }
 
 void TestIniFile::textOutsideWindows1252IsWrittenAsUtf8() {

@@ -11,12 +11,12 @@
 
 class ScriptedDialogs final : public UserDialogs {
 public:
-    std::deque<Answer> yesNoCancel;   // answers in order; Cancel when empty
-    std::deque<bool> okCancel;        // answers in order; Cancel when empty
-    std::deque<int> choices;          // buttons chosen in order; the box closed when empty
-    std::deque<QString> fileNames;    // chosen files in order; cancelled when empty
-    std::deque<QFont> fonts;          // chosen fonts; cancelled when empty
-    QStringList asked;                // every question and message, in order
+    std::deque<Answer> yesNoCancel;          // answers in order; Cancel when empty
+    std::deque<bool> okCancel;               // answers in order; Cancel when empty
+    std::deque<int> choices;                 // buttons chosen in order; the box closed when empty
+    std::deque<QString> fileNames;           // chosen files in order; cancelled when empty
+    std::deque<QFont> fonts;                 // chosen fonts; cancelled when empty
+    QStringList asked;                       // every question and message, in order
     std::function<void()> whileChoosingFile; // runs while an open or save dialog is shown
     // Each acts on one modal dialog of the program's own, in order; a dialog
     // still open afterwards is closed like its close box. Counted in modalRuns.
@@ -42,7 +42,8 @@ public:
     void showError(QWidget*, const QString& text) override { asked << text; }
     QString openFileName(QWidget*, const QString&) override { return chooseFile(); }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return chooseFile(); }
-    bool chooseFont(QWidget*, QFont& font, const std::function<void(const QFont&)>& apply) override {
+    bool chooseFont(QWidget*, QFont& font,
+                    const std::function<void(const QFont&)>& apply) override {
         if (fonts.empty())
             return false;
         font = take(fonts, QFont());

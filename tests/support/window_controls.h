@@ -134,16 +134,28 @@ struct OptionsControls {
     QPushButton* sb_cancelar;
 };
 
-inline MainWindowControls controls(const Tfrm_ppal& window) { return MainWindowControls(window); }
-inline FindDialogControls controls(const FindDialog& dialog) { return FindDialogControls(dialog); }
+inline MainWindowControls controls(const Tfrm_ppal& window) {
+    return MainWindowControls(window);
+}
+inline FindDialogControls controls(const FindDialog& dialog) {
+    return FindDialogControls(dialog);
+}
 inline ReportWindowControls controls(const Tf_customreportes& window) {
     return ReportWindowControls(window);
 }
 inline ReportDefinitionControls controls(const Tf_defreportexdia& dialog) {
     return ReportDefinitionControls(dialog);
 }
-inline OptionsControls controls(const Tf_opciones& dialog) { return OptionsControls(dialog); }
+inline OptionsControls controls(const Tf_opciones& dialog) {
+    return OptionsControls(dialog);
+}
 // The same, for a window held by pointer.
-template <class W> auto controls(const W* window) { return controls(*window); }
-template <class W> auto controls(const QPointer<W>& window) { return controls(*window); }
-template <class W> auto controls(const std::unique_ptr<W>& window) { return controls(*window); }
+template <class W> auto controls(const W* window) {
+    return controls(*window);
+}
+template <class W> auto controls(const QPointer<W>& window) {
+    return controls(*window);
+}
+template <class W> auto controls(const std::unique_ptr<W>& window) {
+    return controls(*window);
+}

@@ -5,13 +5,13 @@
 // dialogs answered from a script. A test class derives from it and calls setUpWindowTest() first in
 // init() and tearDownWindowTest() last in cleanup().
 
-#include "document/document_file.h"
 #include "base/widgets/program_services.h"
-#include "reports/widgets/report_browser.h"
+#include "document/document_file.h"
 #include "language/unt_idioma.h"
 #include "mainwindow/widgets/outline_model.h"
 #include "mainwindow/widgets/unt_f_main.h"
 #include "outline_text.h"
+#include "reports/widgets/report_browser.h"
 #include "scripted_dialogs.h"
 #include "settings/settings_store.h"
 
@@ -37,11 +37,13 @@ protected:
         auto dialogs = std::make_unique<ScriptedDialogs>();
         m_dialogs = dialogs.get();
         m_started.clear();
-        m_services = std::make_unique<ProgramServices>(ProgramServices::Parts{
-            ProgramFolder(m_dir->filePath(QStringLiteral("quillnest"))),
-            m_dir->filePath(QStringLiteral("recovery")), std::move(dialogs),
-            [this](const DetachedCommand& command) { m_started << command; },
-            [this](QWidget* parent, UserDialogs& dialogs) { return m_newBrowser(parent, dialogs); }});
+        m_services = std::make_unique<ProgramServices>(
+            ProgramServices::Parts{ProgramFolder(m_dir->filePath(QStringLiteral("quillnest"))),
+                                   m_dir->filePath(QStringLiteral("recovery")), std::move(dialogs),
+                                   [this](const DetachedCommand& command) { m_started << command; },
+                                   [this](QWidget* parent, UserDialogs& dialogs) {
+                                       return m_newBrowser(parent, dialogs);
+                                   }});
         m_settings = &m_services->settings();
     }
     // The window goes first, while the services it may still use are in place.

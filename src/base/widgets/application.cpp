@@ -3,8 +3,7 @@
 #include "base/errors.h"
 #include "base/unt_constantes.h"
 
-QuillnestApplication::QuillnestApplication(int& argc, char** argv,
-                                           ReportBrowserFactory newBrowser)
+QuillnestApplication::QuillnestApplication(int& argc, char** argv, ReportBrowserFactory newBrowser)
     : QApplication(argc, argv) {
     setApplicationName(QString(Unt_constantes::producto));
     setApplicationVersion(QString(Unt_constantes::version));

@@ -23,7 +23,8 @@ QString hintText(const QString& section, const QString& name, const QString& des
 }
 
 void applyWindowTitle(const QString& section, QWidget* window) {
-    window->setWindowTitle(f_getTexto(section, QStringLiteral("Self.Caption"), window->windowTitle()));
+    window->setWindowTitle(
+        f_getTexto(section, QStringLiteral("Self.Caption"), window->windowTitle()));
 }
 
 void applyCaption(const QString& section, QWidget* control, const QString& name) {

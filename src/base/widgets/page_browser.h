@@ -30,4 +30,3 @@ public:
 // through `dialogs`.
 using ReportBrowserFactory =
     std::function<std::unique_ptr<ReportBrowser>(QWidget* parent, UserDialogs& dialogs)>;
-

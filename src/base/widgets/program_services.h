@@ -16,7 +16,6 @@
 #include <QString>
 #include <memory>
 
-
 class ProgramServices {
 public:
     struct Parts {

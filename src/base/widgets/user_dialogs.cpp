@@ -14,7 +14,9 @@
 
 namespace {
 
-QString title() { return QString(Unt_constantes::producto); }
+QString title() {
+    return QString(Unt_constantes::producto);
+}
 
 class MessageBoxDialogs final : public UserDialogs {
 public:
@@ -104,7 +106,9 @@ public:
 
 } // namespace
 
-std::unique_ptr<UserDialogs> messageBoxDialogs() { return std::make_unique<MessageBoxDialogs>(); }
+std::unique_ptr<UserDialogs> messageBoxDialogs() {
+    return std::make_unique<MessageBoxDialogs>();
+}
 
 void reportError(UserDialogs& dialogs, const QString& message) {
     dialogs.showError(QApplication::activeWindow(), message);

@@ -19,32 +19,58 @@ constexpr QStyle::StandardPixmap kNone = QStyle::SP_CustomBase;
 
 ImageSource source(int index) {
     switch (index) {
-    case 0: return {"document-new", QStyle::SP_FileIcon, nullptr};
-    case 1: return {"document-open", QStyle::SP_DialogOpenButton, nullptr};
-    case 2: return {"application-exit", QStyle::SP_DialogCloseButton, nullptr};
-    case 4: return {"list-remove", QStyle::SP_TrashIcon, nullptr};
-    case 5: return {"go-previous", QStyle::SP_ArrowLeft, nullptr};
-    case 6: return {"go-next", QStyle::SP_ArrowRight, nullptr};
-    case 7: return {"preferences-desktop-font", kNone, "A"};
-    case 8: return {"document-save", QStyle::SP_DialogSaveButton, nullptr};
-    case 9: return {"list-add", kNone, "+"};
-    case 11: return {"edit-paste", kNone, "\u25A4"};
-    case 12: return {"edit-copy", kNone, "\u2750"};
-    case 13: return {"edit-cut", kNone, "\u2702"};
-    case 14: return {"go-down", QStyle::SP_ArrowDown, nullptr};
-    case 15: return {"go-up", QStyle::SP_ArrowUp, nullptr};
-    case 16: return {"preferences-system", QStyle::SP_FileDialogDetailedView, nullptr};
-    case 17: return {"edit-rename", kNone, "\u270E"};
-    case 18: return {"edit-find", kNone, "\u2315"};
-    case 21: return {"help-contents", QStyle::SP_DialogHelpButton, nullptr};
-    case 22: return {"format-indent-more", kNone, "\u21B3"};
-    case 23: return {"x-office-calendar", kNone, "\u2609"};
-    case 24: return {"x-office-document", QStyle::SP_FileDialogContentsView, nullptr};
-    case 34: return {"document-save-as", QStyle::SP_DialogSaveButton, nullptr};
-    case 35: return {"document-export", QStyle::SP_FileLinkIcon, nullptr};
-    case 36: return {"edit-undo", QStyle::SP_ArrowBack, nullptr};
-    case 37: return {"edit-redo", QStyle::SP_ArrowForward, nullptr};
-    default: return {nullptr, kNone, nullptr};
+    case 0:
+        return {"document-new", QStyle::SP_FileIcon, nullptr};
+    case 1:
+        return {"document-open", QStyle::SP_DialogOpenButton, nullptr};
+    case 2:
+        return {"application-exit", QStyle::SP_DialogCloseButton, nullptr};
+    case 4:
+        return {"list-remove", QStyle::SP_TrashIcon, nullptr};
+    case 5:
+        return {"go-previous", QStyle::SP_ArrowLeft, nullptr};
+    case 6:
+        return {"go-next", QStyle::SP_ArrowRight, nullptr};
+    case 7:
+        return {"preferences-desktop-font", kNone, "A"};
+    case 8:
+        return {"document-save", QStyle::SP_DialogSaveButton, nullptr};
+    case 9:
+        return {"list-add", kNone, "+"};
+    case 11:
+        return {"edit-paste", kNone, "\u25A4"};
+    case 12:
+        return {"edit-copy", kNone, "\u2750"};
+    case 13:
+        return {"edit-cut", kNone, "\u2702"};
+    case 14:
+        return {"go-down", QStyle::SP_ArrowDown, nullptr};
+    case 15:
+        return {"go-up", QStyle::SP_ArrowUp, nullptr};
+    case 16:
+        return {"preferences-system", QStyle::SP_FileDialogDetailedView, nullptr};
+    case 17:
+        return {"edit-rename", kNone, "\u270E"};
+    case 18:
+        return {"edit-find", kNone, "\u2315"};
+    case 21:
+        return {"help-contents", QStyle::SP_DialogHelpButton, nullptr};
+    case 22:
+        return {"format-indent-more", kNone, "\u21B3"};
+    case 23:
+        return {"x-office-calendar", kNone, "\u2609"};
+    case 24:
+        return {"x-office-document", QStyle::SP_FileDialogContentsView, nullptr};
+    case 34:
+        return {"document-save-as", QStyle::SP_DialogSaveButton, nullptr};
+    case 35:
+        return {"document-export", QStyle::SP_FileLinkIcon, nullptr};
+    case 36:
+        return {"edit-undo", QStyle::SP_ArrowBack, nullptr};
+    case 37:
+        return {"edit-redo", QStyle::SP_ArrowForward, nullptr};
+    default:
+        return {nullptr, kNone, nullptr};
     }
 }
 

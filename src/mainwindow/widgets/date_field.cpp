@@ -72,12 +72,13 @@ void DateField::setDate(const QDate& date) {
         emit dateChanged(m_date);
 }
 
-QString DateField::text() const { return m_edit->text(); }
+QString DateField::text() const {
+    return m_edit->text();
+}
 
 void DateField::showDate() {
-    m_edit->setText(!m_date.isValid() || m_date == m_blank
-                        ? QString()
-                        : QLocale().toString(m_date, m_format));
+    m_edit->setText(!m_date.isValid() || m_date == m_blank ? QString()
+                                                           : QLocale().toString(m_date, m_format));
 }
 
 void DateField::takeTypedText() {

@@ -4,9 +4,13 @@
 
 namespace {
 
-QKeySequence keys(QKeyCombination combination) { return QKeySequence(combination); }
+QKeySequence keys(QKeyCombination combination) {
+    return QKeySequence(combination);
+}
 
-QString recentActionName(int place) { return QStringLiteral("Ultimo%1").arg(place); }
+QString recentActionName(int place) {
+    return QStringLiteral("Ultimo%1").arg(place);
+}
 
 std::vector<ActionSpec> buildActions() {
     using Qt::Key;
@@ -28,33 +32,76 @@ std::vector<ActionSpec> buildActions() {
         // Their captions and hints come from the language at start-up (see
         // Messages::deshacer) and name the change they take back.
         {ActionName::deshacer, "", "", {keys(ctrl | Key::Key_Z)}, 36},
-        {ActionName::rehacer, "", "",
-         {keys(ctrl | Key::Key_Y), keys(ctrl | Qt::ShiftModifier | Key::Key_Z)}, 37},
-        {ActionName::buscar, "Buscar...", "Buscar texto dentro del documento", {keys(Key::Key_F3)}, 18},
-        {ActionName::buscarsiguiente, "Buscar siguiente",
-         "Buscar la siguiente aparicion del ultimo texto buscado", {}, -1},
+        {ActionName::rehacer,
+         "",
+         "",
+         {keys(ctrl | Key::Key_Y), keys(ctrl | Qt::ShiftModifier | Key::Key_Z)},
+         37},
+        {ActionName::buscar,
+         "Buscar...",
+         "Buscar texto dentro del documento",
+         {keys(Key::Key_F3)},
+         18},
+        {ActionName::buscarsiguiente,
+         "Buscar siguiente",
+         "Buscar la siguiente aparicion del ultimo texto buscado",
+         {},
+         -1},
         {ActionName::fuentes, "Fuentes", "Configurar la fuente del programa", {}, 7},
         {ActionName::opciones, "Opciones", "Ver las opciones del programa", {}, 16},
-        {ActionName::agregarnodo, "Agregar", "Insertar un nuevo item",
-         {keys(ctrl | Key::Key_Return), keys(ctrl | Key::Key_Insert)}, 9},
-        {ActionName::borrarnodo, "Borrar", "Borrar el item seleccionado",
-         {keys(ctrl | Key::Key_Delete)}, 4},
-        {ActionName::nombrarnodo, "Renombrar", "Renombrar el item seleccionado",
-         {keys(Key::Key_F2)}, 17},
-        {ActionName::arriba, "Arriba", "Mover el item hacia arriba", {keys(ctrl | Key::Key_Up)}, 15},
+        {ActionName::agregarnodo,
+         "Agregar",
+         "Insertar un nuevo item",
+         {keys(ctrl | Key::Key_Return), keys(ctrl | Key::Key_Insert)},
+         9},
+        {ActionName::borrarnodo,
+         "Borrar",
+         "Borrar el item seleccionado",
+         {keys(ctrl | Key::Key_Delete)},
+         4},
+        {ActionName::nombrarnodo,
+         "Renombrar",
+         "Renombrar el item seleccionado",
+         {keys(Key::Key_F2)},
+         17},
+        {ActionName::arriba,
+         "Arriba",
+         "Mover el item hacia arriba",
+         {keys(ctrl | Key::Key_Up)},
+         15},
         {ActionName::abajo, "Abajo", "Mover el item hacia abajo", {keys(ctrl | Key::Key_Down)}, 14},
-        {ActionName::izquierda, "Izquierda", "Mover el item a la izquierda",
-         {keys(ctrl | Key::Key_Left)}, 5},
-        {ActionName::derecha, "Derecha", "Mover el item a la derecha",
-         {keys(ctrl | Key::Key_Right)}, 6},
-        {ActionName::prioridadalta, "Prioridad alta", "Establecer el item como de prioridad alta",
-         {}, 19, true},
-        {ActionName::prioridadbaja, "Prioridad baja", "Establecer el item como de prioridad baja",
-         {}, 20, true},
-        {ActionName::agregaritemtexto, "Agregar texto como item",
-         "Agregar el texto seleccionado como un nuevo item", {}, 22},
-        {ActionName::verhoy, "Ver items para hoy", "Muestra la lista de items para el dia de hoy",
-         {}, 23},
+        {ActionName::izquierda,
+         "Izquierda",
+         "Mover el item a la izquierda",
+         {keys(ctrl | Key::Key_Left)},
+         5},
+        {ActionName::derecha,
+         "Derecha",
+         "Mover el item a la derecha",
+         {keys(ctrl | Key::Key_Right)},
+         6},
+        {ActionName::prioridadalta,
+         "Prioridad alta",
+         "Establecer el item como de prioridad alta",
+         {},
+         19,
+         true},
+        {ActionName::prioridadbaja,
+         "Prioridad baja",
+         "Establecer el item como de prioridad baja",
+         {},
+         20,
+         true},
+        {ActionName::agregaritemtexto,
+         "Agregar texto como item",
+         "Agregar el texto seleccionado como un nuevo item",
+         {},
+         22},
+        {ActionName::verhoy,
+         "Ver items para hoy",
+         "Muestra la lista de items para el dia de hoy",
+         {},
+         23},
         {ActionName::definicionreportes, "Reportes", "", {}, 24},
         {ActionName::help, "Ayuda", "", {}, 21},
         {ActionName::about, "Acerca de...", "Acerca de...", {}, -1},
@@ -80,14 +127,20 @@ QStringList recentActionNames() {
 const std::vector<MenuSpec>& mainMenus() {
     static const std::vector<MenuSpec> menus{
         {"File1", "Archivo",
-         QStringList{ActionName::nuevodoc, ActionName::recuperar, ActionName::guardar, ActionName::guardarcomo, ActionName::guardarnodo, kSeparator} +
+         QStringList{ActionName::nuevodoc, ActionName::recuperar, ActionName::guardar,
+                     ActionName::guardarcomo, ActionName::guardarnodo, kSeparator} +
              recentActionNames() + QStringList{kSeparator, ActionName::salir}},
-        {"Edicion1", "Edicion",
-         {ActionName::deshacer, ActionName::rehacer, kSeparator, ActionName::copiar, ActionName::cortar, ActionName::pegar, kSeparator, ActionName::buscar,
+        {"Edicion1",
+         "Edicion",
+         {ActionName::deshacer, ActionName::rehacer, kSeparator, ActionName::copiar,
+          ActionName::cortar, ActionName::pegar, kSeparator, ActionName::buscar,
           ActionName::fuentes, ActionName::opciones}},
-        {"Items1", "Items",
-         {ActionName::agregarnodo, ActionName::borrarnodo, kSeparator, ActionName::arriba, ActionName::abajo, ActionName::derecha, ActionName::izquierda,
-          kSeparator, ActionName::prioridadalta, ActionName::prioridadbaja, kSeparator, ActionName::nombrarnodo}},
+        {"Items1",
+         "Items",
+         {ActionName::agregarnodo, ActionName::borrarnodo, kSeparator, ActionName::arriba,
+          ActionName::abajo, ActionName::derecha, ActionName::izquierda, kSeparator,
+          ActionName::prioridadalta, ActionName::prioridadbaja, kSeparator,
+          ActionName::nombrarnodo}},
         {"ver", "&Ver", {ActionName::verhoy, kSeparator, ActionName::definicionreportes}},
         {"Ayuda1", "Ayuda", {ActionName::help, kSeparator, ActionName::about}},
     };
@@ -95,28 +148,46 @@ const std::vector<MenuSpec>& mainMenus() {
 }
 
 const QStringList& editToolBar() {
-    static const QStringList entries{ActionName::nuevodoc, ActionName::recuperar, ActionName::guardar, ActionName::definicionreportes,
-                                     kSeparator, ActionName::cortar, ActionName::copiar, ActionName::pegar, kSeparator,
-                                     ActionName::deshacer, ActionName::rehacer, kSeparator, ActionName::opciones, ActionName::fuentes,
-                                     kSeparator, ActionName::salir};
+    static const QStringList entries{ActionName::nuevodoc, ActionName::recuperar,
+                                     ActionName::guardar,  ActionName::definicionreportes,
+                                     kSeparator,           ActionName::cortar,
+                                     ActionName::copiar,   ActionName::pegar,
+                                     kSeparator,           ActionName::deshacer,
+                                     ActionName::rehacer,  kSeparator,
+                                     ActionName::opciones, ActionName::fuentes,
+                                     kSeparator,           ActionName::salir};
     return entries;
 }
 
 const QStringList& treeToolBar() {
-    static const QStringList entries{ActionName::agregarnodo, ActionName::borrarnodo, ActionName::nombrarnodo, kSeparator,
-                                     ActionName::izquierda, ActionName::arriba, ActionName::abajo, ActionName::derecha};
+    static const QStringList entries{ActionName::agregarnodo, ActionName::borrarnodo,
+                                     ActionName::nombrarnodo, kSeparator,
+                                     ActionName::izquierda,   ActionName::arriba,
+                                     ActionName::abajo,       ActionName::derecha};
     return entries;
 }
 
 const QStringList& treePopup() {
-    static const QStringList entries{ActionName::agregarnodo, ActionName::nombrarnodo, ActionName::izquierda, ActionName::derecha,
-                                     kSeparator, ActionName::prioridadalta, ActionName::prioridadbaja, kSeparator,
-                                     ActionName::cortar, ActionName::copiar, ActionName::pegar, ActionName::borrarnodo, kSeparator,
-                                     ActionName::deshacer, ActionName::rehacer};
+    static const QStringList entries{ActionName::agregarnodo,
+                                     ActionName::nombrarnodo,
+                                     ActionName::izquierda,
+                                     ActionName::derecha,
+                                     kSeparator,
+                                     ActionName::prioridadalta,
+                                     ActionName::prioridadbaja,
+                                     kSeparator,
+                                     ActionName::cortar,
+                                     ActionName::copiar,
+                                     ActionName::pegar,
+                                     ActionName::borrarnodo,
+                                     kSeparator,
+                                     ActionName::deshacer,
+                                     ActionName::rehacer};
     return entries;
 }
 
 const QStringList& editorPopup() {
-    static const QStringList entries{ActionName::cortar, ActionName::copiar, ActionName::pegar, kSeparator, ActionName::agregaritemtexto};
+    static const QStringList entries{ActionName::cortar, ActionName::copiar, ActionName::pegar,
+                                     kSeparator, ActionName::agregaritemtexto};
     return entries;
 }

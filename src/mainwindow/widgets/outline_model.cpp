@@ -15,9 +15,8 @@ OutlineModel::OutlineModel(OutlineDocument* document, QObject* parent)
     using Doc = OutlineDocument;
     connect(document, &Doc::aboutToReset, this, [this] { beginResetModel(); });
     connect(document, &Doc::resetDone, this, [this] { endResetModel(); });
-    connect(document, &Doc::aboutToInsert, this, [this](OutlineNode* parent, int row) {
-        beginInsertRows(indexOf(parent), row, row);
-    });
+    connect(document, &Doc::aboutToInsert, this,
+            [this](OutlineNode* parent, int row) { beginInsertRows(indexOf(parent), row, row); });
     connect(document, &Doc::inserted, this, [this] { endInsertRows(); });
     connect(document, &Doc::aboutToRemove, this, [this](OutlineNode* node) {
         beginRemoveRows(indexOf(node->parent()), node->row(), node->row());

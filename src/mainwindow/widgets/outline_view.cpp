@@ -240,7 +240,7 @@ void OutlineView::setExpanded(const QModelIndex& index, bool expanded) {
 QModelIndex OutlineView::indexBelow(const QModelIndex& index) const {
     const int row = rowOf(nodeOf(index));
     return row >= 0 && row + 1 < int(m_rows.size()) ? indexOf(m_rows[size_t(row) + 1])
-                                                     : QModelIndex();
+                                                    : QModelIndex();
 }
 
 // ---- geometry ----
@@ -257,7 +257,9 @@ int OutlineView::rowHeight() const {
     return m_rowHeight;
 }
 
-int OutlineView::verticalOffset() const { return verticalScrollBar()->value(); }
+int OutlineView::verticalOffset() const {
+    return verticalScrollBar()->value();
+}
 
 QRect OutlineView::rowRect(int row) const {
     return QRect(0, row * rowHeight() - verticalOffset(), viewport()->width(), rowHeight());

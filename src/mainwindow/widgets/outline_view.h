@@ -107,11 +107,11 @@ private:
     int rowHeight() const;
 
     OutlineModel* m_outline = nullptr;
-    std::vector<OutlineNode*> m_rows;                // the shown items, top to bottom
+    std::vector<OutlineNode*> m_rows;                 // the shown items, top to bottom
     mutable QHash<const OutlineNode*, int> m_rowHint; // where items were last found
-    OutlineNode* m_moving = nullptr;                 // the item being moved
-    std::vector<OutlineNode*> m_movingRows;          // and the rows it showed
-    mutable int m_rowHeight = 0;                     // 0 until measured
+    OutlineNode* m_moving = nullptr;                  // the item being moved
+    std::vector<OutlineNode*> m_movingRows;           // and the rows it showed
+    mutable int m_rowHeight = 0;                      // 0 until measured
     int m_indentation = 19;
     QPersistentModelIndex m_hover;
     // True while the view's own timers run; the only one of them that edits is

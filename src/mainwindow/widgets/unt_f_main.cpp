@@ -2,23 +2,23 @@
 // and start-up.
 #include "mainwindow/widgets/unt_f_main.h"
 
-#include "document/document_file.h"
 #include "base/errors.h"
+#include "base/unt_constantes.h"
+#include "base/widgets/control_texts.h"
+#include "base/widgets/program_services.h"
+#include "base/widgets/qt_translations.h"
+#include "base/widgets/user_dialogs.h"
+#include "document/document_file.h"
 #include "document/outline_document.h"
 #include "document/recovery.h"
-#include "base/unt_constantes.h"
 #include "language/messages.h"
 #include "language/unt_idioma.h"
 #include "mainwindow/widgets/action_images.h"
-#include "base/widgets/program_services.h"
-#include "base/widgets/control_texts.h"
 #include "mainwindow/widgets/date_field.h"
 #include "mainwindow/widgets/main_actions.h"
 #include "mainwindow/widgets/outline_model.h"
 #include "mainwindow/widgets/outline_view.h"
 #include "mainwindow/widgets/plain_text_editor.h"
-#include "base/widgets/qt_translations.h"
-#include "base/widgets/user_dialogs.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 
@@ -67,12 +67,14 @@ Tfrm_ppal::Tfrm_ppal(ProgramServices& services, const QString& startupDocument, 
 Tfrm_ppal::~Tfrm_ppal() {
     // While the window's children go, the fields still see the focus leave
     // them; by then there is no window left to take an edit.
-    for (QObject* control : std::initializer_list<QObject*>{lb_porc, me_fecha, re_texto,
-                                                            tb_cumplido, cb_cumplido})
+    for (QObject* control :
+         std::initializer_list<QObject*>{lb_porc, me_fecha, re_texto, tb_cumplido, cb_cumplido})
         control->blockSignals(true);
 }
 
-bool Tfrm_ppal::docModificado() const { return m_document->isModified(); }
+bool Tfrm_ppal::docModificado() const {
+    return m_document->isModified();
+}
 
 void Tfrm_ppal::connectHistory() {
     connect(m_document, &OutlineDocument::modifiedChanged, this, &QWidget::setWindowModified);
@@ -81,10 +83,8 @@ void Tfrm_ppal::connectHistory() {
     QTextDocument* text = re_texto->document();
     connect(text, &QTextDocument::undoAvailable, this, &Tfrm_ppal::updateUndoActions);
     connect(text, &QTextDocument::redoAvailable, this, &Tfrm_ppal::updateUndoActions);
-    connect(action(ActionName::deshacer), &QAction::triggered, this,
-            &Tfrm_ppal::deshacerExecute);
-    connect(action(ActionName::rehacer), &QAction::triggered, this,
-            &Tfrm_ppal::rehacerExecute);
+    connect(action(ActionName::deshacer), &QAction::triggered, this, &Tfrm_ppal::deshacerExecute);
+    connect(action(ActionName::rehacer), &QAction::triggered, this, &Tfrm_ppal::rehacerExecute);
 }
 
 void Tfrm_ppal::createActions() {
@@ -106,12 +106,9 @@ void Tfrm_ppal::createActions() {
     action(ActionName::buscarsiguiente)->setVisible(false);
 
     connect(action(ActionName::salir), &QAction::triggered, this, &QWidget::close);
-    connect(action(ActionName::nuevodoc), &QAction::triggered, this,
-            &Tfrm_ppal::nuevodocExecute);
-    connect(action(ActionName::recuperar), &QAction::triggered, this,
-            &Tfrm_ppal::recuperarExecute);
-    connect(action(ActionName::guardar), &QAction::triggered, this,
-            &Tfrm_ppal::guardarExecute);
+    connect(action(ActionName::nuevodoc), &QAction::triggered, this, &Tfrm_ppal::nuevodocExecute);
+    connect(action(ActionName::recuperar), &QAction::triggered, this, &Tfrm_ppal::recuperarExecute);
+    connect(action(ActionName::guardar), &QAction::triggered, this, &Tfrm_ppal::guardarExecute);
     connect(action(ActionName::guardarcomo), &QAction::triggered, this,
             &Tfrm_ppal::guardarcomoExecute);
     connect(action(ActionName::guardarnodo), &QAction::triggered, this,
@@ -126,8 +123,7 @@ void Tfrm_ppal::createActions() {
     tm_init.setSingleShot(true);
     tm_autoguardado.setObjectName(QStringLiteral("tm_autoguardado"));
     connect(&tm_autoguardado, &QTimer::timeout, this, &Tfrm_ppal::tm_autoguardadoTimer);
-    connect(action(ActionName::fuentes), &QAction::triggered, this,
-            &Tfrm_ppal::fuentesExecute);
+    connect(action(ActionName::fuentes), &QAction::triggered, this, &Tfrm_ppal::fuentesExecute);
     connect(action(ActionName::agregarnodo), &QAction::triggered, this,
             &Tfrm_ppal::agregarnodoExecute);
     connect(action(ActionName::borrarnodo), &QAction::triggered, this,
@@ -136,10 +132,8 @@ void Tfrm_ppal::createActions() {
             &Tfrm_ppal::nombrarnodoExecute);
     connect(action(ActionName::arriba), &QAction::triggered, this, &Tfrm_ppal::arribaExecute);
     connect(action(ActionName::abajo), &QAction::triggered, this, &Tfrm_ppal::abajoExecute);
-    connect(action(ActionName::izquierda), &QAction::triggered, this,
-            &Tfrm_ppal::izquierdaExecute);
-    connect(action(ActionName::derecha), &QAction::triggered, this,
-            &Tfrm_ppal::derechaExecute);
+    connect(action(ActionName::izquierda), &QAction::triggered, this, &Tfrm_ppal::izquierdaExecute);
+    connect(action(ActionName::derecha), &QAction::triggered, this, &Tfrm_ppal::derechaExecute);
     connect(action(ActionName::prioridadalta), &QAction::triggered, this,
             [this](bool checked) { togglePriority(kPrioridadAlta, checked); });
     connect(action(ActionName::prioridadbaja), &QAction::triggered, this,
@@ -239,9 +233,9 @@ QWidget* Tfrm_ppal::createEditorRow() {
         button->setAutoRaise(true);
     lb_fecha->setBuddy(me_fecha);
     lb_cumplido->setBuddy(tb_cumplido);
-    for (QWidget* w : std::initializer_list<QWidget*>{lb_fecha, me_fecha, lb_cumplido, cb_cumplido,
-                                                       tb_cumplido, lb_porc, lb_prioridad,
-                                                       tb_prioralta, tb_priorbaja})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{lb_fecha, me_fecha, lb_cumplido, cb_cumplido, tb_cumplido,
+                                         lb_porc, lb_prioridad, tb_prioralta, tb_priorbaja})
         layout->addWidget(w);
     layout->addStretch();
     return row;
@@ -311,8 +305,12 @@ void Tfrm_ppal::FormCreate(const QString& startupDocument) {
         m_services.reportError(problem);
     settingsStep([this] { m_recentFiles.f_cargarUltimos(m_services.settings().recentFiles()); });
     settingsStep([this] { applyStoredFont(); });
-    settingsStep([this] { setAutosaveMinutes(m_services.settings().number(Settings::opciones::autoguardado)); });
-    settingsStep([this] { setBackupOnSave(m_services.settings().flag(Settings::opciones::copiaseguridad)); });
+    settingsStep([this] {
+        setAutosaveMinutes(m_services.settings().number(Settings::opciones::autoguardado));
+    });
+    settingsStep([this] {
+        setBackupOnSave(m_services.settings().flag(Settings::opciones::copiaseguridad));
+    });
     settingsStep([this] { registerFileTypeAtStart(); });
     settingsStep([this] { applyStoredGeometry(); });
     // Unsaved work of a run that ended comes before any document.
@@ -408,7 +406,7 @@ void Tfrm_ppal::f_applyFont(const QFont& font, bool save) {
 
 void Tfrm_ppal::fuentesExecute() {
     m_services.dialogs().chooseFont(this, m_dialogFont,
-                             [this](const QFont& font) { f_applyFont(font, true); });
+                                    [this](const QFont& font) { f_applyFont(font, true); });
 }
 
 void Tfrm_ppal::applyStoredFont() {

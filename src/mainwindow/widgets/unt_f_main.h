@@ -3,20 +3,20 @@
 // the menus, tool bars and shortcuts of every command.
 
 #include "base/widgets/program_services.h"
-#include "settings/widgets/unt_f_about.h"
 #include "document/file_stamp.h"
 #include "document/outline_tree.h"
 #include "document/unt_clipboard.h"
 #include "document/unt_ultimosarchivos.h"
 #include "reports/widgets/report_host.h"
 #include "settings/widgets/running_options.h"
+#include "settings/widgets/unt_f_about.h"
 
 #include <QFont>
-#include <functional>
 #include <QHash>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QTimer>
+#include <functional>
 
 class FindDialog;
 class DocumentBytesBuilder;
@@ -38,7 +38,6 @@ class QSplitter;
 class QToolBar;
 class QToolButton;
 class QStatusBar;
-
 
 class Tfrm_ppal : public QMainWindow, public RunningOptions {
     Q_OBJECT
@@ -268,7 +267,7 @@ private:
     QTimer m_recoveryTimer;
     std::unique_ptr<DocumentBytesBuilder> m_recoveryBytes; // a copy being gathered
     std::unique_ptr<QThreadPool> m_recoveryWriter;         // one copy written at a time
-    bool m_restored = false; // the document came from a recovery copy
+    bool m_restored = false;                               // the document came from a recovery copy
     QString m_archivoActual;
     bool m_docNuevo = false;
     bool m_ventanaIniciada = false;

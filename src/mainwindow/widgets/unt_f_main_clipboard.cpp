@@ -2,13 +2,13 @@
 // while the item tree has the focus, of text otherwise, and text-to-items.
 #include "mainwindow/widgets/unt_f_main.h"
 
+#include "base/widgets/user_dialogs.h"
 #include "document/outline_document.h"
 #include "document/unt_funciones.h"
 #include "language/messages.h"
 #include "language/unt_idioma.h"
 #include "mainwindow/widgets/outline_model.h"
 #include "mainwindow/widgets/outline_view.h"
-#include "base/widgets/user_dialogs.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -64,7 +64,8 @@ void Tfrm_ppal::agregaritemtextoExecute() {
     const QString text = textFromEditor(selection.selectedText());
     if (!text.isEmpty()) {
         // The last new item is on show while the question is asked.
-        selectNode(m_document->addItemsFromLines(source, splitTextIntoLines(text), newItemRecord()));
+        selectNode(
+            m_document->addItemsFromLines(source, splitTextIntoLines(text), newItemRecord()));
     }
     const bool erase = m_services.dialogs().askOkCancel(this, f_getTexto(Messages::borraElTexto));
     selectNode(source);

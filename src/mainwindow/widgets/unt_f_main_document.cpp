@@ -2,41 +2,45 @@
 // recent, save, save as, save one item, autosave, and closing.
 #include "mainwindow/widgets/unt_f_main.h"
 
-#include "document/document_file.h"
-#include "document/outline_document.h"
 #include "base/errors.h"
-#include "document/file_stamp.h"
-#include "document/recovery.h"
 #include "base/unt_constantes.h"
+#include "base/widgets/program_services.h"
+#include "base/widgets/user_dialogs.h"
+#include "document/document_file.h"
+#include "document/file_stamp.h"
+#include "document/outline_document.h"
+#include "document/recovery.h"
 #include "language/messages.h"
 #include "language/unt_idioma.h"
-#include "base/widgets/program_services.h"
 #include "mainwindow/widgets/main_actions.h"
 #include "mainwindow/widgets/outline_model.h"
 #include "mainwindow/widgets/outline_view.h"
-#include "base/widgets/user_dialogs.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
-#include <QLocale>
-#include <QThreadPool>
 #include <QLabel>
+#include <QLocale>
 #include <QSplitter>
+#include <QThreadPool>
 
 namespace {
 const QString kFilter = QStringLiteral("Archivos Quillnest (*.qnf)");
 const QString kSuffix = QStringLiteral("qnf");
 } // namespace
 
-void Tfrm_ppal::f_setStatus(const QString& text) { sb_status0->setText(text); }
+void Tfrm_ppal::f_setStatus(const QString& text) {
+    sb_status0->setText(text);
+}
 
-QString Tfrm_ppal::statusText() const { return sb_status0->text(); }
+QString Tfrm_ppal::statusText() const {
+    return sb_status0->text();
+}
 
 void Tfrm_ppal::f_asignararchivo(const QString& path) {
     if (!m_docNuevo)
@@ -54,7 +58,8 @@ void Tfrm_ppal::chooseStartupDocument(const QString& argument) {
     } else {
         settingsStep([&] {
             const QString last = m_services.settings().text(Settings::archivos::ultimo);
-            if (!last.isEmpty() && m_services.settings().text(Settings::opciones::docinicio) == u"0")
+            if (!last.isEmpty() &&
+                m_services.settings().text(Settings::opciones::docinicio) == u"0")
                 path = last;
         });
     }
@@ -69,7 +74,7 @@ void Tfrm_ppal::chooseStartupDocument(const QString& argument) {
     } catch (const QuillnestError& error) {
         // Two sentences, with a blank between them.
         m_services.dialogs().inform(this, error.message() + u' ' +
-                                       f_getTexto(Messages::creandoNuevoDocumento));
+                                              f_getTexto(Messages::creandoNuevoDocumento));
         nuevodocExecute();
     }
 }
@@ -109,7 +114,9 @@ void Tfrm_ppal::showDocument(std::unique_ptr<OutlineTree> tree) {
     f_setStatus(QString(Unt_constantes::listo));
 }
 
-void Tfrm_ppal::f_abrirArchivo() { showDocument(readDocumentFile(m_archivoActual)); }
+void Tfrm_ppal::f_abrirArchivo() {
+    showDocument(readDocumentFile(m_archivoActual));
+}
 
 bool Tfrm_ppal::f_validarmodificaciones() {
     if (!docModificado())
@@ -175,7 +182,9 @@ void Tfrm_ppal::f_abrirarchivoultimo(const QString& path) {
     showDocument(std::move(tree));
 }
 
-bool Tfrm_ppal::guardarExecute() { return save(false); }
+bool Tfrm_ppal::guardarExecute() {
+    return save(false);
+}
 
 bool Tfrm_ppal::save(bool automatic) {
     if (!docModificado())
@@ -197,10 +206,10 @@ bool Tfrm_ppal::save(bool automatic) {
             return false;
         }
         f_setStatus(QString());
-        switch (m_services.dialogs().askChoice(this, f_getTexto(Messages::cambiadoEnDisco).arg(name),
-                                        {f_getTexto(Messages::botonSobrescribir),
-                                         f_getTexto(Messages::botonGuardarComo),
-                                         f_getTexto(Messages::botonCancelar)})) {
+        switch (m_services.dialogs().askChoice(
+            this, f_getTexto(Messages::cambiadoEnDisco).arg(name),
+            {f_getTexto(Messages::botonSobrescribir), f_getTexto(Messages::botonGuardarComo),
+             f_getTexto(Messages::botonCancelar)})) {
         case 0:
             break;
         case 1:
@@ -237,14 +246,17 @@ void Tfrm_ppal::writeOutline(const OutlineTree& tree, const QString& path) {
     f_guardarNodos(tree, path);
 }
 
-void Tfrm_ppal::setBackupOnSave(bool backup) { m_backupOnSave = backup; }
+void Tfrm_ppal::setBackupOnSave(bool backup) {
+    m_backupOnSave = backup;
+}
 
 QString Tfrm_ppal::chooseSaveName() {
     while (true) {
         const QString path = m_services.dialogs().saveFileName(this, kFilter, kSuffix);
         if (path.isEmpty() || !QFileInfo::exists(path))
             return path;
-        switch (m_services.dialogs().askYesNoCancel(this, f_getTexto(Messages::deseaSobreescribir))) {
+        switch (
+            m_services.dialogs().askYesNoCancel(this, f_getTexto(Messages::deseaSobreescribir))) {
         case UserDialogs::Answer::Yes:
             return path;
         case UserDialogs::Answer::No:
@@ -357,8 +369,9 @@ bool Tfrm_ppal::offerRecovery() {
             recovered = readRecovery(copy.file);
         } catch (const QuillnestError& error) {
             RecoveryStore::keepAside(copy);
-            m_services.dialogs().showError(this, f_getTexto(Messages::copiaDanada)
-                                              .arg(error.message(), copy.file + QStringLiteral(".damaged")));
+            m_services.dialogs().showError(
+                this, f_getTexto(Messages::copiaDanada)
+                          .arg(error.message(), copy.file + QStringLiteral(".damaged")));
             continue;
         }
         const QString name = QFileInfo(recovered.documentPath).fileName();
@@ -379,8 +392,8 @@ bool Tfrm_ppal::offerRecovery() {
         showOutline(std::move(recovered.tree), false);
         m_restored = true;
         // This run's own copy first, then the old one goes.
-        const QString problem = m_recovery->write(documentBytes(m_model->tree()),
-                                                  m_archivoActual, m_docNuevo);
+        const QString problem =
+            m_recovery->write(documentBytes(m_model->tree()), m_archivoActual, m_docNuevo);
         if (problem.isEmpty())
             RecoveryStore::discard(copy);
         else

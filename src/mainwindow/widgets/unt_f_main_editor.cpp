@@ -24,7 +24,9 @@ namespace {
 const QDate kUnreadableDate = primerDiaFecha().addDays(-1);
 } // namespace
 
-OutlineNode* Tfrm_ppal::selectedNode() const { return m_model->nodeOf(tv_lista->currentIndex()); }
+OutlineNode* Tfrm_ppal::selectedNode() const {
+    return m_model->nodeOf(tv_lista->currentIndex());
+}
 
 void Tfrm_ppal::selectNode(OutlineNode* node) {
     const QModelIndex index = m_model->indexOf(node);

@@ -1,10 +1,10 @@
 // The main window's report commands.
 
-#include "mainwindow/widgets/unt_f_main.h"
 #include "base/widgets/program_services.h"
 #include "base/widgets/user_dialogs.h"
-#include "reports/unthtml_utils.h"
 #include "mainwindow/widgets/outline_model.h"
+#include "mainwindow/widgets/unt_f_main.h"
+#include "reports/unthtml_utils.h"
 #include "reports/widgets/Unt_f_today.h"
 #include "reports/widgets/unt_f_defreportexdia.h"
 #include "reports/widgets/unt_f_reportexdia.h"

@@ -5,22 +5,21 @@
 #include "mainwindow/widgets/main_actions.h"
 
 #include "base/errors.h"
-#include "document/outline_document.h"
-#include "language/unt_idioma.h"
 #include "base/widgets/program_services.h"
 #include "base/widgets/user_dialogs.h"
+#include "document/outline_document.h"
+#include "language/unt_idioma.h"
 #include "settings/settings_keys.h"
+#include "settings/settings_store.h"
 #include "settings/unt_extensiones.h"
 #include "settings/widgets/unt_f_about.h"
 #include "settings/widgets/unt_f_opciones.h"
 #include "settings/widgets/unt_help_ui.h"
-#include "settings/settings_store.h"
 
 #include <QAction>
 
 void Tfrm_ppal::connectSettingsActions() {
-    connect(action(ActionName::opciones), &QAction::triggered, this,
-            &Tfrm_ppal::opcionesExecute);
+    connect(action(ActionName::opciones), &QAction::triggered, this, &Tfrm_ppal::opcionesExecute);
     connect(action(ActionName::help), &QAction::triggered, this, &Tfrm_ppal::helpExecute);
     connect(action(ActionName::about), &QAction::triggered, this, &Tfrm_ppal::aboutExecute);
     connect(&tm_init, &QTimer::timeout, this, &Tfrm_ppal::tm_initTimer);

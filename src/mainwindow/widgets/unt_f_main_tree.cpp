@@ -2,12 +2,12 @@
 // the selection and hands it to the document, which knows where things go.
 #include "mainwindow/widgets/unt_f_main.h"
 
+#include "base/widgets/user_dialogs.h"
 #include "document/outline_document.h"
 #include "language/messages.h"
 #include "language/unt_idioma.h"
 #include "mainwindow/widgets/outline_model.h"
 #include "mainwindow/widgets/outline_view.h"
-#include "base/widgets/user_dialogs.h"
 
 #include <QPlainTextEdit>
 
@@ -35,9 +35,13 @@ void Tfrm_ppal::nombrarnodoExecute() {
     tv_lista->edit(m_model->indexOf(selected));
 }
 
-void Tfrm_ppal::arribaExecute() { m_document->moveUp(selectedNode()); }
+void Tfrm_ppal::arribaExecute() {
+    m_document->moveUp(selectedNode());
+}
 
-void Tfrm_ppal::abajoExecute() { m_document->moveDown(selectedNode()); }
+void Tfrm_ppal::abajoExecute() {
+    m_document->moveDown(selectedNode());
+}
 
 void Tfrm_ppal::izquierdaExecute() {
     if (!re_texto->hasFocus())

@@ -18,17 +18,28 @@ namespace {
 const NewText& changeName(OutlineDocument::ChangeKind kind) {
     using Kind = OutlineDocument::ChangeKind;
     switch (kind) {
-    case Kind::AddItem: return Messages::cambioAgregar;
-    case Kind::DeleteItem: return Messages::cambioBorrar;
-    case Kind::CutItem: return Messages::cambioCortar;
-    case Kind::RenameItem: return Messages::cambioRenombrar;
-    case Kind::MoveItem: return Messages::cambioMover;
-    case Kind::PasteItems: return Messages::cambioPegar;
-    case Kind::TextToItems: return Messages::cambioTextoItems;
-    case Kind::EditText: return Messages::cambioTexto;
-    case Kind::SetDate: return Messages::cambioFecha;
-    case Kind::SetPercentage: return Messages::cambioCumplido;
-    case Kind::SetPriority: return Messages::cambioPrioridad;
+    case Kind::AddItem:
+        return Messages::cambioAgregar;
+    case Kind::DeleteItem:
+        return Messages::cambioBorrar;
+    case Kind::CutItem:
+        return Messages::cambioCortar;
+    case Kind::RenameItem:
+        return Messages::cambioRenombrar;
+    case Kind::MoveItem:
+        return Messages::cambioMover;
+    case Kind::PasteItems:
+        return Messages::cambioPegar;
+    case Kind::TextToItems:
+        return Messages::cambioTextoItems;
+    case Kind::EditText:
+        return Messages::cambioTexto;
+    case Kind::SetDate:
+        return Messages::cambioFecha;
+    case Kind::SetPercentage:
+        return Messages::cambioCumplido;
+    case Kind::SetPriority:
+        return Messages::cambioPrioridad;
     }
     return Messages::cambioTexto;
 }
@@ -59,8 +70,8 @@ void Tfrm_ppal::updateUndoActions() {
     const bool editorFocused = re_texto->hasFocus();
     const bool editorUndo = editorFocused && re_texto->document()->isUndoAvailable();
     const bool editorRedo = editorFocused && re_texto->document()->isRedoAvailable();
-    const auto show = [](QAction* action, const NewText& command, const NewText& hint,
-                         bool enabled, Kind kind) {
+    const auto show = [](QAction* action, const NewText& command, const NewText& hint, bool enabled,
+                         Kind kind) {
         const QString caption = f_getTexto(command);
         action->setEnabled(enabled);
         action->setText(enabled ? caption + u' ' + f_getTexto(changeName(kind)) : caption);

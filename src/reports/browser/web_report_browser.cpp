@@ -116,6 +116,6 @@ private:
 } // namespace
 
 extern "C" Q_DECL_EXPORT ReportBrowser* quillnest_newWebEngineBrowser(QWidget* parent,
-                                                                 const BrowserHost& host) {
+                                                                      const BrowserHost& host) {
     return new WebEngineBrowser(parent, host);
 }

@@ -1,9 +1,9 @@
 #include "reports/widgets/Unt_f_today.h"
 
 #include "base/errors.h"
-#include "language/unt_idioma.h"
-#include "base/widgets/user_dialogs.h"
 #include "base/widgets/control_texts.h"
+#include "base/widgets/user_dialogs.h"
+#include "language/unt_idioma.h"
 #include "reports/report_heads.h"
 #include "reports/unthtml_constantes.h"
 

@@ -2,9 +2,8 @@
 
 #include "base/errors.h"
 #include "base/whole_file.h"
+#include "base/widgets/user_dialogs.h"
 #include "language/messages.h"
-#include "base/widgets/user_dialogs.h"
-#include "base/widgets/user_dialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -76,8 +75,8 @@ std::unique_ptr<ReportBrowser> createWebEngineBrowser(QWidget* parent, UserDialo
 }
 
 void saveCopyOfPage(UserDialogs& dialogs, QWidget* parent, const QString& page) {
-    const QString target = dialogs.saveFileName(parent, QStringLiteral("HTML (*.htm *.html)"),
-                                                QStringLiteral("htm"));
+    const QString target =
+        dialogs.saveFileName(parent, QStringLiteral("HTML (*.htm *.html)"), QStringLiteral("htm"));
     // Saving the page onto itself would only empty it.
     if (target.isEmpty() || QFileInfo(target) == QFileInfo(page))
         return;
@@ -91,6 +90,6 @@ void saveCopyOfPage(UserDialogs& dialogs, QWidget* parent, const QString& page) 
                               .arg(QDir::toNativeSeparators(page), source.errorString()));
     QString reason;
     if (!writeWholeFile(target, source.readAll(), reason))
-        throw EInOutError(f_getTexto(Messages::paginaNoGuardada)
-                              .arg(QDir::toNativeSeparators(target), reason));
+        throw EInOutError(
+            f_getTexto(Messages::paginaNoGuardada).arg(QDir::toNativeSeparators(target), reason));
 }

@@ -1,8 +1,8 @@
 #include "reports/widgets/unt_f_customreportes.h"
 
+#include "base/widgets/control_texts.h"
 #include "document/outline_tree.h"
 #include "language/unt_idioma.h"
-#include "base/widgets/control_texts.h"
 
 #include <QFrame>
 #include <QGridLayout>

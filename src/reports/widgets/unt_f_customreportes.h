@@ -3,9 +3,9 @@
 // buttons to save, preview and print it. Closing the window with its close box
 // only hides it; "Cerrar" destroys it.
 
+#include "reports/unthtml_utils.h"
 #include "reports/widgets/report_browser.h"
 #include "reports/widgets/report_host.h"
-#include "reports/unthtml_utils.h"
 
 #include <QWidget>
 #include <memory>

@@ -1,10 +1,10 @@
 #include "reports/widgets/unt_f_defreportexdia.h"
 
 #include "base/errors.h"
+#include "base/widgets/control_texts.h"
+#include "base/widgets/user_dialogs.h"
 #include "document/unt_funciones.h"
 #include "language/unt_idioma.h"
-#include "base/widgets/user_dialogs.h"
-#include "base/widgets/control_texts.h"
 #include "reports/widgets/optional_date_edit.h"
 #include "reports/widgets/unt_f_reportexdia.h"
 #include "settings/settings_store.h"
@@ -208,11 +208,13 @@ void Tf_defreportexdia::f_open() {
     move(main.left(), main.top() + main.height() - frameGeometry().height());
 
     const QDate today = QDate::currentDate();
-    restorePicker(dt_fechaini, fechaIniRecordada,
-                  storedDay(m_context.dialogs, m_settings.text(reportes::fechadesde), sinFechaInicial()),
-                  sinFechaInicial());
+    restorePicker(
+        dt_fechaini, fechaIniRecordada,
+        storedDay(m_context.dialogs, m_settings.text(reportes::fechadesde), sinFechaInicial()),
+        sinFechaInicial());
     restorePicker(dt_fechafin, fechaFinRecordada,
-                  storedDay(m_context.dialogs, m_settings.text(reportes::fechahasta, fechaForm(today)), today),
+                  storedDay(m_context.dialogs,
+                            m_settings.text(reportes::fechahasta, fechaForm(today)), today),
                   sinFechaFinal());
     (m_settings.text(reportes::orden) == u"0" ? rb_fecha : rb_noorden)->setChecked(true);
     cb_completados->setChecked(m_settings.flag(reportes::mostrarcompletados));

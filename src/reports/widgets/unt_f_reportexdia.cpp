@@ -1,8 +1,8 @@
 #include "reports/widgets/unt_f_reportexdia.h"
 
 #include "reports/report_heads.h"
-#include "reports/widgets/unt_f_defreportexdia.h"
 #include "reports/unthtml_constantes.h"
+#include "reports/widgets/unt_f_defreportexdia.h"
 
 Tf_reportexdia::Tf_reportexdia(const ReportContext& context)
     : Tf_customreportes(context, QStringLiteral("Reportes")) {

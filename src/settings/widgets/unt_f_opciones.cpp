@@ -1,11 +1,11 @@
 #include "settings/widgets/unt_f_opciones.h"
 
 #include "base/errors.h"
-#include "language/messages.h"
-#include "language/unt_idioma.h"
 #include "base/widgets/control_texts.h"
 #include "base/widgets/program_services.h"
 #include "base/widgets/user_dialogs.h"
+#include "language/messages.h"
+#include "language/unt_idioma.h"
 #include "settings/settings_keys.h"
 #include "settings/unt_extensiones.h"
 #include "settings/widgets/running_options.h"
@@ -186,7 +186,8 @@ void Tf_opciones::f_setTextos() {
     applyCaptionAndHint(kSection, gb_idioma);
     for (int row = 0; row < lb_idiomas->count(); ++row) {
         QListWidgetItem* item = lb_idiomas->item(row);
-        item->setText(f_getTexto(kSection, itemKey(QStringLiteral("lb_idiomas"), row), item->text()));
+        item->setText(
+            f_getTexto(kSection, itemKey(QStringLiteral("lb_idiomas"), row), item->text()));
     }
 }
 

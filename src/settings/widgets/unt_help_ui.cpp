@@ -1,8 +1,8 @@
 #include "settings/widgets/unt_help_ui.h"
 
-#include "language/messages.h"
 #include "base/widgets/program_services.h"
 #include "base/widgets/user_dialogs.h"
+#include "language/messages.h"
 #include "settings/unt_help.h"
 
 #include <QFileInfo>
