@@ -92,13 +92,18 @@ class TestReportWindows : public MainWindowTest {
         return openDocument(tree);
     }
 
+    // The main window's report window of that kind, while it exists.
+    template <class Window> Window* windowOf() const {
+        return m_window ? m_window->findChild<Window*>() : nullptr;
+    }
+
     Tf_defreportexdia* openDialog() {
         m_window->action(QStringLiteral("definicionreportes"))->trigger();
-        return f_defreportexdia;
+        return windowOf<Tf_defreportexdia>();
     }
 
     void closeDialog() {
-        controls(f_defreportexdia).bt_cerrar->click();
+        controls(windowOf<Tf_defreportexdia>()).bt_cerrar->click();
         runDeferredDeletes();
     }
 
@@ -117,9 +122,12 @@ private slots:
         m_settings->write(Settings::opciones::regexts, QStringLiteral("0"));
     }
     void cleanup() {
+        // The report windows go with the main window.
+        const QPointer<Tf_today> today = windowOf<Tf_today>();
+        const QPointer<Tf_reportexdia> perDay = windowOf<Tf_reportexdia>();
+        const QPointer<Tf_defreportexdia> dialog = windowOf<Tf_defreportexdia>();
         m_window.reset();
-        QVERIFY(!f_today && !f_reportexdia && !f_defreportexdia);
-        QVERIFY(posicionInicial);
+        QVERIFY(!today && !perDay && !dialog);
         tearDownWindowTest();
     }
 
@@ -130,9 +138,9 @@ private slots:
         QCOMPARE(m_browsers.created, 0);
 
         m_window->action(QStringLiteral("verhoy"))->trigger();
-        QVERIFY(f_today && f_today->isVisible());
-        QCOMPARE(f_today->windowTitle(), QStringLiteral("Tareas para hoy"));
-        QCOMPARE(controls(f_today).bt_preview->text(), QStringLiteral("Vista previa"));
+        QVERIFY(windowOf<Tf_today>() && windowOf<Tf_today>()->isVisible());
+        QCOMPARE(windowOf<Tf_today>()->windowTitle(), QStringLiteral("Tareas para hoy"));
+        QCOMPARE(controls(windowOf<Tf_today>()).bt_preview->text(), QStringLiteral("Vista previa"));
         QCOMPARE(m_browsers.pages, QStringList{webFile("today.htm")});
         const QByteArray page = readBytes(webFile("today.htm"));
         QVERIFY(page.contains("<span class=\"titulo\">Tareas del d\xed"
@@ -144,23 +152,23 @@ private slots:
 
         // Shown again, hidden by its close box or not, it keeps its page.
         m_window->document()->rename(node(QStringLiteral("open")), QStringLiteral("renamed"));
-        Tf_today* first = f_today;
+        Tf_today* first = windowOf<Tf_today>();
         // Marked, since a new window may be made at the address of a destroyed one.
         first->setProperty("first", true);
         first->close();
-        QVERIFY(f_today && !f_today->isVisible());
+        QVERIFY(windowOf<Tf_today>() && !windowOf<Tf_today>()->isVisible());
         m_window->action(QStringLiteral("verhoy"))->trigger();
-        QCOMPARE(f_today.data(), first);
-        QVERIFY(f_today->isVisible());
+        QCOMPARE(windowOf<Tf_today>(), first);
+        QVERIFY(windowOf<Tf_today>()->isVisible());
         QCOMPARE(m_browsers.pages.size(), 1);
         QCOMPARE(readBytes(webFile("today.htm")), page);
 
         // "Cerrar" destroys it; the next one renders afresh.
-        controls(f_today).bt_cerrar->click();
+        controls(windowOf<Tf_today>()).bt_cerrar->click();
         runDeferredDeletes();
-        QVERIFY(!f_today);
+        QVERIFY(!windowOf<Tf_today>());
         m_window->action(QStringLiteral("verhoy"))->trigger();
-        QVERIFY(f_today && !f_today->property("first").isValid());
+        QVERIFY(windowOf<Tf_today>() && !windowOf<Tf_today>()->property("first").isValid());
         QCOMPARE(m_browsers.pages.size(), 2);
         QVERIFY(readBytes(webFile("today.htm")).contains("<b>renamed</b>"));
         QCOMPARE(m_browsers.created, 2);
@@ -172,7 +180,7 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should go
         blocker.close();
         m_window->action(QStringLiteral("verhoy"))->trigger();
-        QVERIFY(f_today && f_today->isVisible());
+        QVERIFY(windowOf<Tf_today>() && windowOf<Tf_today>()->isVisible());
         QVERIFY(m_browsers.pages.isEmpty());
         QCOMPARE(m_dialogs->asked.size(), 1);
         QVERIFY2(
@@ -210,7 +218,7 @@ private slots:
         open({"A"}, {m_today});
         m_window->action(QStringLiteral("verhoy"))->trigger();
         m_browsers.supported = supported;
-        auto* pressed = f_today->findChild<QPushButton*>(button);
+        auto* pressed = windowOf<Tf_today>()->findChild<QPushButton*>(button);
         pressed->click();
         QCOMPARE(m_browsers.commands, QList<Command>{Command(command)});
         QCOMPARE(pressed->isEnabled(), supported);
@@ -393,10 +401,10 @@ private slots:
         w->setGeometry(200, 173, 904, 643);
         Tf_defreportexdia* d = openDialog();
         controls(d).bt_mostrar->click();
-        QVERIFY(f_reportexdia && f_reportexdia->isVisible());
-        QCOMPARE(f_reportexdia->windowTitle(), QStringLiteral("Reportes"));
+        QVERIFY(windowOf<Tf_reportexdia>() && windowOf<Tf_reportexdia>()->isVisible());
+        QCOMPARE(windowOf<Tf_reportexdia>()->windowTitle(), QStringLiteral("Reportes"));
         // Beside the dialog, over the editor down to the main window's bottom.
-        const QRect placed = f_reportexdia->frameGeometry();
+        const QRect placed = windowOf<Tf_reportexdia>()->frameGeometry();
         const int editorTop = controls(w).pn_texto->mapToGlobal(QPoint(0, 0)).y();
         QCOMPARE(placed.topLeft(), QPoint(d->frameGeometry().right() + 1, editorTop));
         QCOMPARE(placed.width(), w->frameGeometry().width() - d->frameGeometry().width());
@@ -408,13 +416,13 @@ private slots:
         QVERIFY(!page.contains("future"));
 
         // Moved by the user, rendered again with other choices, in the same window.
-        Tf_reportexdia* window = f_reportexdia;
+        Tf_reportexdia* window = windowOf<Tf_reportexdia>();
         window->move(10, 20);
         clickCheckBox(controls(d).dt_fechafin);
         controls(d).cb_completados->click();
         controls(d).cb_terminales->click();
         controls(d).bt_mostrar->click();
-        QCOMPARE(f_reportexdia.data(), window);
+        QCOMPARE(windowOf<Tf_reportexdia>(), window);
         QCOMPARE(window->pos(), QPoint(10, 20));
         QCOMPARE(m_browsers.pages.size(), 2);
         page = readBytes(webFile("reporte.htm"));
@@ -426,9 +434,9 @@ private slots:
         // "Cerrar" of the window: the next one is placed beside the dialog again.
         controls(window).bt_cerrar->click();
         runDeferredDeletes();
-        QVERIFY(!f_reportexdia && posicionInicial);
+        QVERIFY(!windowOf<Tf_reportexdia>());
         controls(d).bt_mostrar->click();
-        QCOMPARE(f_reportexdia->frameGeometry().topLeft(),
+        QCOMPARE(windowOf<Tf_reportexdia>()->frameGeometry().topLeft(),
                  QPoint(d->frameGeometry().right() + 1, editorTop));
     }
 
@@ -451,11 +459,11 @@ private slots:
         open({"A"}, {m_today});
         Tf_defreportexdia* d = openDialog();
         controls(d).bt_mostrar->click();
-        f_reportexdia->close();
+        windowOf<Tf_reportexdia>()->close();
         d->hide();
         openDialog();
-        QCOMPARE(f_defreportexdia.data(), d);
-        QVERIFY(d->isVisible() && f_reportexdia->isVisible());
+        QCOMPARE(windowOf<Tf_defreportexdia>(), d);
+        QVERIFY(d->isVisible() && windowOf<Tf_reportexdia>()->isVisible());
         QCOMPARE(m_browsers.pages.size(), 1);
     }
 
@@ -465,8 +473,8 @@ private slots:
         controls(d).bt_mostrar->click();
         QTest::keyClick(d, Qt::Key_Escape);
         runDeferredDeletes();
-        QVERIFY(!f_defreportexdia);
-        QVERIFY(f_reportexdia && f_reportexdia->isVisible());
+        QVERIFY(!windowOf<Tf_defreportexdia>());
+        QVERIFY(windowOf<Tf_reportexdia>() && windowOf<Tf_reportexdia>()->isVisible());
     }
 };
 

@@ -249,6 +249,7 @@ private:
     // What a new report window is made with.
     ReportContext reportContext();
     std::unique_ptr<ReportHost> m_reportHost; // made with the first report window
+    ReportWindows m_reportWindows;
 
     QHash<QString, QAction*> m_actions;
     QHash<QString, QMenu*> m_menus;

@@ -31,12 +31,13 @@ private:
 ReportContext Tfrm_ppal::reportContext() {
     if (!m_reportHost)
         m_reportHost = std::make_unique<MainWindowReportHost>(*this, pn_texto);
-    return {*m_reportHost, m_services.dialogs(), m_services.newBrowser(),
+    return {*m_reportHost, m_reportWindows, m_services.dialogs(), m_services.newBrowser(),
             f_carpetaWeb(m_services.folder())};
 }
 
 // An existing today window is shown as it is, with the page of its creation.
 void Tfrm_ppal::verhoyExecute() {
+    QPointer<Tf_today>& f_today = m_reportWindows.f_today;
     if (!f_today)
         f_today = new Tf_today(reportContext());
     bringToFront(f_today);
@@ -44,9 +45,10 @@ void Tfrm_ppal::verhoyExecute() {
 
 // The per-day window comes forward with the dialog, but only "Mostrar" creates it.
 void Tfrm_ppal::definicionreportesExecute() {
+    QPointer<Tf_defreportexdia>& f_defreportexdia = m_reportWindows.f_defreportexdia;
     if (!f_defreportexdia)
         f_defreportexdia = new Tf_defreportexdia(reportContext(), m_services.settings());
     bringToFront(f_defreportexdia);
-    if (f_reportexdia)
-        bringToFront(f_reportexdia);
+    if (m_reportWindows.f_reportexdia)
+        bringToFront(m_reportWindows.f_reportexdia);
 }

@@ -4,8 +4,6 @@
 
 #include "reports/widgets/unt_f_customreportes.h"
 
-#include <QPointer>
-
 class Tf_today : public Tf_customreportes {
     Q_OBJECT
 public:
@@ -18,6 +16,3 @@ public:
 private:
     void f_setTextos();
 };
-
-// The today window while it exists.
-inline QPointer<Tf_today> f_today;

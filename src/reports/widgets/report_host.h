@@ -4,7 +4,12 @@
 
 #include "reports/widgets/report_browser.h"
 
+#include <QPointer>
+
 class OutlineNode;
+class Tf_defreportexdia;
+class Tf_reportexdia;
+class Tf_today;
 class OutlineTree;
 class QWidget;
 class UserDialogs;
@@ -24,9 +29,18 @@ public:
     virtual int editorTop() const = 0;
 };
 
+// The report windows of a host window, each while it exists. The host owns
+// them; a report window finds the others here.
+struct ReportWindows {
+    QPointer<Tf_today> f_today;
+    QPointer<Tf_defreportexdia> f_defreportexdia;
+    QPointer<Tf_reportexdia> f_reportexdia;
+};
+
 // What every report window is made with.
 struct ReportContext {
     ReportHost& host;
+    ReportWindows& windows;
     UserDialogs& dialogs;
     ReportBrowserFactory browsers;
     QString webFolder; // where the pages are written (f_carpetaWeb)

@@ -23,9 +23,6 @@ public:
     // The head of the page.
     virtual QString f_cabecera() = 0;
 
-    // The choices the page is built with.
-    ReportOptions opciones;
-
     void bt_cerrarClick();
     void bt_printClick();
     void bt_previewClick();

@@ -268,11 +268,12 @@ void Tf_defreportexdia::cb_textoClick() {
 }
 
 void Tf_defreportexdia::bt_mostrarClick() {
+    QPointer<Tf_reportexdia>& f_reportexdia = m_context.windows.f_reportexdia;
     if (f_reportexdia)
         bringToFront(f_reportexdia);
     else
         f_reportexdia = new Tf_reportexdia(m_context);
-    ReportOptions& opciones = f_reportexdia->opciones;
+    ReportOptions opciones;
     opciones.fechaDesde = pickedDay(dt_fechaini, sinFechaInicial());
     opciones.fechaHasta = pickedDay(dt_fechafin, sinFechaFinal());
     opciones.porFecha = rb_fecha->isChecked();
@@ -280,6 +281,7 @@ void Tf_defreportexdia::bt_mostrarClick() {
     opciones.conTexto = cb_texto->isChecked();
     opciones.soloTerminales = cb_terminales->isChecked();
     opciones.todoElArbol = rb_Completo->isChecked();
+    f_reportexdia->setOpciones(opciones);
     f_reportexdia->f_Show();
 }
 

@@ -72,6 +72,3 @@ private:
     ReportContext m_context;
     SettingsStore& m_settings;
 };
-
-// The dialog while it exists.
-inline QPointer<Tf_defreportexdia> f_defreportexdia;

@@ -9,16 +9,12 @@ Tf_reportexdia::Tf_reportexdia(const ReportContext& context)
     setObjectName(QStringLiteral("f_reportexdia"));
 }
 
-Tf_reportexdia::~Tf_reportexdia() {
-    posicionInicial = true;
-}
-
 QString Tf_reportexdia::f_cabecera() {
     return perDayPageHead(opciones, context().webFolder);
 }
 
 void Tf_reportexdia::f_Show() {
-    if (posicionInicial && f_defreportexdia) {
+    if (posicionInicial && context().windows.f_defreportexdia) {
         placeBesideDialog();
         posicionInicial = false;
     }
@@ -33,7 +29,7 @@ void Tf_reportexdia::f_Show() {
 // top of its editor down to its bottom.
 void Tf_reportexdia::placeBesideDialog() {
     create(); // the platform knows the frame once the window exists
-    const QRect dialog = f_defreportexdia->frameGeometry();
+    const QRect dialog = context().windows.f_defreportexdia->frameGeometry();
     const QRect main = context().host.reportOwner()->frameGeometry();
     const int editorTop = context().host.editorTop();
     const QSize frame = frameGeometry().size() - size();
