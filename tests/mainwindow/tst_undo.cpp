@@ -99,6 +99,14 @@ class TestUndo : public MainWindowTest {
         focus(controls(w).tv_lista);
     }
 
+    // Selects the item, then clicks it in the tree as a user does to rename it.
+    void clickSelectedItem(Tfrm_ppal* w, const QString& caption) {
+        w->selectNode(node(caption));
+        focus(controls(w).tv_lista);
+        const QRect item = controls(w).tv_lista->visualRect(w->model()->indexOf(node(caption)));
+        QTest::mouseClick(controls(w).tv_lista->viewport(), Qt::LeftButton, {}, item.center());
+    }
+
 private slots:
     void init() {
         setUpWindowTest();
@@ -269,11 +277,7 @@ private slots:
     // it makes is a change that Ctrl+S saves.
     void renameByClickingTheSelectedItemIsSaved() {
         Tfrm_ppal* w = openActive();
-        w->selectNode(node(QStringLiteral("D")));
-        focus(controls(w).tv_lista);
-        const QRect d =
-            controls(w).tv_lista->visualRect(w->model()->indexOf(node(QStringLiteral("D"))));
-        QTest::mouseClick(controls(w).tv_lista->viewport(), Qt::LeftButton, {}, d.center());
+        clickSelectedItem(w, QStringLiteral("D"));
         QTRY_VERIFY(captionEditor());
         captionEditor()->selectAll();
         QTest::keyClicks(captionEditor(), QStringLiteral("Dee"));
@@ -291,11 +295,7 @@ private slots:
     // typed there stay in the body, no caption editor takes them.
     void aClickRenameDoesNotStealTheBodysKeys() {
         Tfrm_ppal* w = openActive();
-        w->selectNode(node(QStringLiteral("D")));
-        focus(controls(w).tv_lista);
-        const QRect d =
-            controls(w).tv_lista->visualRect(w->model()->indexOf(node(QStringLiteral("D"))));
-        QTest::mouseClick(controls(w).tv_lista->viewport(), Qt::LeftButton, {}, d.center());
+        clickSelectedItem(w, QStringLiteral("D"));
         focus(controls(w).re_texto);
         QTest::keyClicks(controls(w).re_texto, QStringLiteral("abc"));
         QTest::ignoreMessage(QtWarningMsg, "edit: editing failed"); // the view's own note
