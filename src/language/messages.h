@@ -138,6 +138,9 @@ inline constexpr NewText paginaNoLeida{mensajes, u"pagina no leida",
 inline constexpr NewText paginaNoGuardada{mensajes, u"pagina no guardada",
                                           u"No se pudo guardar la página como %1: %2",
                                           u"The report page could not be saved as %1: %2"};
+inline constexpr NewText hojaNoGuardada{mensajes, u"hoja no guardada",
+                                        u"No se pudo guardar la hoja de estilos %1: %2",
+                                        u"The style sheet %1 could not be saved: %2"};
 inline constexpr NewText navegadorNoCargado{mensajes, u"navegador no cargado",
                                             u"No se pudo cargar el navegador de reportes: %1",
                                             u"The report browser could not be loaded: %1"};

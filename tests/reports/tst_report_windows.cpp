@@ -260,6 +260,38 @@ private slots:
         QCOMPARE(readBytes(page), QByteArray("new"));
     }
 
+    // A saved page opens with its style wherever it is put: the style sheet
+    // goes beside it, unless one is there already or the page has none.
+    void saveKeepsThePageStyled_data() {
+        QTest::addColumn<bool>("pageStyled");
+        QTest::addColumn<QByteArray>("besideBefore"); // null: none there
+        QTest::addColumn<QByteArray>("besideAfter");  // null: none there
+        QTest::newRow("copied beside") << true << QByteArray() << QByteArray("p { }\r\n");
+        QTest::newRow("user's own kept") << true << QByteArray("mine") << QByteArray("mine");
+        QTest::newRow("page without one") << false << QByteArray() << QByteArray();
+    }
+    void saveKeepsThePageStyled() {
+        QFETCH(bool, pageStyled);
+        QFETCH(QByteArray, besideBefore);
+        QFETCH(QByteArray, besideAfter);
+        QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("web")));
+        QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("elsewhere")));
+        const QString page = m_dir->filePath(QStringLiteral("web/today.htm"));
+        const QString beside = m_dir->filePath(QStringLiteral("elsewhere/reports.css"));
+        writeBytes(page, "<html>");
+        if (pageStyled)
+            writeBytes(m_dir->filePath(QStringLiteral("web/reports.css")), "p { }\r\n");
+        if (!besideBefore.isNull())
+            writeBytes(beside, besideBefore);
+        m_dialogs->fileNames = {m_dir->filePath(QStringLiteral("elsewhere/saved.htm"))};
+        saveCopyOfPage(*m_dialogs, nullptr, page);
+        QCOMPARE(readBytes(m_dir->filePath(QStringLiteral("elsewhere/saved.htm"))),
+                 QByteArray("<html>"));
+        QCOMPARE(QFileInfo::exists(beside), !besideAfter.isNull());
+        if (!besideAfter.isNull())
+            QCOMPARE(readBytes(beside), besideAfter);
+    }
+
     void dialogFirstOpening() {
         Tfrm_ppal* w = open({"A"}, {m_today});
         w->setGeometry(200, 173, 904, 643);

@@ -6,6 +6,8 @@
 #include "reports/widgets/report_browser.h"
 
 #include <QEventLoop>
+#include <QFont>
+#include <QFontInfo>
 #include <QPrinter>
 #include <QUrl>
 #include <QWebEngineSettings>
@@ -26,6 +28,17 @@ void prepareEngine() {
 #endif
 }
 
+// The style sheet asks for fonts that a Linux desktop seldom has, and the
+// engine's own fallback is a serif face: the desktop's sans-serif font
+// stands in for both, so pages read as the rest of the desktop does.
+void useDesktopSansSerif(QWebEngineSettings& settings) {
+    QFont sans(QStringLiteral("sans-serif"));
+    sans.setStyleHint(QFont::SansSerif);
+    const QString family = QFontInfo(sans).family();
+    settings.setFontFamily(QWebEngineSettings::StandardFont, family);
+    settings.setFontFamily(QWebEngineSettings::SansSerifFont, family);
+}
+
 // The view prints pages as pictures: 300 dots per inch keep text sharp on
 // paper, where a printer's highest resolution makes a page take many seconds.
 std::unique_ptr<QPrinter> newPrinter() {
@@ -40,6 +53,7 @@ public:
         prepareEngine();
         m_view = new QWebEngineView(parent);
         m_view->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+        useDesktopSansSerif(*m_view->settings());
         // Queued: the view still paints on the printer while it reports the end.
         QObject::connect(
             m_view, &QWebEngineView::printFinished, m_view,

@@ -4,6 +4,7 @@
 #include "base/whole_file.h"
 #include "base/widgets/user_dialogs.h"
 #include "language/messages.h"
+#include "reports/unthtml_constantes.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -62,6 +63,17 @@ const NewText& browserMessage(BrowserHost::Text text) {
     }
     return Messages::paginaNoImpresa;
 }
+// Replaces `target` with the bytes of `source` as a whole; `notSaved` names
+// the failure to write.
+void copyWhole(const QString& source, const QString& target, const NewText& notSaved) {
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        throw EInOutError(f_getTexto(Messages::paginaNoLeida)
+                              .arg(QDir::toNativeSeparators(source), in.errorString()));
+    QString reason;
+    if (!writeWholeFile(target, in.readAll(), reason))
+        throw EInOutError(f_getTexto(notSaved).arg(QDir::toNativeSeparators(target), reason));
+}
 } // namespace
 
 std::unique_ptr<ReportBrowser> createWebEngineBrowser(QWidget* parent, UserDialogs& dialogs) {
@@ -84,12 +96,11 @@ void saveCopyOfPage(UserDialogs& dialogs, QWidget* parent, const QString& page) 
         dialogs.askYesNoCancel(parent, f_getTexto(Messages::deseaSobreescribir)) !=
             UserDialogs::Answer::Yes)
         return;
-    QFile source(page);
-    if (!source.open(QIODevice::ReadOnly))
-        throw EInOutError(f_getTexto(Messages::paginaNoLeida)
-                              .arg(QDir::toNativeSeparators(page), source.errorString()));
-    QString reason;
-    if (!writeWholeFile(target, source.readAll(), reason))
-        throw EInOutError(
-            f_getTexto(Messages::paginaNoGuardada).arg(QDir::toNativeSeparators(target), reason));
+    copyWhole(page, target, Messages::paginaNoGuardada);
+    // The page takes its style from "reports.css" beside it: a copy without
+    // one would open unstyled. A style sheet already there is the user's.
+    const QString styleSheet = QFileInfo(page).dir().filePath(Unthtml_constantes::hojaEstilos);
+    const QString besideCopy = QFileInfo(target).dir().filePath(Unthtml_constantes::hojaEstilos);
+    if (QFileInfo::exists(styleSheet) && !QFileInfo::exists(besideCopy))
+        copyWhole(styleSheet, besideCopy, Messages::hojaNoGuardada);
 }

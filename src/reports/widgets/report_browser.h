@@ -38,5 +38,6 @@ extern "C" ReportBrowser* quillnest_newWebEngineBrowser(QWidget* parent, const B
 std::unique_ptr<ReportBrowser> createWebEngineBrowser(QWidget* parent, UserDialogs& dialogs);
 
 // Save as: the user picks a file name, is asked before an existing file is
-// replaced, and gets a copy of the page's file, byte for byte.
+// replaced, and gets a copy of the page's file, byte for byte, with a copy of
+// its style sheet beside it unless one is there already.
 void saveCopyOfPage(UserDialogs& dialogs, QWidget* parent, const QString& page);
