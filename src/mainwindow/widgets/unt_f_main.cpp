@@ -2,6 +2,10 @@
 // and start-up.
 #include "mainwindow/widgets/unt_f_main.h"
 
+#include "reports/widgets/Unt_f_today.h"
+#include "reports/widgets/unt_f_defreportexdia.h"
+#include "reports/widgets/unt_f_reportexdia.h"
+
 #include "base/errors.h"
 #include "base/unt_constantes.h"
 #include "base/widgets/control_texts.h"
@@ -70,6 +74,10 @@ Tfrm_ppal::~Tfrm_ppal() {
     for (QObject* control :
          std::initializer_list<QObject*>{lb_porc, me_fecha, re_texto, tb_cumplido, cb_cumplido})
         control->blockSignals(true);
+    // The report windows go while the state they share is still here.
+    delete m_reportWindows.f_reportexdia.data();
+    delete m_reportWindows.f_defreportexdia.data();
+    delete m_reportWindows.f_today.data();
 }
 
 bool Tfrm_ppal::docModificado() const {

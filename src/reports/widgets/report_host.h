@@ -35,6 +35,9 @@ struct ReportWindows {
     QPointer<Tf_today> f_today;
     QPointer<Tf_defreportexdia> f_defreportexdia;
     QPointer<Tf_reportexdia> f_reportexdia;
+    // True until the per-day window has been placed beside the dialog, and
+    // again once it is destroyed.
+    bool posicionInicial = true;
 };
 
 // What every report window is made with.

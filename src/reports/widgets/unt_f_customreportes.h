@@ -22,6 +22,8 @@ public:
     virtual void f_Show() = 0;
     // The head of the page.
     virtual QString f_cabecera() = 0;
+    // The choices the next page is built with.
+    void setOpciones(const ReportOptions& choices) { opciones = choices; }
 
     void bt_cerrarClick();
     void bt_printClick();
@@ -34,6 +36,7 @@ protected:
     Tf_customreportes(const ReportContext& context, const QString& caption);
     void f_setTextos();
     const ReportContext& context() const { return m_context; }
+    ReportOptions opciones;
     // Writes the head and then the markup that `items` hands to its output as
     // the page `name`, and points the browser at it. `items` reads the
     // document's items from its source, the editor's text in them; a subtree

@@ -9,14 +9,19 @@ Tf_reportexdia::Tf_reportexdia(const ReportContext& context)
     setObjectName(QStringLiteral("f_reportexdia"));
 }
 
+Tf_reportexdia::~Tf_reportexdia() {
+    context().windows.posicionInicial = true;
+}
+
 QString Tf_reportexdia::f_cabecera() {
     return perDayPageHead(opciones, context().webFolder);
 }
 
 void Tf_reportexdia::f_Show() {
-    if (posicionInicial && context().windows.f_defreportexdia) {
+    ReportWindows& windows = context().windows;
+    if (windows.posicionInicial && windows.f_defreportexdia) {
         placeBesideDialog();
-        posicionInicial = false;
+        windows.posicionInicial = false;
     }
     showPage(QString(Unthtml_constantes::reporteXDia),
              [this](const ReportSource& source, const MarkupOutput& output) {

@@ -11,17 +11,13 @@ class Tf_reportexdia : public Tf_customreportes {
 public:
     // Created hidden; f_Show() renders and shows it.
     explicit Tf_reportexdia(const ReportContext& context);
+    ~Tf_reportexdia() override;
 
     // On its first showing the window goes beside the dialog, over the main
     // window's editor; later it keeps where the user put it.
     void f_Show() override;
-    // The choices the next page is built with.
-    void setOpciones(const ReportOptions& choices) { opciones = choices; }
     QString f_cabecera() override;
 
 private:
     void placeBesideDialog();
-    // Until the window has been placed beside the dialog: a new one is placed again.
-    bool posicionInicial = true;
-    ReportOptions opciones;
 };
