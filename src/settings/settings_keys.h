@@ -91,4 +91,12 @@ inline constexpr Setting mostrartexto =
 inline constexpr Setting completo = setting(section, "completo", "1");
 } // namespace reportes
 
+// Where the user left the today report window: "left,top,width,height", the
+// frame's top left corner and the size of its contents, stored each time the
+// window is hidden; empty until then.
+namespace ventanas {
+inline constexpr QLatin1StringView section{"ventanas"};
+inline constexpr Setting hoy = setting(section, "hoy", "");
+} // namespace ventanas
+
 } // namespace Settings

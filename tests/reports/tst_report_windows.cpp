@@ -174,6 +174,46 @@ private slots:
         QCOMPARE(m_browsers.created, 2);
     }
 
+    // The today window opens centred on the main window the first time, then
+    // where the user left it, also in a later run.
+    void todayWindowOpensWhereTheUserLeftIt() {
+        Tfrm_ppal* w = open({"A"}, {m_today});
+        w->setGeometry(200, 173, 904, 643);
+        w->action(QStringLiteral("verhoy"))->trigger();
+        const QPoint offCentre =
+            windowOf<Tf_today>()->frameGeometry().center() - w->frameGeometry().center();
+        // The window's frame is known only once it is shown: a few pixels off.
+        QVERIFY2(qAbs(offCentre.x()) <= 8 && qAbs(offCentre.y()) <= 8,
+                 qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
+
+        windowOf<Tf_today>()->move(300, 250);
+        windowOf<Tf_today>()->resize(500, 400);
+        const QRect left = windowOf<Tf_today>()->frameGeometry();
+        QCOMPARE(left.topLeft(), QPoint(300, 250));
+        controls(windowOf<Tf_today>()).bt_cerrar->click();
+        runDeferredDeletes();
+        QCOMPARE(stored(*m_settings, Settings::ventanas::hoy), QStringLiteral("300,250,500,400"));
+        w->action(QStringLiteral("verhoy"))->trigger();
+        QCOMPARE(windowOf<Tf_today>()->frameGeometry(), left);
+    }
+
+    // A stored place that no screen shows, or a damaged one, does not lose the window.
+    void todayWindowStaysOnAScreen_data() {
+        QTest::addColumn<QString>("storedPlace");
+        QTest::newRow("off every screen") << "-9000,-9000,500,400";
+        QTest::newRow("damaged") << "300,x,500,400";
+        QTest::newRow("no size") << "300,250,0,0";
+    }
+    void todayWindowStaysOnAScreen() {
+        QFETCH(QString, storedPlace);
+        m_settings->write(Settings::ventanas::hoy, storedPlace);
+        open({"A"}, {m_today});
+        m_window->action(QStringLiteral("verhoy"))->trigger();
+        const QRect frame = windowOf<Tf_today>()->frameGeometry();
+        QVERIFY(frame.width() > 0 && frame.height() > 0);
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(frame.topLeft()));
+    }
+
     void todayWindowOpensEvenWhenItsPageFails() {
         open({"A"}, {m_today});
         QFile blocker(m_dir->filePath(QStringLiteral("web")));

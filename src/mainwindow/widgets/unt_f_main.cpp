@@ -11,6 +11,7 @@
 #include "base/widgets/control_texts.h"
 #include "base/widgets/program_services.h"
 #include "base/widgets/qt_translations.h"
+#include "base/widgets/screen_place.h"
 #include "base/widgets/user_dialogs.h"
 #include "document/document_file.h"
 #include "document/outline_document.h"
@@ -431,26 +432,6 @@ void Tfrm_ppal::applyStoredFont() {
     font.setBold(m_services.settings().flag(fuentes::bold));
     f_applyFont(font, false);
 }
-
-namespace {
-// A stored place whose title bar no screen shows (a screen that has gone, a
-// damaged setting) moves to the middle of the main screen, no larger than it.
-QRect onAScreen(const QRect& frame) {
-    const QRect titleBar(frame.left(), frame.top(), frame.width(), 30);
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect shown = titleBar & screen->availableGeometry();
-        if (shown.width() >= 100 && shown.height() >= 10)
-            return frame;
-    }
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return frame;
-    const QRect available = screen->availableGeometry();
-    QRect moved(QPoint(), frame.size().boundedTo(available.size()));
-    moved.moveCenter(available.center());
-    return moved;
-}
-} // namespace
 
 void Tfrm_ppal::applyStoredGeometry() {
     namespace posicion = Settings::posicion;

@@ -31,8 +31,8 @@ private:
 ReportContext Tfrm_ppal::reportContext() {
     if (!m_reportHost)
         m_reportHost = std::make_unique<MainWindowReportHost>(*this, pn_texto);
-    return {*m_reportHost, m_reportWindows, m_services.dialogs(), m_services.newBrowser(),
-            f_carpetaWeb(m_services.folder())};
+    return {*m_reportHost,        m_reportWindows,         m_services.settings(),
+            m_services.dialogs(), m_services.newBrowser(), f_carpetaWeb(m_services.folder())};
 }
 
 // An existing today window is shown as it is, with the page of its creation.
@@ -47,7 +47,7 @@ void Tfrm_ppal::verhoyExecute() {
 void Tfrm_ppal::definicionreportesExecute() {
     QPointer<Tf_defreportexdia>& f_defreportexdia = m_reportWindows.f_defreportexdia;
     if (!f_defreportexdia)
-        f_defreportexdia = new Tf_defreportexdia(reportContext(), m_services.settings());
+        f_defreportexdia = new Tf_defreportexdia(reportContext());
     bringToFront(f_defreportexdia);
     if (m_reportWindows.f_reportexdia)
         bringToFront(m_reportWindows.f_reportexdia);

@@ -2,10 +2,13 @@
 
 #include "base/errors.h"
 #include "base/widgets/control_texts.h"
+#include "base/widgets/screen_place.h"
 #include "base/widgets/user_dialogs.h"
 #include "language/unt_idioma.h"
 #include "reports/report_heads.h"
 #include "reports/unthtml_constantes.h"
+#include "settings/settings_keys.h"
+#include "settings/settings_store.h"
 
 #include <QDate>
 
@@ -13,12 +16,47 @@ Tf_today::Tf_today(const ReportContext& context)
     : Tf_customreportes(context, QStringLiteral("Tareas para hoy")) {
     setObjectName(QStringLiteral("f_today"));
     f_setTextos();
+    placeWindow();
     // The window opens even when its page cannot be written, so the user sees
     // the error and the window alike.
     try {
         f_Show();
     } catch (const QuillnestError& error) {
         reportError(context.dialogs, error.message());
+    }
+}
+
+void Tf_today::placeWindow() {
+    const QStringList stored = context().settings.text(Settings::ventanas::hoy).split(u',');
+    QList<int> numbers;
+    for (const QString& part : stored) {
+        bool isNumber = false;
+        const int number = part.toInt(&isNumber);
+        if (!isNumber)
+            break;
+        numbers << number;
+    }
+    QRect placed;
+    // A damaged value counts as none.
+    if (numbers.size() == 4 && stored.size() == 4 && numbers[2] > 0 && numbers[3] > 0)
+        placed = onAScreen(QRect(numbers[0], numbers[1], numbers[2], numbers[3]));
+    else
+        placed = centredOn(*context().host.reportOwner(), size());
+    move(placed.topLeft());
+    resize(placed.size());
+}
+
+void Tf_today::hideEvent(QHideEvent* event) {
+    Tf_customreportes::hideEvent(event);
+    // The frame's corner, as move() takes it, and the size of the contents,
+    // as resize() takes it.
+    const QPoint corner = frameGeometry().topLeft();
+    const QString place =
+        QStringLiteral("%1,%2,%3,%4").arg(corner.x()).arg(corner.y()).arg(width()).arg(height());
+    try {
+        context().settings.write(Settings::ventanas::hoy, place);
+    } catch (const QuillnestError& error) {
+        reportError(context().dialogs, error.message());
     }
 }
 

@@ -13,6 +13,13 @@ public:
     void f_Show() override;
     QString f_cabecera() override;
 
+protected:
+    // Where the user leaves the window is where the next one opens.
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void f_setTextos();
+    // Where the user left the last one, else centred on the host's window;
+    // on a screen either way.
+    void placeWindow();
 };

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 class OutlineNode;
+class SettingsStore;
 class Tf_defreportexdia;
 class Tf_reportexdia;
 class Tf_today;
@@ -44,6 +45,7 @@ struct ReportWindows {
 struct ReportContext {
     ReportHost& host;
     ReportWindows& windows;
+    SettingsStore& settings;
     UserDialogs& dialogs;
     ReportBrowserFactory browsers;
     QString webFolder; // where the pages are written (f_carpetaWeb)

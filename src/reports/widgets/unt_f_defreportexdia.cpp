@@ -94,9 +94,9 @@ void stack(QGroupBox* group, std::initializer_list<QWidget*> controls) {
 
 } // namespace
 
-Tf_defreportexdia::Tf_defreportexdia(const ReportContext& context, SettingsStore& settings)
+Tf_defreportexdia::Tf_defreportexdia(const ReportContext& context)
     : QDialog(context.host.reportOwner(), Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_context(context), m_settings(settings) {
+      m_context(context), m_settings(context.settings) {
     setObjectName(QStringLiteral("f_defreportexdia"));
     setWindowTitle(QStringLiteral("Reportes"));
     createControls();

@@ -21,9 +21,9 @@ class Tf_defreportexdia : public QDialog {
     Q_OBJECT
 public:
     // Placed at the host window's lower left corner, with the choices stored
-    // in `settings`, where each new choice is stored at once; the per-day
-    // window it shows is made with the same context.
-    Tf_defreportexdia(const ReportContext& context, SettingsStore& settings);
+    // in the context's settings, where each new choice is stored at once; the
+    // per-day window it shows is made with the same context.
+    explicit Tf_defreportexdia(const ReportContext& context);
 
     // The dates a picker shows again when it is ticked after being cleared.
     QDate fechaIniRecordada;
