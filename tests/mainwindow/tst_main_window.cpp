@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -375,6 +376,60 @@ private slots:
         QCOMPARE(currentOutline(), QStringList({"A", "  A1", "  C", "D"}));
         QVERIFY(w->docModificado());
         QVERIFY(w->selectedNode());
+    }
+
+    // Delete in the tree deletes the selected item, asking first; in the body
+    // it goes on deleting text.
+    void deleteKeyDeletesItemsOnlyFromTheTree() {
+        Tfrm_ppal* w = openSample();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->selectNode(node(QStringLiteral("B")));
+        QPlainTextEdit* body = controls(w).re_texto;
+        body->setFocus();
+        QTRY_VERIFY(body->hasFocus());
+        QTest::keyClick(body, Qt::Key_Delete);
+        QVERIFY(m_dialogs->asked.isEmpty());
+        QCOMPARE(currentOutline(), kSampleOutline);
+
+        m_dialogs->okCancel = {true};
+        controls(w).tv_lista->setFocus();
+        QTRY_VERIFY(controls(w).tv_lista->hasFocus());
+        QTest::keyClick(controls(w).tv_lista, Qt::Key_Delete);
+        QCOMPARE(m_dialogs->asked.value(0),
+                 QStringLiteral("SEGURO BORRA EL ITEM Y TODOS LOS SUBITEMS?"));
+        QCOMPARE(currentOutline(), QStringList({"A", "  A1", "  C", "D"}));
+    }
+
+    // Keys people expect of any desktop program reach their commands, from
+    // the tree and from the body alike, beside the designed keys.
+    void commonKeysReachTheirCommands_data() {
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("inBody");
+        const std::pair<QKeySequence, const char*> keys[] = {
+            {QKeySequence(Qt::CTRL | Qt::Key_N), "nuevodoc"},
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "guardarcomo"},
+            {QKeySequence(Qt::CTRL | Qt::Key_F), "buscar"},
+            {QKeySequence(Qt::Key_F1), "help"},
+        };
+        for (const auto& [key, command] : keys)
+            for (const bool inBody : {false, true})
+                QTest::addRow("%s %s", command, inBody ? "in the body" : "in the tree")
+                    << key << QString::fromLatin1(command) << inBody;
+    }
+    void commonKeysReachTheirCommands() {
+        QFETCH(QKeySequence, key);
+        QFETCH(QString, command);
+        QFETCH(bool, inBody);
+        Tfrm_ppal* w = openSample();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QSignalSpy triggered(w->action(command), &QAction::triggered);
+        QWidget* control = inBody ? static_cast<QWidget*>(controls(w).re_texto)
+                                  : static_cast<QWidget*>(controls(w).tv_lista);
+        control->setFocus();
+        QTRY_VERIFY(control->hasFocus());
+        QTest::keySequence(control, key);
+        QCOMPARE(triggered.count(), 1);
     }
 
     // The parent of a deleted or cut item holds the mean of the children it has

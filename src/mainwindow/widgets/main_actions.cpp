@@ -16,10 +16,16 @@ std::vector<ActionSpec> buildActions() {
     using Qt::Key;
     const auto ctrl = Qt::ControlModifier;
     std::vector<ActionSpec> actions{
-        {ActionName::nuevodoc, "Nuevo...", "Nuevo documento", {}, 0},
+        // Beside the designed keys, the ones people expect of any desktop
+        // program: Ctrl+N, Ctrl+Shift+S, Ctrl+F and F1.
+        {ActionName::nuevodoc, "Nuevo...", "Nuevo documento", {keys(ctrl | Key::Key_N)}, 0},
         {ActionName::recuperar, "&Abrir", "Abrir un documento", {keys(ctrl | Key::Key_O)}, 1},
         {ActionName::guardar, "Guardar", "Guardar los cambios", {keys(ctrl | Key::Key_S)}, 8},
-        {ActionName::guardarcomo, "Guardar como...", "Guardar con otro nombre", {}, 34},
+        {ActionName::guardarcomo,
+         "Guardar como...",
+         "Guardar con otro nombre",
+         {keys(ctrl | Qt::ShiftModifier | Key::Key_S)},
+         34},
         {ActionName::guardarnodo, "Crear nuevo documento desde nodo", "", {}, 35},
     };
     for (int place = 1; place <= RecentFiles::kPlaces; ++place)
@@ -40,7 +46,7 @@ std::vector<ActionSpec> buildActions() {
         {ActionName::buscar,
          "Buscar...",
          "Buscar texto dentro del documento",
-         {keys(Key::Key_F3)},
+         {keys(Key::Key_F3), keys(ctrl | Key::Key_F)},
          18},
         {ActionName::buscarsiguiente,
          "Buscar siguiente",
@@ -103,7 +109,7 @@ std::vector<ActionSpec> buildActions() {
          {},
          23},
         {ActionName::definicionreportes, "Reportes", "", {}, 24},
-        {ActionName::help, "Ayuda", "", {}, 21},
+        {ActionName::help, "Ayuda", "", {keys(Key::Key_F1)}, 21},
         {ActionName::about, "Acerca de...", "Acerca de...", {}, -1},
     };
     actions.insert(actions.end(), rest.begin(), rest.end());

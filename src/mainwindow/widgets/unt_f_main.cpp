@@ -39,6 +39,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QShortcut>
 #include <QSlider>
 #include <QSplitter>
 #include <QStatusBar>
@@ -253,6 +254,11 @@ QWidget* Tfrm_ppal::createEditorRow() {
 void Tfrm_ppal::createLayout() {
     tv_lista = new OutlineView;
     tv_lista->setObjectName(QStringLiteral("tv_lista"));
+    // Delete deletes the selected item, asking first, while the tree has the
+    // focus; everywhere else the key keeps deleting text.
+    auto* deleteKey = new QShortcut(QKeySequence::Delete, tv_lista);
+    deleteKey->setContext(Qt::WidgetShortcut);
+    connect(deleteKey, &QShortcut::activated, action(ActionName::borrarnodo), &QAction::trigger);
     tv_lista->setModel(m_model);
     tv_lista->setMinimumWidth(100);
     pn_tv = new QWidget;
