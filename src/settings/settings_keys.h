@@ -99,4 +99,11 @@ inline constexpr QLatin1StringView section{"ventanas"};
 inline constexpr Setting hoy = setting(section, "hoy", "");
 } // namespace ventanas
 
+// The folder of the last document opened or saved through a file dialog,
+// where the next dialog starts while the document has no file of its own.
+namespace carpetas {
+inline constexpr QLatin1StringView section{"carpetas"};
+inline constexpr Setting ultima = setting(section, "ultima", "");
+} // namespace carpetas
+
 } // namespace Settings

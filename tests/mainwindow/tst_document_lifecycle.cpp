@@ -6,6 +6,7 @@
 #include "language/unt_idioma.h"
 #include "mainwindow/widgets/outline_model.h"
 #include "mainwindow/widgets/unt_f_main.h"
+#include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 
 #include <QAction>
@@ -52,6 +53,23 @@ class TestDocumentLifecycle : public MainWindowTest {
 private slots:
     void init() { setUpWindowTest(); }
     void cleanup() { tearDownWindowTest(); }
+
+    // The open and save dialogs start in the document's folder; for a new
+    // document, in the folder chosen last, which is kept for later runs.
+    void fileDialogsStartWhereTheUserWorks() {
+        QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("work")));
+        writeDocument(path("work/b.qnf"), {"B"});
+        Tfrm_ppal* w = start();
+        m_dialogs->yesNoCancel = {UserDialogs::Answer::No}; // the new document is not kept
+        m_dialogs->fileNames = {path("work/b.qnf")};
+        w->recuperarExecute();
+        QCOMPARE(w->archivoActual(), path("work/b.qnf"));
+        QVERIFY(!w->guardarcomoExecute()); // cancelled
+        w->nuevodocExecute();
+        QVERIFY(!w->guardarcomoExecute());
+        QCOMPARE(m_dialogs->folders, QStringList({QString(), path("work"), path("work")}));
+        QCOMPARE(m_settings->text(Settings::carpetas::ultima), path("work"));
+    }
 
     void stateTable() {
         Tfrm_ppal* w = start();

@@ -40,8 +40,15 @@ public:
     }
     void inform(QWidget*, const QString& text) override { asked << text; }
     void showError(QWidget*, const QString& text) override { asked << text; }
-    QString openFileName(QWidget*, const QString&) override { return chooseFile(); }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return chooseFile(); }
+    QStringList folders; // the folder each open or save dialog started in, in order
+    QString openFileName(QWidget*, const QString&, const QString& folder) override {
+        folders << folder;
+        return chooseFile();
+    }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString& folder) override {
+        folders << folder;
+        return chooseFile();
+    }
     bool chooseFont(QWidget*, QFont& font,
                     const std::function<void(const QFont&)>& apply) override {
         if (fonts.empty())

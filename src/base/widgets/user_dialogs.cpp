@@ -57,14 +57,14 @@ public:
         QMessageBox::warning(parent, title(), text);
     }
 
-    QString openFileName(QWidget* parent, const QString& filter) override {
-        return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    QString openFileName(QWidget* parent, const QString& filter, const QString& folder) override {
+        return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
     }
 
-    QString saveFileName(QWidget* parent, const QString& filter,
-                         const QString& defaultSuffix) override {
+    QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                         const QString& folder) override {
         // Overwriting is asked by the program itself, in its own words.
-        QFileDialog dialog(parent, QString(), QString(), filter);
+        QFileDialog dialog(parent, QString(), folder, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(defaultSuffix);
         dialog.setOption(QFileDialog::DontConfirmOverwrite);

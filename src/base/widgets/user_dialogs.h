@@ -28,10 +28,11 @@ public:
     virtual void inform(QWidget* parent, const QString& text) = 0;
     // A failure's message.
     virtual void showError(QWidget* parent, const QString& text) = 0;
-    // File dialogs for documents; an empty result means cancelled.
-    virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
+    // File dialogs for documents, starting in `folder` (empty: the dialog's
+    // own choice); an empty result means cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& filter, const QString& folder) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& filter,
-                                 const QString& defaultSuffix) = 0;
+                                 const QString& defaultSuffix, const QString& folder) = 0;
     // Font dialog with an Apply button; `apply` is called for Apply and for OK.
     // Returns whether OK closed it.
     virtual bool chooseFont(QWidget* parent, QFont& font,

@@ -167,6 +167,10 @@ private:
     // The file name chosen in the save dialog, asking before overwriting;
     // empty when the user cancelled.
     QString chooseSaveName();
+    // Where the open and save dialogs start: the document's own folder, else
+    // the folder last chosen in one of them.
+    QString dialogFolder();
+    void rememberFolder(const QString& chosen);
     void refreshRecentActions();
     // Runs a step that reads or writes the settings: a settings file that
     // cannot be read or written is reported once per run, and stops neither

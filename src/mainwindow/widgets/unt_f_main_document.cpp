@@ -149,9 +149,10 @@ void Tfrm_ppal::nuevodocExecute() {
 void Tfrm_ppal::recuperarExecute() {
     if (!f_validarmodificaciones())
         return;
-    const QString path = m_services.dialogs().openFileName(this, kFilter);
+    const QString path = m_services.dialogs().openFileName(this, kFilter, dialogFolder());
     if (path.isEmpty())
         return;
+    rememberFolder(path);
     // Read first: a file that cannot be read changes nothing, and its error
     // reaches the general error report.
     auto tree = readDocumentFile(path);
@@ -250,9 +251,28 @@ void Tfrm_ppal::setBackupOnSave(bool backup) {
     m_backupOnSave = backup;
 }
 
+QString Tfrm_ppal::dialogFolder() {
+    if (!m_docNuevo && !m_archivoActual.isEmpty())
+        return QFileInfo(m_archivoActual).absolutePath();
+    QString folder;
+    settingsStep([&] { folder = m_services.settings().text(Settings::carpetas::ultima); });
+    return folder;
+}
+
+void Tfrm_ppal::rememberFolder(const QString& chosen) {
+    const QString folder = QFileInfo(chosen).absolutePath();
+    settingsStep([&] {
+        if (m_services.settings().text(Settings::carpetas::ultima) != folder)
+            m_services.settings().write(Settings::carpetas::ultima, folder);
+    });
+}
+
 QString Tfrm_ppal::chooseSaveName() {
     while (true) {
-        const QString path = m_services.dialogs().saveFileName(this, kFilter, kSuffix);
+        const QString path =
+            m_services.dialogs().saveFileName(this, kFilter, kSuffix, dialogFolder());
+        if (!path.isEmpty())
+            rememberFolder(path);
         if (path.isEmpty() || !QFileInfo::exists(path))
             return path;
         switch (

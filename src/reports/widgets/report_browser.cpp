@@ -87,8 +87,8 @@ std::unique_ptr<ReportBrowser> createWebEngineBrowser(QWidget* parent, UserDialo
 }
 
 void saveCopyOfPage(UserDialogs& dialogs, QWidget* parent, const QString& page) {
-    const QString target =
-        dialogs.saveFileName(parent, QStringLiteral("HTML (*.htm *.html)"), QStringLiteral("htm"));
+    const QString target = dialogs.saveFileName(parent, QStringLiteral("HTML (*.htm *.html)"),
+                                                QStringLiteral("htm"), {});
     // Saving the page onto itself would only empty it.
     if (target.isEmpty() || QFileInfo(target) == QFileInfo(page))
         return;
