@@ -27,19 +27,15 @@ Tf_today::Tf_today(const ReportContext& context)
 }
 
 void Tf_today::placeWindow() {
-    const QStringList stored = context().settings.text(Settings::ventanas::hoy).split(u',');
-    QList<int> numbers;
-    for (const QString& part : stored) {
-        bool isNumber = false;
-        const int number = part.toInt(&isNumber);
-        if (!isNumber)
-            break;
-        numbers << number;
-    }
+    // "left,top,width,height"; a damaged value counts as none.
+    const QStringList parts = context().settings.text(Settings::ventanas::hoy).split(u',');
+    int n[4] = {};
+    bool valid = parts.size() == 4;
+    for (int i = 0; valid && i < 4; ++i)
+        n[i] = parts[i].toInt(&valid);
     QRect placed;
-    // A damaged value counts as none.
-    if (numbers.size() == 4 && stored.size() == 4 && numbers[2] > 0 && numbers[3] > 0)
-        placed = onAScreen(QRect(numbers[0], numbers[1], numbers[2], numbers[3]));
+    if (valid && n[2] > 0 && n[3] > 0)
+        placed = onAScreen(QRect(n[0], n[1], n[2], n[3]));
     else
         placed = centredOn(*context().host.reportOwner(), size());
     move(placed.topLeft());
