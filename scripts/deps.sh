@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-translations-l10n
-  libgl-dev libjpeg62-turbo-dev
+  qt6-pdf-dev libcups2-dev libgl-dev libjpeg62-turbo-dev
+  poppler-utils
   xvfb xauth imagemagick
 )
 

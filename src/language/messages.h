@@ -153,6 +153,17 @@ inline constexpr NewText sinPagina{mensajes, u"sin pagina",
 inline constexpr NewText imprimiendo{mensajes, u"imprimiendo",
                                      u"La página se está imprimiendo todavía.",
                                      u"The page is still being printed."};
+inline constexpr NewText preparandoPaginas{mensajes, u"preparando paginas",
+                                           u"Preparando las páginas para imprimir…",
+                                           u"Preparing the pages to print…"};
+inline constexpr NewText pdfNoEscrito{mensajes, u"pdf no escrito",
+                                      u"No se pudo escribir el archivo PDF %1: %2",
+                                      u"The PDF file %1 could not be written: %2"};
+inline constexpr NewText sinImpresora{
+    mensajes, u"sin impresora", u"No se eligió ninguna impresora.", u"No printer was chosen."};
+inline constexpr NewText impresoraRechaza{mensajes, u"impresora rechaza",
+                                          u"La impresora %1 no aceptó las páginas: %2",
+                                          u"The printer %1 did not take the pages: %2"};
 inline constexpr NewText imagenNoLeida{mensajes, u"imagen no leida",
                                        u"No se pudo leer la imagen %1: %2",
                                        u"The picture %1 could not be read: %2"};

@@ -69,9 +69,16 @@ void runDeferredDeletes() {
 
 } // namespace
 
+// File dialogs that start in their own folder.
+struct NoFolders final : DialogFolders {
+    QString startFolder() override { return {}; }
+    void rememberFolder(const QString&) override {}
+};
+
 class TestReportWindows : public MainWindowTest {
     Q_OBJECT
     BrowserLog m_browsers;
+    NoFolders m_noFolders;
     const QDate m_today = QDate::currentDate();
 
     QString webFile(const char* name) const {
@@ -86,7 +93,7 @@ class TestReportWindows : public MainWindowTest {
         tree.forEach([&](OutlineNode* n) {
             n->nota().setFechaValue(packFecha(QDateTime(dates.value(i++, m_today), QTime(9, 30))));
         });
-        m_newBrowser = [this](QWidget* parent, UserDialogs&) {
+        m_newBrowser = [this](QWidget* parent, UserDialogs&, DialogFolders&) {
             return std::make_unique<RecordingBrowser>(parent, m_browsers);
         };
         return openDocument(tree);
@@ -276,7 +283,7 @@ private slots:
         file.close();
 
         m_dialogs->fileNames = {copy};
-        saveCopyOfPage(*m_dialogs, nullptr, page);
+        saveCopyOfPage(*m_dialogs, m_noFolders, nullptr, page);
         QCOMPARE(readBytes(copy), QByteArray("caf\xe9\r\n"));
         QVERIFY(m_dialogs->asked.isEmpty());
 
@@ -287,16 +294,16 @@ private slots:
         file.close();
         m_dialogs->fileNames = {copy, copy};
         m_dialogs->yesNoCancel = {UserDialogs::Answer::No, UserDialogs::Answer::Yes};
-        saveCopyOfPage(*m_dialogs, nullptr, page);
+        saveCopyOfPage(*m_dialogs, m_noFolders, nullptr, page);
         QCOMPARE(readBytes(copy), QByteArray("caf\xe9\r\n"));
-        saveCopyOfPage(*m_dialogs, nullptr, page);
+        saveCopyOfPage(*m_dialogs, m_noFolders, nullptr, page);
         QCOMPARE(readBytes(copy), QByteArray("new"));
         QCOMPARE(m_dialogs->asked.size(), 2);
 
         // Saving the page onto itself leaves it whole.
         m_dialogs->fileNames = {page};
         m_dialogs->yesNoCancel = {UserDialogs::Answer::Yes};
-        saveCopyOfPage(*m_dialogs, nullptr, page);
+        saveCopyOfPage(*m_dialogs, m_noFolders, nullptr, page);
         QCOMPARE(readBytes(page), QByteArray("new"));
     }
 
@@ -324,12 +331,26 @@ private slots:
         if (!besideBefore.isNull())
             writeBytes(beside, besideBefore);
         m_dialogs->fileNames = {m_dir->filePath(QStringLiteral("elsewhere/saved.htm"))};
-        saveCopyOfPage(*m_dialogs, nullptr, page);
+        saveCopyOfPage(*m_dialogs, m_noFolders, nullptr, page);
         QCOMPARE(readBytes(m_dir->filePath(QStringLiteral("elsewhere/saved.htm"))),
                  QByteArray("<html>"));
         QCOMPARE(QFileInfo::exists(beside), !besideAfter.isNull());
         if (!besideAfter.isNull())
             QCOMPARE(readBytes(beside), besideAfter);
+    }
+
+    // Save starts where the user works, as the document's dialogs do, and the
+    // folder chosen is the one a new document's dialogs start in next.
+    void saveStartsInTheDocumentFolder() {
+        open({"A"}, {m_today});
+        QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("elsewhere")));
+        const QString page = m_dir->filePath(QStringLiteral("page.htm"));
+        writeBytes(page, "<html>");
+        m_dialogs->fileNames = {m_dir->filePath(QStringLiteral("elsewhere/saved.htm"))};
+        saveCopyOfPage(*m_dialogs, *m_window, nullptr, page);
+        QCOMPARE(m_dialogs->folders, QStringList{m_dir->path()});
+        QCOMPARE(m_settings->text(Settings::carpetas::ultima),
+                 m_dir->filePath(QStringLiteral("elsewhere")));
     }
 
     void dialogFirstOpening() {

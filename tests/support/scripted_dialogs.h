@@ -5,6 +5,7 @@
 #include "base/widgets/user_dialogs.h"
 
 #include <QDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QStringList>
 #include <deque>
@@ -24,7 +25,7 @@ public:
     int modalRuns = 0;
     // PDF files chosen in print dialogs, in order; cancelled when empty.
     std::deque<QString> printFiles;
-    int previews = 0; // print previews asked for; none paints
+    QList<int> previewPages; // the pages each print preview showed, in order
 
     Answer askYesNoCancel(QWidget*, const QString& text) override {
         asked << text;
@@ -64,8 +65,13 @@ public:
         printer.setOutputFileName(take(printFiles, QString()));
         return true;
     }
-    void previewPrint(QWidget*, QPrinter&, const std::function<void(QPrinter*)>&) override {
-        ++previews;
+    // Qt's own preview, without its dialog: it asks for the pages at once.
+    void previewPrint(QWidget*, QPrinter& printer,
+                      const std::function<void(QPrinter*)>& paint) override {
+        QPrintPreviewWidget preview(&printer);
+        QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, paint);
+        preview.updatePreview();
+        previewPages << preview.pageCount();
     }
     void runModal(QDialog& dialog) override {
         ++modalRuns;

@@ -80,10 +80,12 @@ struct FindDialogControls {
 struct ReportWindowControls {
     explicit ReportWindowControls(const Tf_customreportes& window)
         : bt_cerrar(findControl<QPushButton>(window, "bt_cerrar")),
-          bt_preview(findControl<QPushButton>(window, "bt_preview")) {}
+          bt_preview(findControl<QPushButton>(window, "bt_preview")),
+          bt_print(findControl<QPushButton>(window, "bt_print")) {}
 
     QPushButton* bt_cerrar;
     QPushButton* bt_preview;
+    QPushButton* bt_print;
 };
 
 struct ReportDefinitionControls {

@@ -37,13 +37,13 @@ protected:
         auto dialogs = std::make_unique<ScriptedDialogs>();
         m_dialogs = dialogs.get();
         m_started.clear();
-        m_services = std::make_unique<ProgramServices>(
-            ProgramServices::Parts{ProgramFolder(m_dir->filePath(QStringLiteral("quillnest"))),
-                                   m_dir->filePath(QStringLiteral("recovery")), std::move(dialogs),
-                                   [this](const DetachedCommand& command) { m_started << command; },
-                                   [this](QWidget* parent, UserDialogs& dialogs) {
-                                       return m_newBrowser(parent, dialogs);
-                                   }});
+        m_services = std::make_unique<ProgramServices>(ProgramServices::Parts{
+            ProgramFolder(m_dir->filePath(QStringLiteral("quillnest"))),
+            m_dir->filePath(QStringLiteral("recovery")), std::move(dialogs),
+            [this](const DetachedCommand& command) { m_started << command; },
+            [this](QWidget* parent, UserDialogs& dialogs, DialogFolders& folders) {
+                return m_newBrowser(parent, dialogs, folders);
+            }});
         m_settings = &m_services->settings();
     }
     // The window goes first, while the services it may still use are in place.

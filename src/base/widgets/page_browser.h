@@ -8,6 +8,7 @@
 #include <memory>
 
 class QWidget;
+class DialogFolders;
 class UserDialogs;
 
 class ReportBrowser {
@@ -27,6 +28,6 @@ public:
 };
 
 // Makes the browser of a report window inside `parent`, asking the user
-// through `dialogs`.
-using ReportBrowserFactory =
-    std::function<std::unique_ptr<ReportBrowser>(QWidget* parent, UserDialogs& dialogs)>;
+// through `dialogs`, whose file dialogs start in `folders`.
+using ReportBrowserFactory = std::function<std::unique_ptr<ReportBrowser>(
+    QWidget* parent, UserDialogs& dialogs, DialogFolders& folders)>;

@@ -46,6 +46,15 @@ public:
                               const std::function<void(QPrinter*)>& paint) = 0;
 };
 
+// Where the file dialogs start: the folder of the document in use, else the
+// folder the user chose last. Told of every file the user chooses.
+class DialogFolders {
+public:
+    virtual ~DialogFolders() = default;
+    virtual QString startFolder() = 0;
+    virtual void rememberFolder(const QString& chosenFile) = 0;
+};
+
 // Message boxes and Qt's own dialogs: the running program's. The program's
 // services hold the dialogs in use.
 std::unique_ptr<UserDialogs> messageBoxDialogs();

@@ -39,7 +39,7 @@ class QToolBar;
 class QToolButton;
 class QStatusBar;
 
-class Tfrm_ppal : public QMainWindow, public RunningOptions {
+class Tfrm_ppal : public QMainWindow, public RunningOptions, public DialogFolders {
     Q_OBJECT
 public:
     // `settings` is read and written for the window's whole life and handed to
@@ -83,6 +83,10 @@ public:
     void f_cerraraplicacion();
     RecentFiles& recentFiles() { return m_recentFiles; }
     void f_borrarHistorial() override { m_recentFiles.f_borrarHistorial(); }
+    // Where the file dialogs start: the document's own folder, else the
+    // folder last chosen in one of them.
+    QString startFolder() override;
+    void rememberFolder(const QString& chosen) override;
 
     // Texts, fonts and shortcuts.
     void f_setTextos();
@@ -167,10 +171,6 @@ private:
     // The file name chosen in the save dialog, asking before overwriting;
     // empty when the user cancelled.
     QString chooseSaveName();
-    // Where the open and save dialogs start: the document's own folder, else
-    // the folder last chosen in one of them.
-    QString dialogFolder();
-    void rememberFolder(const QString& chosen);
     void refreshRecentActions();
     // Runs a step that reads or writes the settings: a settings file that
     // cannot be read or written is reported once per run, and stops neither

@@ -149,7 +149,7 @@ void Tfrm_ppal::nuevodocExecute() {
 void Tfrm_ppal::recuperarExecute() {
     if (!f_validarmodificaciones())
         return;
-    const QString path = m_services.dialogs().openFileName(this, kFilter, dialogFolder());
+    const QString path = m_services.dialogs().openFileName(this, kFilter, startFolder());
     if (path.isEmpty())
         return;
     rememberFolder(path);
@@ -251,7 +251,7 @@ void Tfrm_ppal::setBackupOnSave(bool backup) {
     m_backupOnSave = backup;
 }
 
-QString Tfrm_ppal::dialogFolder() {
+QString Tfrm_ppal::startFolder() {
     if (!m_docNuevo && !m_archivoActual.isEmpty())
         return QFileInfo(m_archivoActual).absolutePath();
     QString folder;
@@ -270,7 +270,7 @@ void Tfrm_ppal::rememberFolder(const QString& chosen) {
 QString Tfrm_ppal::chooseSaveName() {
     while (true) {
         const QString path =
-            m_services.dialogs().saveFileName(this, kFilter, kSuffix, dialogFolder());
+            m_services.dialogs().saveFileName(this, kFilter, kSuffix, startFolder());
         if (!path.isEmpty())
             rememberFolder(path);
         if (path.isEmpty() || !QFileInfo::exists(path))

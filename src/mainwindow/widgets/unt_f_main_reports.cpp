@@ -31,8 +31,13 @@ private:
 ReportContext Tfrm_ppal::reportContext() {
     if (!m_reportHost)
         m_reportHost = std::make_unique<MainWindowReportHost>(*this, pn_texto);
-    return {*m_reportHost,        m_reportWindows,         m_services.settings(),
-            m_services.dialogs(), m_services.newBrowser(), f_carpetaWeb(m_services.folder())};
+    return {*m_reportHost,
+            m_reportWindows,
+            m_services.settings(),
+            m_services.dialogs(),
+            *this,
+            m_services.newBrowser(),
+            f_carpetaWeb(m_services.folder())};
 }
 
 // An existing today window is shown as it is, with the page of its creation.

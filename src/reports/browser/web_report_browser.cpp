@@ -5,13 +5,20 @@
 #include "base/widgets/user_dialogs.h"
 #include "reports/widgets/report_browser.h"
 
+#include "reports/browser/page_pdf.h"
+
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontInfo>
+#include <QPageRanges>
+#include <QPaintEngine>
+#include <QPointer>
 #include <QPrinter>
 #include <QUrl>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+#include <vector>
 
 #if defined(Q_OS_UNIX)
 #include <unistd.h>
@@ -39,12 +46,16 @@ void useDesktopSansSerif(QWebEngineSettings& settings) {
     settings.setFontFamily(QWebEngineSettings::SansSerifFont, family);
 }
 
-// The view prints pages as pictures: 300 dots per inch keep text sharp on
-// paper, where a printer's highest resolution makes a page take many seconds.
+// The printer the print dialog and the preview set up: at the highest
+// resolution, since the pages reach it as PDF and only the preview draws them.
 std::unique_ptr<QPrinter> newPrinter() {
-    auto printer = std::make_unique<QPrinter>();
-    printer->setResolution(300);
-    return printer;
+    return std::make_unique<QPrinter>(QPrinter::HighResolution);
+}
+
+// What the preview's printer is while the preview draws its pages; its print
+// button hands over a printer that prints for real.
+bool drawsPreview(QPrinter& printer) {
+    return printer.paintEngine() && printer.paintEngine()->type() == QPaintEngine::Picture;
 }
 
 class WebEngineBrowser final : public ReportBrowser {
@@ -54,24 +65,26 @@ public:
         m_view = new QWebEngineView(parent);
         m_view->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
         useDesktopSansSerif(*m_view->settings());
-        // Queued: the view still paints on the printer while it reports the end.
-        QObject::connect(
-            m_view, &QWebEngineView::printFinished, m_view,
-            [this](bool success) {
-                m_printer.reset();
-                if (!success)
-                    m_host.reportError(m_host.text(BrowserHost::Text::PageNotPrinted));
-            },
-            Qt::QueuedConnection);
+        QObject::connect(m_view, &QWebEngineView::loadFinished, m_view, [this] {
+            m_loaded = true;
+            for (const auto& waiting : std::exchange(m_whenLoaded, {}))
+                waiting();
+        });
     }
 
-    // The view goes first, so that nothing it reports can reach a browser half gone.
-    ~WebEngineBrowser() override { delete m_view; }
+    // Nothing the engine still reports may reach a browser half gone.
+    ~WebEngineBrowser() override {
+        if (m_job)
+            m_job->abandon();
+        delete m_view;
+    }
 
     QWidget* widget() const override { return m_view; }
 
     void navigate(const QString& path) override {
         m_page = path;
+        m_loaded = false;
+        m_whenLoaded.clear();
         m_view->load(QUrl::fromLocalFile(path));
     }
 
@@ -94,37 +107,90 @@ public:
     }
 
 private:
-    // The view prints in the background; the printer lives until it is done.
+    // The engine makes the PDF in the background, behind a progress box; the
+    // printer lives until the PDF is handed to it.
     void print(QWidget* parent) {
-        if (m_printer)
-            throw QuillnestError(m_host.text(BrowserHost::Text::StillPrinting));
-        auto printer = newPrinter();
+        refuseWhilePrinting();
+        std::shared_ptr<QPrinter> printer = newPrinter();
         if (!m_host.dialogs.choosePrinter(parent, *printer))
             return;
-        m_printer = std::move(printer);
-        m_view->print(m_printer.get());
+        whenLoaded([this, parent = QPointer<QWidget>(parent), printer] {
+            m_job = PdfJob::start(*m_view->page(), parent, progressText(), printer->pageLayout(),
+                                  printer->pageRanges(),
+                                  [this, printer](std::optional<QByteArray> pdf) {
+                                      if (pdf)
+                                          deliver(*printer, *pdf);
+                                  });
+        });
     }
 
-    // The preview asks for its pages synchronously, so each request waits for
-    // the view to finish printing onto the preview's printer.
+    // The preview shows the pages of the same PDF that printing makes, for
+    // the layout chosen in it; its print button prints that PDF.
     void preview(QWidget* parent) {
-        if (m_printer)
-            throw QuillnestError(m_host.text(BrowserHost::Text::StillPrinting));
+        refuseWhilePrinting();
         const auto printer = newPrinter();
-        m_host.dialogs.previewPrint(parent, *printer, [this](QPrinter* target) {
-            QEventLoop loop;
-            const auto done =
-                QObject::connect(m_view, &QWebEngineView::printFinished, &loop, &QEventLoop::quit);
-            m_view->print(target);
-            loop.exec();
-            QObject::disconnect(done);
+        m_host.dialogs.previewPrint(parent, *printer, [this, parent](QPrinter* target) {
+            waitUntilLoaded();
+            const bool onScreen = drawsPreview(*target);
+            const auto pdf = pdfNow(*m_view->page(), parent, progressText(), target->pageLayout(),
+                                    onScreen ? QPageRanges() : target->pageRanges());
+            if (!pdf)
+                return;
+            if (!onScreen)
+                deliver(*target, *pdf);
+            else if (!paintPdfPages(*target, *pdf))
+                m_host.reportError(m_host.text(BrowserHost::Text::PageNotPrinted));
         });
+    }
+
+    void deliver(const QPrinter& printer, const QByteArray& pdf) {
+        if (pdf.isEmpty()) {
+            m_host.reportError(m_host.text(BrowserHost::Text::PageNotPrinted));
+            return;
+        }
+        try {
+            m_host.deliverPdf(printer, pdf, title());
+        } catch (const QuillnestError& error) {
+            m_host.reportError(error.message());
+        }
+    }
+
+    void refuseWhilePrinting() const {
+        if (m_job && m_job->running())
+            throw QuillnestError(m_host.text(BrowserHost::Text::StillPrinting));
+    }
+
+    QString progressText() const { return m_host.text(BrowserHost::Text::PreparingPages); }
+
+    // The print job's name: the page's title, else its file's.
+    QString title() const {
+        const QString shown = m_view->title();
+        return shown.isEmpty() || shown == QUrl::fromLocalFile(m_page).toString()
+                   ? QFileInfo(m_page).fileName()
+                   : shown;
+    }
+
+    // A page still loading would print blank.
+    void whenLoaded(std::function<void()> action) {
+        if (m_loaded)
+            action();
+        else
+            m_whenLoaded.push_back(std::move(action));
+    }
+    void waitUntilLoaded() {
+        if (m_loaded)
+            return;
+        QEventLoop loop;
+        whenLoaded([&loop] { loop.quit(); });
+        loop.exec();
     }
 
     const BrowserHost m_host;
     QWebEngineView* m_view;
     QString m_page;
-    std::unique_ptr<QPrinter> m_printer;
+    bool m_loaded = false;
+    std::vector<std::function<void()>> m_whenLoaded;
+    std::shared_ptr<PdfJob> m_job;
 };
 
 } // namespace

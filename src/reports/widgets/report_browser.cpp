@@ -5,6 +5,7 @@
 #include "base/widgets/user_dialogs.h"
 #include "language/messages.h"
 #include "reports/unthtml_constantes.h"
+#include "reports/widgets/printed_pdf.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,14 +25,16 @@ using WebEngineEntry = decltype(&quillnest_newWebEngineBrowser);
 // The browser engine needs the global shared OpenGL context before it loads.
 // Qt would make it at start-up when asked, and so load the OpenGL driver into
 // every run (tens of megabytes under a software renderer); made here, only a
-// run that shows a report pays for it. Without OpenGL the engine draws in
-// software and needs none.
+// run that shows a report pays for it. Where no OpenGL context can be made
+// (no display, a platform without OpenGL) the engine draws in software, but
+// still reads the shared context's format: it gets the context that failed,
+// as Qt itself would give it, since none at all crashes it.
 void shareOpenGLContexts() {
     if (qt_gl_global_share_context())
         return;
-    auto context = std::make_unique<QOpenGLContext>();
-    if (context->create())
-        qt_gl_set_global_share_context(context.release()); // lives as long as the program
+    auto* context = new QOpenGLContext; // lives as long as the program
+    context->create();
+    qt_gl_set_global_share_context(context);
 }
 
 // Linked into the program, the browser engine would cost every start its memory
@@ -58,6 +61,8 @@ const NewText& browserMessage(BrowserHost::Text text) {
         return Messages::sinPagina;
     case BrowserHost::Text::StillPrinting:
         return Messages::imprimiendo;
+    case BrowserHost::Text::PreparingPages:
+        return Messages::preparandoPaginas;
     case BrowserHost::Text::PageNotPrinted:
         break;
     }
@@ -76,19 +81,26 @@ void copyWhole(const QString& source, const QString& target, const NewText& notS
 }
 } // namespace
 
-std::unique_ptr<ReportBrowser> createWebEngineBrowser(QWidget* parent, UserDialogs& dialogs) {
+std::unique_ptr<ReportBrowser> createWebEngineBrowser(QWidget* parent, UserDialogs& dialogs,
+                                                      DialogFolders& folders) {
     const BrowserHost host{
         dialogs,
-        [&dialogs](QWidget* owner, const QString& page) { saveCopyOfPage(dialogs, owner, page); },
+        [&dialogs, &folders](QWidget* owner, const QString& page) {
+            saveCopyOfPage(dialogs, folders, owner, page);
+        },
+        deliverPrintedPdf,
         [&dialogs](const QString& message) { reportError(dialogs, message); },
         [](BrowserHost::Text text) { return f_getTexto(browserMessage(text)); },
     };
     return std::unique_ptr<ReportBrowser>(webEngineEntry()(parent, host));
 }
 
-void saveCopyOfPage(UserDialogs& dialogs, QWidget* parent, const QString& page) {
+void saveCopyOfPage(UserDialogs& dialogs, DialogFolders& folders, QWidget* parent,
+                    const QString& page) {
     const QString target = dialogs.saveFileName(parent, QStringLiteral("HTML (*.htm *.html)"),
-                                                QStringLiteral("htm"), {});
+                                                QStringLiteral("htm"), folders.startFolder());
+    if (!target.isEmpty())
+        folders.rememberFolder(target);
     // Saving the page onto itself would only empty it.
     if (target.isEmpty() || QFileInfo(target) == QFileInfo(page))
         return;

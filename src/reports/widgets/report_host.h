@@ -13,6 +13,7 @@ class Tf_reportexdia;
 class Tf_today;
 class OutlineTree;
 class QWidget;
+class DialogFolders;
 class UserDialogs;
 
 class ReportHost {
@@ -47,6 +48,7 @@ struct ReportContext {
     ReportWindows& windows;
     SettingsStore& settings;
     UserDialogs& dialogs;
+    DialogFolders& folders; // where the report's Save dialog starts
     ReportBrowserFactory browsers;
     QString webFolder; // where the pages are written (f_carpetaWeb)
 };

@@ -30,7 +30,7 @@ Tf_customreportes::Tf_customreportes(const ReportContext& context, const QString
     pn_reporte = new QFrame(this);
     pn_reporte->setObjectName(QStringLiteral("pn_reporte"));
     pn_reporte->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    wb_reporte = m_context.browsers(pn_reporte, m_context.dialogs);
+    wb_reporte = m_context.browsers(pn_reporte, m_context.dialogs, m_context.folders);
     auto* frameLayout = new QGridLayout(pn_reporte);
     frameLayout->setContentsMargins(2, 2, 2, 2);
     frameLayout->addWidget(wb_reporte->widget());
