@@ -51,7 +51,8 @@ class TestReportPrinting : public MainWindowTest {
             Tnota record = newItemRecord();
             record.setFechaValue(day);
             if (i % 3 == 0)
-                record.setTexto(QStringLiteral("Revisar las cifras con el equipo antes del viernes."));
+                record.setTexto(
+                    QStringLiteral("Revisar las cifras con el equipo antes del viernes."));
             // Every tenth item starts a group; the others are its children.
             if (i % 10 == 1)
                 parent = tree.addLastTopLevel(itemCaption(i), record);
@@ -94,9 +95,9 @@ private slots:
         // page: a line cut at the bottom of a page would be on neither.
         for (int i = 1; i <= kItems; ++i) {
             const QString caption = itemCaption(i) + QStringLiteral(" - 0% (");
-            const auto holding = std::count_if(pages.begin(), pages.end(), [&](const QString& page) {
-                return page.contains(caption);
-            });
+            const auto holding =
+                std::count_if(pages.begin(), pages.end(),
+                              [&](const QString& page) { return page.contains(caption); });
             QVERIFY2(holding == 1, qPrintable(caption));
         }
         QVERIFY(pages.first().contains(itemCaption(1)));
@@ -151,6 +152,21 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(printed || (printed = printAgain()), kEngineTimeoutMs);
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(pdfPath("second.pdf")), kEngineTimeoutMs);
         QVERIFY(!QFileInfo::exists(pdfPath("cancelled.pdf")));
+    }
+
+    // A print done before its progress box was due leaves the box hidden,
+    // also once the box's delay has passed.
+    void quickPrintShowsNoProgressBox() {
+        openDocument(outlineOf({QStringLiteral("A")}));
+        m_window->action(QStringLiteral("verhoy"))->trigger();
+        m_dialogs->printFiles = {pdfPath("quick.pdf")};
+        today().bt_print->click();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(pdfPath("quick.pdf")), kEngineTimeoutMs);
+        auto* progress = m_window->findChild<Tf_today*>()->findChild<QProgressDialog*>();
+        QVERIFY(progress);
+        // Past the box's own delay, and Qt's default one (4 s) as well.
+        QTest::qWait(std::max(progress->minimumDuration(), 4000) + 500);
+        QVERIFY(!progress->isVisible());
     }
 
     // Where the pages cannot go, the message says why and no file is left.

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPdfDocument>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QWebEnginePage>
 #include <algorithm>
 #include <cmath>
@@ -35,6 +36,13 @@ double previewDpi(const QPdfDocument& document) {
     return std::clamp(fitting, kPreviewLeastDpi, kPreviewBestDpi);
 }
 
+// Hidden for good: a box that was not shown yet would otherwise still show
+// once its delay has passed.
+void closeProgress(QProgressDialog& progress) {
+    progress.reset();
+    progress.hide();
+}
+
 } // namespace
 
 std::shared_ptr<PdfJob> PdfJob::start(QWebEnginePage& page, QWidget* parent,
@@ -46,10 +54,12 @@ std::shared_ptr<PdfJob> PdfJob::start(QWebEnginePage& page, QWidget* parent,
     QProgressDialog& progress = *job->m_progress;
     progress.setWindowModality(Qt::WindowModal);
     progress.setLabelText(progressText);
-    progress.setRange(0, 0); // the engine tells nothing of how far it is
-    progress.setMinimumDuration(kProgressDelayMs);
     progress.setAutoReset(false);
     progress.setAutoClose(false);
+    progress.setRange(0, 0); // the engine tells nothing of how far it is
+    progress.setMinimumDuration(kProgressDelayMs);
+    // Starts the delay: until a first value the box keeps Qt's own, 4 s.
+    progress.setValue(0);
     const std::weak_ptr<PdfJob> weak = job;
     // The Cancel button, closing the box and Escape all cancel.
     const auto cancel = [weak] {
@@ -76,22 +86,21 @@ PdfJob::~PdfJob() {
 void PdfJob::abandon() {
     m_done = nullptr;
     if (m_progress) {
-        m_progress->hide();
+        closeProgress(*m_progress);
         m_progress->deleteLater();
     }
 }
 
 void PdfJob::finish(std::optional<QByteArray> pdf) {
     if (m_progress)
-        m_progress->hide();
+        closeProgress(*m_progress);
     // Called once: a cancelled job's late result goes nowhere.
     if (const Done done = std::exchange(m_done, nullptr))
         done(std::move(pdf));
 }
 
-std::optional<QByteArray> pdfNow(QWebEnginePage& page, QWidget* parent,
-                                 const QString& progressText, const QPageLayout& layout,
-                                 const QPageRanges& ranges) {
+std::optional<QByteArray> pdfNow(QWebEnginePage& page, QWidget* parent, const QString& progressText,
+                                 const QPageLayout& layout, const QPageRanges& ranges) {
     QEventLoop loop;
     bool finished = false;
     std::optional<QByteArray> result;

@@ -48,9 +48,8 @@ private:
 
 // Waits, in a local event loop, for the PDF of `page`; nothing when the user
 // cancelled. For callers that must answer at once, as a print preview asks.
-std::optional<QByteArray> pdfNow(QWebEnginePage& page, QWidget* parent,
-                                 const QString& progressText, const QPageLayout& layout,
-                                 const QPageRanges& ranges);
+std::optional<QByteArray> pdfNow(QWebEnginePage& page, QWidget* parent, const QString& progressText,
+                                 const QPageLayout& layout, const QPageRanges& ranges);
 
 // Paints the pages of `pdf` onto `printer`, each over its whole paper, as
 // pictures: for a print preview, which shows pages on the screen. False when

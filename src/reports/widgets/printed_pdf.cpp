@@ -21,9 +21,8 @@ const char* sides(const QPrinter& printer) {
     case QPrinter::DuplexShortSide:
         return "two-sided-short-edge";
     case QPrinter::DuplexAuto:
-        return printer.pageLayout().orientation() == QPageLayout::Landscape
-                   ? "two-sided-short-edge"
-                   : "two-sided-long-edge";
+        return printer.pageLayout().orientation() == QPageLayout::Landscape ? "two-sided-short-edge"
+                                                                            : "two-sided-long-edge";
     }
     return "one-sided";
 }
