@@ -1,22 +1,38 @@
 #pragma once
-// The help file follows the current language at once, even though every other
-// text keeps the language the program started with.
+// The manual: HTML pages, one folder per language, shown in the desktop's
+// browser. The page follows the current language at once, even though every
+// other text keeps the language the program started with.
 
 #include "base/detached_command.h"
 #include "base/program_folder.h"
 
 #include <QString>
 
-// The help file of the current language: the program folder, "quilnst_", the
-// language name and ".chm".
-QString helpFileName(const ProgramFolder& folder);
+// The places of the manual that the program opens. Each one is a page of its
+// own in every language's folder, so a browser needs no fragment to land on it.
+enum class HelpTopic {
+    start,   // the manual's start page, for the help command
+    options, // the options dialog, for its F1 key
+};
 
-// The system's HTML Help viewer, which can open the help file at a topic;
-// empty where the system has none.
-QString htmlHelpViewer();
+// Every topic, for whoever must check that each has its page.
+inline constexpr HelpTopic kHelpTopics[] = {HelpTopic::start, HelpTopic::options};
 
-// The command that shows the help file, at the topic when one is given. The
-// HTML Help viewer takes the file and the topic as one address
-// ("file::/topic"). Without it the desktop's handler opens the file, at its
-// start: a handler takes a document, not a place inside one.
-DetachedCommand helpCommand(const QString& helpFile, const QString& topic, const QString& viewer);
+// The page of a topic inside a language's folder ("opciones.htm").
+QString helpPageName(HelpTopic topic);
+
+// The folder of the manual, with a trailing '/': "help" beside the executable
+// when it is there (a build folder, an unpacked copy), else where an
+// installation puts it (<prefix>/share/quillnest/help for <prefix>/bin), else
+// beside the executable again, so that a missing manual is named where a
+// portable copy keeps it.
+QString helpFolder(const ProgramFolder& folder);
+
+// The full path of a topic's page in the current language: the manual's
+// folder, the language name ("espanol", "english"), the page. A language
+// without a manual of its own names a page that does not exist.
+QString helpFileName(const ProgramFolder& folder, HelpTopic topic);
+
+// The command that shows a page: the desktop's handler of the page's file URL,
+// which is its browser for HTML.
+DetachedCommand helpCommand(const QString& page);

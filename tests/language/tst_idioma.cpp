@@ -302,9 +302,11 @@ void TestIdioma::versionCheck() {
 void TestIdioma::helpFileFollowsLanguage() {
     f_setIdioma(QStringLiteral("XXX"));
     const ProgramFolder folder(m_dir->filePath(QStringLiteral("quillnest")));
-    QCOMPARE(helpFileName(folder), m_dir->filePath(QStringLiteral("quilnst_XXX.chm")));
+    QCOMPARE(helpFileName(folder, HelpTopic::start),
+             m_dir->filePath(QStringLiteral("help/XXX/index.htm")));
     f_setIdioma(QStringLiteral("english"));
-    QCOMPARE(helpFileName(folder), m_dir->filePath(QStringLiteral("quilnst_english.chm")));
+    QCOMPARE(helpFileName(folder, HelpTopic::start),
+             m_dir->filePath(QStringLiteral("help/english/index.htm")));
 }
 
 void TestIdioma::messagesFindTheirEntries_data() {

@@ -14,7 +14,9 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -51,6 +53,11 @@ class TestOpciones : public MainWindowTest {
         Tfrm_ppal* w = start(settings);
         controls(w).tm_init->stop();
         return w;
+    }
+    // A page of the manual in place, in its language's folder.
+    static void writeHelpPage(const QString& page) {
+        QVERIFY(QDir().mkpath(QFileInfo(page).absolutePath()));
+        writeBytes(page, "<html></html>");
     }
 
 private slots:
@@ -300,8 +307,8 @@ private slots:
         QCOMPARE(m_settings->text(Settings::opciones::idioma), result);
         QCOMPARE(f_getIdioma(), result);
         // Help follows the new language at once.
-        QVERIFY(helpFileName(m_services->folder())
-                    .endsWith(QStringLiteral("quilnst_") + result + ".chm"));
+        QVERIFY(helpFileName(m_services->folder(), HelpTopic::options)
+                    .endsWith("/help/" + result + "/opciones.htm"));
         // The dialog opened again in the same run shows the choice.
         if (result != language)
             QCOMPARE(controls(openOptions()).lb_idiomas->currentRow(), choice);
@@ -383,11 +390,12 @@ private slots:
         QTest::addColumn<bool>("started");
         QTest::newRow("no language chosen yet")
             << QByteArray() << false << int(Qt::NoModifier)
-            << "No se encuentra el archivo de ayuda %1/quilnst_XXX.chm" << false;
+            << "No se encuentra el archivo de ayuda %1/help/XXX/opciones.htm" << false;
         QTest::newRow("Spanish help missing")
             << kSpanish << false << int(Qt::NoModifier)
-            << QString::fromUtf8("No se encuentra el archivo de ayuda %1/quilnst_espanol.chm. "
-                                 "Revise su instalación")
+            << QString::fromUtf8(
+                   "No se encuentra el archivo de ayuda %1/help/espanol/opciones.htm. "
+                   "Revise su instalación")
             << false;
         QTest::newRow("help file present") << kSpanish << true << int(Qt::NoModifier) << "" << true;
         QTest::newRow("with Shift") << kSpanish << true << int(Qt::ShiftModifier) << "" << false;
@@ -400,8 +408,9 @@ private slots:
         QFETCH(bool, started);
         startWithoutFirstRun(settings);
         m_started.clear(); // the desktop's tools after the registration at start
+        const QString page = helpFileName(m_services->folder(), HelpTopic::options);
         if (helpFileExists)
-            writeBytes(helpFileName(m_services->folder()), "help");
+            writeHelpPage(page);
         auto options = openOptions();
         options->show();
         QVERIFY(QTest::qWaitForWindowActive(options.get()));
@@ -411,17 +420,18 @@ private slots:
                  message.isEmpty() ? QStringList() : QStringList{message.arg(m_dir->path())});
         QCOMPARE(m_started.size(), started ? 1 : 0);
         if (started)
-            QVERIFY(
-                m_started.first().arguments.first().startsWith(helpFileName(m_services->folder())));
+            QCOMPARE(m_started.first(), helpCommand(page));
     }
 
-    void helpActionOpensTheFileAlone() {
+    // The help command and F1 in the main window open the manual's start page.
+    void helpActionOpensTheStartPage() {
         Tfrm_ppal* w = startWithoutFirstRun(kSpanish);
         m_started.clear();
-        writeBytes(helpFileName(m_services->folder()), "help");
+        const QString page = helpFileName(m_services->folder(), HelpTopic::start);
+        QVERIFY(page.endsWith(QStringLiteral("/help/espanol/index.htm")));
+        writeHelpPage(page);
         w->action(QStringLiteral("help"))->trigger();
-        QCOMPARE(m_started.size(), 1);
-        QCOMPARE(m_started.first().arguments, QStringList{helpFileName(m_services->folder())});
+        QCOMPARE(m_started, QList<DetachedCommand>{helpCommand(page)});
     }
 
     void registrationAtStart_data() {

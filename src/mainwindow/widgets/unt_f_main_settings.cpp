@@ -42,7 +42,7 @@ void Tfrm_ppal::opcionesExecute() {
 }
 
 void Tfrm_ppal::helpExecute() {
-    f_mostrarAyuda(m_services, QString(), this);
+    f_mostrarAyuda(m_services, HelpTopic::start, this);
 }
 
 void Tfrm_ppal::aboutExecute() {

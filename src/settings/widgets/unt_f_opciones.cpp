@@ -27,7 +27,7 @@
 namespace {
 
 const QString kSection = QStringLiteral("f_opciones");
-const QString kHelpTopic = QStringLiteral("opciones.htm");
+constexpr HelpTopic kHelpTopic = HelpTopic::options;
 const QString kNoLanguage = Settings::opciones::idioma.defaultValue;
 const QString kEspanol = kIdiomaEspanol;
 const QString kEnglish = kIdiomaEnglish;
