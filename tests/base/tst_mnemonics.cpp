@@ -35,6 +35,10 @@ private slots:
             << QStringList{"A&&B", "Tom && Ann"} << none << QStringList{"&A&&B", "&Tom && Ann"};
         QTest::newRow("an ampersand ending a caption is text")
             << QStringList{"R&"} << none << QStringList{"&R&"};
+        QTest::newRow("an earlier one moves to free the only letter")
+            << QStringList{"Alta", "Baja", "AB"} << none << QStringList{"A&lta", "&Baja", "&AB"};
+        QTest::newRow("a designed one never moves")
+            << QStringList{"&Alta", "A"} << none << QStringList{"&Alta", "A (&B)"};
         QTest::newRow("letters used up: a free one is added")
             << QStringList{"ab", "ba", "ab"} << none << QStringList{"&ab", "&ba", "ab (&C)"};
         QTest::newRow("digits when nothing else is left")
@@ -70,12 +74,24 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("mnemonic");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("none") << "Abrir" << "" << "Abrir";
-        QTest::newRow("upper case folded") << "&Abrir" << "a" << "Abrir";
-        QTest::newRow("after a literal") << "A&&B &Co" << "c" << "A&B Co";
-        QTest::newRow("only literals") << "A&&B" << "" << "A&B";
-        QTest::newRow("accented") << "&Ítems" << "í" << "Ítems";
-        QTest::newRow("trailing ampersand") << "R&" << "" << "R&";
+        QTest::newRow("none") << "Abrir"
+                              << ""
+                              << "Abrir";
+        QTest::newRow("upper case folded") << "&Abrir"
+                                           << "a"
+                                           << "Abrir";
+        QTest::newRow("after a literal") << "A&&B &Co"
+                                         << "c"
+                                         << "A&B Co";
+        QTest::newRow("only literals") << "A&&B"
+                                       << ""
+                                       << "A&B";
+        QTest::newRow("accented") << "&Ítems"
+                                  << "í"
+                                  << "Ítems";
+        QTest::newRow("trailing ampersand") << "R&"
+                                            << ""
+                                            << "R&";
     }
 
     void readsMnemonics() {

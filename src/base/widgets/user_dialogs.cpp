@@ -1,7 +1,7 @@
 #include "base/widgets/user_dialogs.h"
 
-#include "base/widgets/control_texts.h"
 #include "base/unt_constantes.h"
+#include "base/widgets/control_texts.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
 #include "settings/widgets/unt_f_about.h"
 
-#include "base/widgets/control_texts.h"
 #include "base/unt_constantes.h"
+#include "base/widgets/control_texts.h"
 #include "settings/widgets/jpeg_image.h"
 
 #include <QFrame>
