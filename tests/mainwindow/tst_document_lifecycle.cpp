@@ -1,6 +1,7 @@
 #include "../support/window_controls.h"
 #include "../support/window_fixture.h"
 #include "base/errors.h"
+#include "base/mnemonics.h"
 #include "base/program_folder.h"
 #include "document/document_file.h"
 #include "language/unt_idioma.h"
@@ -267,7 +268,8 @@ private slots:
                           QStringLiteral("english"));
         QVERIFY(QDir().mkpath(path("english.txt"))); // a folder where the file should be
         Tfrm_ppal* w = start();
-        QCOMPARE(w->action(QStringLiteral("buscar"))->text(), QStringLiteral("Find"));
+        QCOMPARE(withoutMnemonic(w->action(QStringLiteral("buscar"))->text()),
+                 QStringLiteral("Find"));
         QCOMPARE(m_dialogs->asked.size(), 1);
         QVERIFY(m_dialogs->asked.first().contains(path("english.txt")));
     }

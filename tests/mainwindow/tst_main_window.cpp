@@ -1,5 +1,6 @@
 #include "../support/window_controls.h"
 #include "../support/window_fixture.h"
+#include "base/mnemonics.h"
 #include "base/program_folder.h"
 #include "document/document_file.h"
 #include "document/outline_document.h"
@@ -17,6 +18,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QSlider>
@@ -559,11 +561,58 @@ private slots:
         m_settings->write(QStringLiteral("opciones"), QStringLiteral("idioma"),
                           QStringLiteral("english"));
         Tfrm_ppal* w = openDocument(newItems({"A"}));
-        QCOMPARE(w->action(QStringLiteral("buscar"))->text(), QStringLiteral("Find"));
+        QCOMPARE(withoutMnemonic(w->action(QStringLiteral("buscar"))->text()),
+                 QStringLiteral("Find"));
         QCOMPARE(controls(w).lb_fecha->text(), QStringLiteral("Date:"));
         // The move shortcuts are the designed ones whatever the language.
         QCOMPARE(w->action(QStringLiteral("derecha"))->shortcut(),
                  QKeySequence(Qt::ControlModifier | Qt::Key_Right));
+    }
+
+    void everyCommandHasItsOwnMnemonic_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("espanol") << QStringLiteral("espanol");
+        QTest::newRow("english") << QStringLiteral("english");
+    }
+
+    // Every command of the menus and popups is reachable with Alt: each menu
+    // title and each visible command has a mnemonic unlike the others of its
+    // menu, also once undo names a change and recent documents are listed.
+    void everyCommandHasItsOwnMnemonic() {
+        QFETCH(QString, language);
+        m_settings->write(QStringLiteral("opciones"), QStringLiteral("idioma"), language);
+        Tfrm_ppal* w = openSample();
+        w->selectNode(findNode(w->model()->tree(), QStringLiteral("B")));
+        w->action(QStringLiteral("arriba"))->trigger();
+        for (const char* name : {"Salir & co.qnf", "ayuda.qnf", "a/b.qnf"})
+            w->recentFiles().f_agregarUltimo(m_dir->filePath(QString::fromUtf8(name)));
+        QList<QWidget*> containers{w->menuBar()};
+        for (QAction* title : w->menuBar()->actions())
+            containers << title->menu();
+        containers << findControl<QMenu>(*w, "pm_tv_lista")
+                   << findControl<QMenu>(*w, "pm_re_texto");
+        QSet<QAction*> inMenus;
+        for (const QWidget* container : containers) {
+            QSet<QChar> seen;
+            for (QAction* entry : container->actions()) {
+                if (entry->isSeparator() || !entry->isVisible())
+                    continue;
+                inMenus << entry;
+                const QChar key = mnemonicOf(entry->text());
+                QVERIFY2(!key.isNull(), qPrintable(entry->text()));
+                QVERIFY2(!seen.contains(key),
+                         qPrintable(container->objectName() + u' ' + entry->text()));
+                seen << key;
+            }
+        }
+        for (QAction* command : w->actions())
+            QVERIFY2(!command->isVisible() || inMenus.contains(command),
+                     qPrintable(command->objectName()));
+        // The recent documents are listed as they are named, ampersand and all.
+        QCOMPARE(withoutMnemonic(w->action(QStringLiteral("Ultimo1"))->text()),
+                 m_dir->filePath(QStringLiteral("a/b.qnf")));
+        QCOMPARE(withoutMnemonic(w->action(QStringLiteral("Ultimo3"))->text()),
+                 m_dir->filePath(QStringLiteral("Salir & co.qnf")));
     }
 
     void damagedSettingsFallBackToDefaults() {

@@ -1,5 +1,6 @@
 #include "../support/window_controls.h"
 #include "../support/window_fixture.h"
+#include "base/mnemonics.h"
 #include "base/program_folder.h"
 #include "document/document_file.h"
 #include "document/unt_funciones.h"
@@ -147,7 +148,8 @@ private slots:
         m_window->action(QStringLiteral("verhoy"))->trigger();
         QVERIFY(windowOf<Tf_today>() && windowOf<Tf_today>()->isVisible());
         QCOMPARE(windowOf<Tf_today>()->windowTitle(), QStringLiteral("Tareas para hoy"));
-        QCOMPARE(controls(windowOf<Tf_today>()).bt_preview->text(), QStringLiteral("Vista previa"));
+        QCOMPARE(withoutMnemonic(controls(windowOf<Tf_today>()).bt_preview->text()),
+                 QStringLiteral("Vista previa"));
         QCOMPARE(m_browsers.pages, QStringList{webFile("today.htm")});
         const QByteArray page = readBytes(webFile("today.htm"));
         QVERIFY(page.contains("<span class=\"titulo\">Tareas del d\xed"
@@ -377,8 +379,8 @@ private slots:
               SettingKey(Settings::reportes::mostrarcompletados)})
             QCOMPARE(stored(*m_settings, key), QStringLiteral("<missing>"));
         // Texts come from the language file ("Cerrar " there loses its blank).
-        QCOMPARE(controls(d).bt_cerrar->text(), QStringLiteral("Cerrar"));
-        QCOMPARE(controls(d).rb_Completo->text(), QStringLiteral("Todo el arbol"));
+        QCOMPARE(withoutMnemonic(controls(d).bt_cerrar->text()), QStringLiteral("Cerrar"));
+        QCOMPARE(withoutMnemonic(controls(d).rb_Completo->text()), QStringLiteral("Todo el arbol"));
         QCOMPARE(controls(d).rb_Completo->toolTip(),
                  QStringLiteral("Si esta tildado se mostrara todo el arbol"));
     }

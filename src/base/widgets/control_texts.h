@@ -4,6 +4,7 @@
 // name unless given, and the control's current texts are the defaults. Every
 // window takes its texts through these.
 
+#include <QList>
 #include <QString>
 
 class QAction;
@@ -28,3 +29,12 @@ void applyHint(const QString& section, QWidget* control, const QString& name = {
 void applyActionTexts(const QString& section, QAction* action);
 // A menu's title, and its hint as the status tip of the menu's action.
 void applyMenuTexts(const QString& section, QMenu* menu, const QString& name);
+
+// Mnemonics for every command of the containers (a menu bar, its menus, the
+// popups): each visible action gets one unlike those of every container it is
+// in. A caption with its own keeps it. Run again whenever a caption changes; a
+// caption set since the last run is taken as it now reads.
+void assignActionMnemonics(const QList<QWidget*>& containers);
+// Mnemonics for the window's buttons and the labels that name a field, unlike
+// each other and unlike any designed one.
+void assignMnemonics(QWidget* window);

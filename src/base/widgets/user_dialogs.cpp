@@ -1,6 +1,7 @@
 #include "base/widgets/user_dialogs.h"
 
 #include "base/unt_constantes.h"
+#include "base/widgets/control_texts.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -43,6 +44,7 @@ public:
         QList<QAbstractButton*> added;
         for (const QString& caption : buttons)
             added << box.addButton(caption, QMessageBox::AcceptRole);
+        assignMnemonics(&box);
         if (!added.isEmpty())
             box.setDefaultButton(qobject_cast<QPushButton*>(added.first()));
         box.exec();

@@ -1,6 +1,6 @@
 #pragma once
-// The images of the main window's actions, by image number: the desktop
-// theme's icon where the theme has one, otherwise a standard or drawn icon.
+// The images of the main window's actions, by image number, drawn in code in
+// the palette's text colour (see drawnIcon); a null icon for a number without one.
 
 #include <QIcon>
 

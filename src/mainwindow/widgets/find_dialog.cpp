@@ -52,6 +52,7 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
     // As with any find dialog, there is nothing to find until a text is typed.
     connect(ed_findText, &QLineEdit::textChanged, this,
             [this](const QString& text) { bt_findNext->setEnabled(!text.isEmpty()); });
+    assignMnemonics(this);
     connect(bt_findNext, &QPushButton::clicked, this, &FindDialog::findNext);
     connect(bt_cancel, &QPushButton::clicked, this, &QDialog::close);
 }

@@ -1,58 +1,54 @@
 #include "mainwindow/widgets/item_images.h"
 
+#include "base/widgets/drawn_icon.h"
 #include "mainwindow/widgets/outline_model.h"
 
 #include <QPainter>
-#include <QPixmap>
+#include <QPalette>
 #include <QPolygonF>
 #include <algorithm>
 #include <array>
-#include <functional>
 
 namespace ItemImages {
 namespace {
 
-// Each image is drawn once per pixel density, so it stays crisp on high-density screens.
-QIcon drawnIcon(const std::function<void(QPainter&)>& draw) {
-    QIcon icon;
-    for (const qreal scale : {1.0, 2.0, 3.0}) {
-        QPixmap pixmap(QSize(kImageSize, kImageSize) * scale);
-        pixmap.setDevicePixelRatio(scale);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        draw(painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
+static_assert(kImageSize == kDrawnIconGrid, "the item images are drawn on the icons' grid");
 
-// A pie that fills clockwise from twelve o'clock, one fourteenth per step.
-void drawProgress(QPainter& painter, int image) {
+// A pie that fills clockwise from twelve o'clock, one fourteenth per step,
+// on the tree's own background with an edge in its text colour, so that it
+// reads on a light palette and on a dark one.
+void drawProgress(QPainter& painter, const QPalette& palette, int image) {
     const QRectF disc(1.5, 1.5, kImageSize - 3, kImageSize - 3);
+    const QColor base = palette.color(QPalette::Active, QPalette::Base);
+    const QColor text = palette.color(QPalette::Active, QPalette::Text);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::white);
+    painter.setBrush(isDarkPalette(palette) ? base.lighter(130) : QColor(Qt::white));
     painter.drawEllipse(disc);
     if (image > 0) {
         constexpr int fullCircle = 360 * 16; // QPainter angles are in sixteenths of a degree
         constexpr int lastImage = kProgressImageCount - 1;
-        painter.setBrush(QColor(0x3a, 0x9a, 0x3e));
+        painter.setBrush(isDarkPalette(palette) ? QColor(0x5c, 0xc0, 0x60)
+                                                : QColor(0x3a, 0x9a, 0x3e));
         painter.drawPie(disc, 90 * 16, -fullCircle * image / lastImage);
     }
-    painter.setPen(QPen(QColor(0x6e, 0x6e, 0x6e), 1));
+    QColor edge = text;
+    edge.setAlphaF(0.6);
+    painter.setPen(QPen(edge, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(disc);
 }
 
-// An arrow pointing up for high priority, or down for low priority.
-void drawArrow(QPainter& painter, bool up, const QColor& fill, const QColor& edge) {
+// An arrow pointing up for high priority, or down for low priority; its edge
+// is darker than its fill on a light palette and lighter on a dark one.
+void drawArrow(QPainter& painter, const QPalette& palette, bool up, const QColor& fill) {
     QPolygonF arrow{{8, 1.5}, {14.5, 8}, {10.5, 8}, {10.5, 14.5}, {5.5, 14.5}, {5.5, 8}, {1.5, 8}};
     if (!up)
         for (QPointF& point : arrow)
             point.setY(kImageSize - point.y());
-    painter.setPen(QPen(edge, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(fill);
+    const bool dark = isDarkPalette(palette);
+    painter.setPen(QPen(dark ? fill.lighter(160) : fill.darker(170), 1, Qt::SolidLine, Qt::RoundCap,
+                        Qt::RoundJoin));
+    painter.setBrush(dark ? fill.lighter(115) : fill);
     painter.drawPolygon(arrow);
 }
 
@@ -62,7 +58,9 @@ const QIcon& progressImage(int image) {
     static const std::array<QIcon, kProgressImageCount> images = [] {
         std::array<QIcon, kProgressImageCount> built;
         for (int i = 0; i < kProgressImageCount; ++i)
-            built[size_t(i)] = drawnIcon([i](QPainter& painter) { drawProgress(painter, i); });
+            built[size_t(i)] = drawnIcon([i](QPainter& painter, const QPalette& palette) {
+                drawProgress(painter, palette, i);
+            });
         return built;
     }();
     return images[size_t(std::clamp(image, 0, kProgressImageCount - 1))];
@@ -70,11 +68,11 @@ const QIcon& progressImage(int image) {
 
 const QIcon& priorityMark(int stateImage) {
     static const QIcon none;
-    static const QIcon high = drawnIcon([](QPainter& painter) {
-        drawArrow(painter, true, QColor(0xd9, 0x30, 0x25), QColor(0x8c, 0x1a, 0x12));
+    static const QIcon high = drawnIcon([](QPainter& painter, const QPalette& palette) {
+        drawArrow(painter, palette, true, QColor(0xd9, 0x30, 0x25));
     });
-    static const QIcon low = drawnIcon([](QPainter& painter) {
-        drawArrow(painter, false, QColor(0x2a, 0x6f, 0xd6), QColor(0x16, 0x3f, 0x80));
+    static const QIcon low = drawnIcon([](QPainter& painter, const QPalette& palette) {
+        drawArrow(painter, palette, false, QColor(0x2a, 0x6f, 0xd6));
     });
     switch (stateImage) {
     case 2:

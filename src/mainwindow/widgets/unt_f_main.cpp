@@ -189,6 +189,14 @@ void Tfrm_ppal::createMenus() {
     fill(pm_re_texto, editorPopup(), m_actions);
 }
 
+void Tfrm_ppal::assignMenuMnemonics() {
+    QList<QWidget*> containers{menuBar()};
+    for (const MenuSpec& entry : mainMenus())
+        containers << m_menus.value(entry.name);
+    containers << pm_tv_lista << pm_re_texto;
+    assignActionMnemonics(containers);
+}
+
 void Tfrm_ppal::createToolBars() {
     tb_edit = addToolBar(QStringLiteral("tb_edit"));
     tb_edit->setObjectName(QStringLiteral("tb_edit"));

@@ -172,6 +172,9 @@ private:
     // empty when the user cancelled.
     QString chooseSaveName();
     void refreshRecentActions();
+    // Gives the menu bar, every menu and popup distinct mnemonics; run after
+    // any caption of theirs changes.
+    void assignMenuMnemonics();
     // Runs a step that reads or writes the settings: a settings file that
     // cannot be read or written is reported once per run, and stops neither
     // start-up nor the document operation around the step.

@@ -502,4 +502,5 @@ void Tfrm_ppal::refreshRecentActions() {
         recent->setText(QString(path).replace(u'&', QStringLiteral("&&")));
         recent->setVisible(!path.isEmpty());
     }
+    assignMenuMnemonics();
 }

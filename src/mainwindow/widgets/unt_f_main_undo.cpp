@@ -82,4 +82,5 @@ void Tfrm_ppal::updateUndoActions() {
          editorUndo || m_document->canUndo(), editorUndo ? Kind::EditText : m_document->undoKind());
     show(action(ActionName::rehacer), Messages::rehacer, Messages::rehacerHint,
          editorRedo || m_document->canRedo(), editorRedo ? Kind::EditText : m_document->redoKind());
+    assignMenuMnemonics();
 }

@@ -64,6 +64,7 @@ void Tf_customreportes::f_setTextos() {
     applyWindowTitle(kSection, this);
     for (QPushButton* b : {bt_cerrar, bt_guardar, bt_preview, bt_print})
         applyCaptionAndHint(kSection, b);
+    assignMnemonics(this);
 }
 
 void Tf_customreportes::bt_cerrarClick() {

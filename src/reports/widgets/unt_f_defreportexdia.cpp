@@ -199,6 +199,7 @@ void Tf_defreportexdia::f_setTextos() {
          std::initializer_list<QWidget*>{rb_fecha, rb_noorden, cb_completados, cb_texto,
                                          cb_terminales, rb_Completo, rb_seleccion})
         applyCaptionAndHint(kSection, control);
+    assignMnemonics(this);
 }
 
 void Tf_defreportexdia::f_open() {

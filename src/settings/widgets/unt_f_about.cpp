@@ -1,6 +1,7 @@
 #include "settings/widgets/unt_f_about.h"
 
 #include "base/unt_constantes.h"
+#include "base/widgets/control_texts.h"
 #include "settings/widgets/jpeg_image.h"
 
 #include <QFrame>
@@ -148,6 +149,7 @@ void Tf_about::createControls() {
     layout->addWidget(Panel1);
     layout->addWidget(OKButton, 0, Qt::AlignHCenter);
     setFixedSize(QSize(295, 251).expandedTo(sizeHint()));
+    assignMnemonics(this);
 }
 
 void Tf_about::FormCreate() {

@@ -189,6 +189,7 @@ void Tf_opciones::f_setTextos() {
         item->setText(
             f_getTexto(kSection, itemKey(QStringLiteral("lb_idiomas"), row), item->text()));
     }
+    assignMnemonics(this);
 }
 
 void Tf_opciones::rg_archivosClick() {
