@@ -29,7 +29,7 @@ void Tfrm_ppal::registerFileTypeAtStart() {
     if (!m_services.settings().flag(Settings::opciones::regexts))
         return;
     try {
-        f_registrarExtension(m_services.folder().executablePath(), m_services.startCommand());
+        f_registrarExtension(m_services.folder(), m_services.startCommand());
     } catch (const QuillnestError& error) {
         m_services.reportError(error.message());
     }
