@@ -37,14 +37,13 @@ private slots:
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<bool>("portable");
         QTest::addColumn<QString>("moduleFolder");
-        QTest::newRow("build folder") << QStringList{"build/quillnest",
-                                                     "build/libquillnest_browser.so"}
-                                      << true << "build";
-        QTest::newRow("unpacked copy without module") << QStringList{"copy/quillnest"} << true
-                                                      << "copy";
-        QTest::newRow("installed") << QStringList{"usr/bin/quillnest",
-                                                  "usr/lib/quillnest/libquillnest_browser.so"}
-                                   << false << "usr/lib/quillnest";
+        QTest::newRow("build folder")
+            << QStringList{"build/quillnest", "build/libquillnest_browser.so"} << true << "build";
+        QTest::newRow("unpacked copy without module")
+            << QStringList{"copy/quillnest"} << true << "copy";
+        QTest::newRow("installed")
+            << QStringList{"usr/bin/quillnest", "usr/lib/quillnest/libquillnest_browser.so"}
+            << false << "usr/lib/quillnest";
     }
     void filesLiveWhereTheCopyCanKeepThem() {
         QFETCH(QStringList, files);
@@ -60,7 +59,8 @@ private slots:
         // The same names wherever they live.
         const QString config =
             portable ? folder.path() : userFolder(QStandardPaths::GenericConfigLocation);
-        const QString web = portable ? folder.path() : userFolder(QStandardPaths::GenericCacheLocation);
+        const QString web =
+            portable ? folder.path() : userFolder(QStandardPaths::GenericCacheLocation);
         QCOMPARE(folder.configFolder(), config);
         QCOMPARE(f_nombreIni(folder), config + QStringLiteral("quillnest.ini"));
         QCOMPARE(f_carpetaWeb(folder), web + QStringLiteral("web/"));
@@ -81,8 +81,8 @@ private slots:
             QSKIP("permissions do not bind this user");
         const ProgramFolder located = ProgramFolder::locate(executable);
         QVERIFY(!located.portable());
-        QCOMPARE(f_nombreIni(located),
-                 userFolder(QStandardPaths::GenericConfigLocation) + QStringLiteral("quillnest.ini"));
+        QCOMPARE(f_nombreIni(located), userFolder(QStandardPaths::GenericConfigLocation) +
+                                           QStringLiteral("quillnest.ini"));
     }
 };
 

@@ -46,7 +46,7 @@ void Tfrm_ppal::helpExecute() {
 }
 
 void Tfrm_ppal::aboutExecute() {
-    m_aboutBoxes.show(this);
+    m_aboutBoxes.show(this, m_services.folder());
 }
 
 void Tfrm_ppal::tm_initTimer() {
