@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-translations-l10n
   libgl-dev libjpeg62-turbo-dev
   xvfb xauth imagemagick
+  # installing: the icon's pictures, the validators, the MIME database
+  librsvg2-bin desktop-file-utils appstream shared-mime-info
 )
 
 missing=()
