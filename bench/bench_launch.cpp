@@ -50,7 +50,7 @@ bool launch(const QString& program, Document& document) {
     run.waitForFinished(10000);
     if (!line.startsWith("ready"))
         return false;
-    // "ready <kB> kB"
+    // "ready <kB> kB <n> items"
     document.seconds.push_back(seconds);
     document.peakMb.push_back(line.split(' ').value(1).toDouble() / 1024.0);
     return true;

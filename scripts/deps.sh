@@ -9,6 +9,8 @@ packages=(
   qt6-pdf-dev libcups2-dev libgl-dev libjpeg62-turbo-dev
   poppler-utils
   xvfb xauth imagemagick
+  # installing: the icon's pictures, the validators, the MIME database
+  librsvg2-bin desktop-file-utils appstream shared-mime-info
 )
 
 missing=()

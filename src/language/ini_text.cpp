@@ -90,4 +90,10 @@ void writeFile(const QString& path, const QByteArray& bytes, const NewText& desc
         throw fileError(Messages::archivoNoEscrito, description, path, reason);
 }
 
+void removeFile(const QString& path, const NewText& description) {
+    QFile file(path);
+    if (file.exists() && !file.remove())
+        throw fileError(Messages::archivoNoBorrado, description, path, file.errorString());
+}
+
 } // namespace IniText

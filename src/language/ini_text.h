@@ -46,5 +46,8 @@ QByteArray readFile(const QString& path, const NewText& description);
 // complete, so a full disk or a crash never leaves half a file. Throws
 // EInOutError naming `description` when the file cannot be written.
 void writeFile(const QString& path, const QByteArray& bytes, const NewText& description);
+// Removes the file when it exists. Throws EInOutError naming `description`
+// when it stays.
+void removeFile(const QString& path, const NewText& description);
 
 } // namespace IniText

@@ -119,12 +119,23 @@ inline constexpr NewText archivoNoLeido{mensajes, u"archivo no leido",
 inline constexpr NewText archivoNoEscrito{mensajes, u"archivo no escrito",
                                           u"No se pudo escribir el %1 %2: %3",
                                           u"The %1 %2 could not be written: %3"};
+inline constexpr NewText archivoNoBorrado{mensajes, u"archivo no borrado",
+                                          u"No se pudo borrar el %1 %2: %3",
+                                          u"The %1 %2 could not be removed: %3"};
 inline constexpr NewText archivoConfiguracion{mensajes, u"archivo configuracion",
                                               u"archivo de configuración", u"settings file"};
 inline constexpr NewText archivoIdioma{mensajes, u"archivo idioma", u"archivo de idioma",
                                        u"language file"};
 inline constexpr NewText archivoRegistro{
     mensajes, u"archivo registro", u"archivo de tipo de documento", u"file type registration file"};
+// The comment of the program's entry in the desktop's application menu.
+inline constexpr NewText comentarioPrograma{mensajes, u"comentario programa",
+                                            u"Organizador de tareas en árbol", u"Task outliner"};
+// The About box's note of where the program keeps its files: "%1" the folder of
+// the settings and language files, "%2" the folder of the report pages.
+inline constexpr NewText dondeArchivos{mensajes, u"donde archivos",
+                                       u"Configuración e idiomas: %1\nPáginas de reportes: %2",
+                                       u"Settings and language files: %1\nReport pages: %2"};
 inline constexpr NewText sinCarpetaDatos{
     mensajes, u"sin carpeta datos",
     u"No se conoce la carpeta de datos del usuario; no se puede registrar el tipo de documento.",

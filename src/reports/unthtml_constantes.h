@@ -1,6 +1,6 @@
 #pragma once
-// Names of the report files. They all live in the web folder beside the
-// executable (f_carpetaWeb).
+// Names of the report files. They all live in the web folder, beside the
+// executable or in the user's cache folder (f_carpetaWeb).
 
 #include <QLatin1StringView>
 

@@ -108,7 +108,7 @@ bool isListed(const OutlineNode* node, const ReportOptions& options) {
 } // namespace
 
 QString f_carpetaWeb(const ProgramFolder& folder) {
-    return folder.path() + Unthtml_constantes::carpetaWeb + u'/';
+    return folder.webParent() + Unthtml_constantes::carpetaWeb + u'/';
 }
 
 bool f_crearCarpetaWeb(const QString& webFolder) {

@@ -25,7 +25,7 @@ struct ReportOptions {
     bool todoElArbol = true;     // the whole tree, else the selected item's subtree
 };
 
-// The web folder of the program folder, with a trailing '/'.
+// The web folder of the program folder (in its web parent), with a trailing '/'.
 QString f_carpetaWeb(const ProgramFolder& folder);
 // Creates the web folder with any missing parents; true when it exists afterwards.
 bool f_crearCarpetaWeb(const QString& webFolder);

@@ -31,13 +31,10 @@ QString singleLine(QString value) {
 } // namespace
 
 QString f_nombreIni(const ProgramFolder& folder) {
-    const QString& path = folder.executablePath();
-    const QFileInfo info(path);
-    const qsizetype dot = info.fileName().lastIndexOf(u'.');
+    const QString name = QFileInfo(folder.executablePath()).fileName();
+    const qsizetype dot = name.lastIndexOf(u'.');
     // A leading dot starts a hidden name, not an extension.
-    if (dot <= 0)
-        return path + QLatin1StringView(".ini");
-    return path.first(path.size() - info.fileName().size() + dot) + QLatin1StringView(".ini");
+    return folder.configFolder() + (dot <= 0 ? name : name.first(dot)) + QLatin1StringView(".ini");
 }
 
 SettingsContents SettingsContents::fromText(QStringView text) {

@@ -19,8 +19,8 @@
 #include <functional>
 #include <optional>
 
-// The executable's path with its extension replaced by "ini" ("ini" appended
-// when it has none).
+// The executable's file name with its extension replaced by "ini" ("ini"
+// appended when it has none), in the folder's config folder.
 QString f_nombreIni(const ProgramFolder& folder);
 
 // The file as sections of entries, in file order, spelled as first met.

@@ -5,9 +5,14 @@
 #include "language/unt_idioma.h"
 #include "settings/unt_extensiones.h"
 
+#include "document/document_file.h"
+#include "document/outline_tree.h"
+
 #include <QDir>
 #include <QFile>
+#include <QMimeDatabase>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 class TestExtensiones : public QObject {
@@ -19,8 +24,42 @@ class TestExtensiones : public QObject {
 
     // The program's own calls, with this test's executable and its starts recorded.
     bool registered() const { return f_extensionRegistrada(m_program); }
-    void registerType() {
-        f_registrarExtension(m_program, [this](const DetachedCommand& c) { m_started << c; });
+    void registerType() { registerAs(ProgramFolder(m_program)); }
+    void registerAs(const ProgramFolder& folder) {
+        f_registrarExtension(folder, [this](const DetachedCommand& c) { m_started << c; });
+    }
+    // A copy in an installed layout, which keeps its files in the user's folders.
+    ProgramFolder installedCopy() {
+        for (const char* name :
+             {"usr/bin/quillnest", "usr/lib/quillnest/libquillnest_browser.so"}) {
+            QDir().mkpath(QFileInfo(m_dir->filePath(name)).absolutePath());
+            writeBytes(m_dir->filePath(name), "x");
+        }
+        return ProgramFolder::locate(m_dir->filePath(QStringLiteral("usr/bin/quillnest")));
+    }
+    // What a mime package says, its comments (which follow a language) left out.
+    static QStringList packageMeaning(const QByteArray& bytes) {
+        QStringList meaning;
+        QXmlStreamReader xml(bytes);
+        int inComment = 0;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (xml.isStartElement() && xml.name() == u"comment")
+                ++inComment;
+            else if (xml.isEndElement() && xml.name() == u"comment")
+                --inComment;
+            else if (xml.isStartElement() && !inComment) {
+                QString element = xml.name().toString();
+                for (const QXmlStreamAttribute& attribute : xml.attributes())
+                    element +=
+                        u' ' + attribute.name().toString() + u'=' + attribute.value().toString();
+                meaning << element;
+            } else if (xml.isEndElement() && !inComment)
+                meaning << u'/' + xml.name().toString();
+        }
+        if (xml.hasError())
+            meaning << xml.errorString();
+        return meaning;
     }
 
     QString dataHome() const { return m_dir->filePath(QStringLiteral("data")); }
@@ -39,6 +78,8 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
         qputenv("XDG_DATA_HOME", dataHome().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", m_dir->filePath(QStringLiteral("config")).toLocal8Bit());
+        qputenv("XDG_CACHE_HOME", m_dir->filePath(QStringLiteral("cache")).toLocal8Bit());
         useProgram(QStringLiteral("bin/quillnest"));
         m_language = std::make_unique<LanguageTable>(m_dir->path() + u'/');
         m_language->use();
@@ -47,6 +88,8 @@ private slots:
     void cleanup() {
         m_language.reset();
         qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_CONFIG_HOME");
+        qunsetenv("XDG_CACHE_HOME");
     }
 
     void registrationIsFoundByTheNextCheck() {
@@ -55,8 +98,13 @@ private slots:
         QVERIFY(mimePackagePath().startsWith(dataHome()));
         QVERIFY(desktopEntryPath().startsWith(dataHome()));
         QVERIFY(readBytes(mimePackagePath()).contains("<glob pattern=\"*.qnf\"/>"));
-        QVERIFY(
-            readBytes(desktopEntryPath()).contains("\nExec=\"" + m_program.toUtf8() + "\" %f\n"));
+        const QByteArray written = readBytes(desktopEntryPath());
+        QVERIFY(written.contains("\nExec=\"" + m_program.toUtf8() + "\" %f\n"));
+        // A menu item with the application icon, which is written beside it.
+        QVERIFY(written.contains("\nIcon=quillnest\n"));
+        QVERIFY(!written.contains("NoDisplay"));
+        QVERIFY(readBytes(iconPath()).contains("<svg"));
+        QVERIFY(readBytes(mimePackagePath()).contains("<icon name=\"quillnest\"/>"));
         QVERIFY(registered());
         // The desktop's tools refresh this data home only, never the user's real one.
         for (const DetachedCommand& command : m_started)
@@ -76,15 +124,89 @@ private slots:
     void descriptionIsInTheLanguageOfTheRun_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QByteArray>("comment");
-        QTest::newRow("none chosen") << "XXX" << QByteArray("<comment>Archivo Quillnest</comment>");
-        QTest::newRow("english") << "english" << QByteArray("<comment>Quillnest File</comment>");
+        QTest::addColumn<QByteArray>("entryComment");
+        QTest::addColumn<QString>("nextLanguage");
+        QTest::newRow("none chosen") << "XXX" << QByteArray("<comment>Archivo Quillnest</comment>")
+                                     << QByteArray("\nComment=Task outliner\n") << "espanol";
+        QTest::newRow("espanol") << "espanol" << QByteArray("<comment>Archivo Quillnest</comment>")
+                                 << QByteArray("\nComment=Organizador de tareas en árbol\n")
+                                 << "english";
+        QTest::newRow("english") << "english" << QByteArray("<comment>Quillnest File</comment>")
+                                 << QByteArray("\nComment=Task outliner\n") << "espanol";
     }
     void descriptionIsInTheLanguageOfTheRun() {
         QFETCH(QString, language);
         QFETCH(QByteArray, comment);
+        QFETCH(QByteArray, entryComment);
+        QFETCH(QString, nextLanguage);
         f_setIdioma(language);
         registerType();
         QVERIFY(readBytes(mimePackagePath()).contains(comment));
+        QVERIFY(readBytes(desktopEntryPath()).contains(entryComment));
+        // A run in another language puts the menu's comment in its language.
+        f_setIdioma(nextLanguage);
+        QVERIFY(!registered());
+        registerType();
+        QVERIFY(registered());
+        QVERIFY(!readBytes(desktopEntryPath()).contains(entryComment));
+    }
+
+    // The package installing puts in the system's folder says what the one a
+    // portable copy writes says, and its magic knows a saved document by its
+    // contents alone.
+    void savedDocumentIsKnownByItsContents() {
+        registerType();
+        const QByteArray shipped =
+            readBytes(QStringLiteral(QUILLNEST_SOURCE_DIR "/resources/desktop/quillnest.xml"));
+        QCOMPARE(packageMeaning(shipped), packageMeaning(readBytes(mimePackagePath())));
+        QVERIFY(
+            packageMeaning(shipped).contains("match type=string offset=0 value=0\\r\\n0\\r\\n"));
+
+        OutlineTree tree;
+        OutlineNode* parent = tree.addLastTopLevel(QStringLiteral("uno"));
+        tree.addLastChild(parent, QStringLiteral("dos"));
+        const QMimeDatabase types;
+        for (const bool expanded : {false, true}) {
+            parent->setExpanded(expanded);
+            const QString path = m_dir->filePath(QStringLiteral("no-extension"));
+            f_guardarNodos(tree, path);
+            QCOMPARE(types.mimeTypeForFile(path, QMimeDatabase::MatchContent).name(),
+                     QStringLiteral("application/x-quillnest"));
+        }
+        const QString text = m_dir->filePath(QStringLiteral("numbers"));
+        writeBytes(text, "0\r\n1\r\n2\r\n3\r\n");
+        QVERIFY(types.mimeTypeForFile(text, QMimeDatabase::MatchContent).name() !=
+                QStringLiteral("application/x-quillnest"));
+    }
+
+    // An installed copy relies on the system's entry: it writes none of its
+    // own, and takes away the user's entry of a copy that is gone, which would
+    // hide the system's.
+    void installedCopyWritesNoEntry_data() {
+        QTest::addColumn<bool>("portableRegistered");
+        QTest::addColumn<bool>("portableRemoved");
+        QTest::newRow("no entry of the user") << false << false;
+        QTest::newRow("entry of a removed copy") << true << true;
+        QTest::newRow("entry of a copy still there") << true << false;
+    }
+    void installedCopyWritesNoEntry() {
+        QFETCH(bool, portableRegistered);
+        QFETCH(bool, portableRemoved);
+        writeBytes(m_program, "x");
+        if (portableRegistered)
+            registerType();
+        if (portableRemoved)
+            QVERIFY(QFile::remove(m_program));
+        const ProgramFolder installed = installedCopy();
+        QVERIFY(!installed.portable());
+        m_started.clear();
+        registerAs(installed);
+        QVERIFY(!f_extensionRegistrada(installed.executablePath()));
+        const bool kept = portableRegistered && !portableRemoved;
+        QCOMPARE(registered(), kept);
+        for (const QString& path : {desktopEntryPath(), mimePackagePath(), iconPath()})
+            QCOMPARE(QFileInfo::exists(path), kept);
+        QCOMPARE(m_started.isEmpty(), !portableRemoved);
     }
 
     void anythingOffCountsAsMissing_data() {
@@ -144,6 +266,7 @@ private slots:
         QFETCH(QString, executable);
         QFETCH(QString, exec);
         QCOMPARE(desktopExecValue(executable), exec);
+        QCOMPARE(desktopExecProgram(exec), executable);
     }
 
     void pathWithLineBreakStaysOneEntryLine() {

@@ -1,11 +1,14 @@
 #include "../support/window_controls.h"
 #include "base/errors.h"
+#include "base/program_folder.h"
 #include "settings/widgets/jpeg_image.h"
 #include "settings/widgets/unt_f_about.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -50,11 +53,12 @@ class TestAbout : public QObject {
         FakeClock* clock;
     };
     PictureTurns m_turns; // the run's, as the main window's boxes share it
+    const ProgramFolder m_folder{QStringLiteral("/opt/quill nest/quillnest")};
 
     Box openBox() {
         auto clock = std::make_unique<FakeClock>();
         FakeClock* raw = clock.get();
-        return {std::make_unique<Tf_about>(nullptr, m_turns, std::move(clock)), raw};
+        return {std::make_unique<Tf_about>(nullptr, m_folder, m_turns, std::move(clock)), raw};
     }
     // Which of the four pictures the box shows.
     static QString shown(const Tf_about& box) {
@@ -123,15 +127,45 @@ private slots:
         QVERIFY(near(open.box->turnedPicture(3), {3, 233 - 3}));
     }
 
+    // The box says where the settings, language files and pages are: beside a
+    // portable copy, in the user's config and cache folders for an installed one.
+    void boxNamesTheFoldersOfTheFiles() {
+        QStandardPaths::setTestModeEnabled(true);
+        QTemporaryDir dir;
+        for (const char* name :
+             {"usr/bin/quillnest", "usr/lib/quillnest/libquillnest_browser.so"}) {
+            QDir().mkpath(QFileInfo(dir.filePath(name)).absolutePath());
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const ProgramFolder installed =
+            ProgramFolder::locate(dir.filePath(QStringLiteral("usr/bin/quillnest")));
+        const QString config =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        const QString cache =
+            QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+        const std::pair<const ProgramFolder*, QString> cases[] = {
+            {&m_folder,
+             "Settings and language files: /opt/quill nest\nReport pages: /opt/quill nest/web"},
+            {&installed, "Settings and language files: " + config +
+                             "/quillnest\nReport pages: " + cache + "/quillnest/web"},
+        };
+        for (const auto& [folder, note] : cases) {
+            PictureTurns turns;
+            const Tf_about box(nullptr, *folder, turns);
+            QCOMPARE(findControl<QLabel>(box, "lb_archivos")->text(), note);
+        }
+    }
+
     void aboutBoxIsHiddenByItsCloseBoxAndEndedByOk() {
         AboutBoxes boxes;
-        boxes.show(nullptr);
+        boxes.show(nullptr, m_folder);
         QPointer<Tf_about> box = boxes.box();
         QVERIFY(box && box->isVisible());
         QVERIFY(!box->isModal());
         box->close();
         QVERIFY(!box->isVisible());
-        boxes.show(nullptr);
+        boxes.show(nullptr, m_folder);
         QCOMPARE(boxes.box(), box.data());
         QVERIFY(box->isVisible());
 
@@ -139,7 +173,7 @@ private slots:
         QVERIFY(!boxes.box());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!box);
-        boxes.show(nullptr);
+        boxes.show(nullptr, m_folder);
         QVERIFY(boxes.box());
         delete boxes.box();
     }

@@ -12,7 +12,7 @@ ProgramServices::Parts ProgramServices::runningProgram(ReportBrowserFactory newB
 }
 
 ProgramServices::ProgramServices(Parts parts)
-    : m_parts(std::move(parts)), m_language(m_parts.folder.path()),
+    : m_parts(std::move(parts)), m_language(m_parts.folder.configFolder()),
       m_settings(f_nombreIni(m_parts.folder)) {
     m_language.use();
 }

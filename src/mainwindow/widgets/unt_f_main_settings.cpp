@@ -29,7 +29,7 @@ void Tfrm_ppal::registerFileTypeAtStart() {
     if (!m_services.settings().flag(Settings::opciones::regexts))
         return;
     try {
-        f_registrarExtension(m_services.folder().executablePath(), m_services.startCommand());
+        f_registrarExtension(m_services.folder(), m_services.startCommand());
     } catch (const QuillnestError& error) {
         m_services.reportError(error.message());
     }
@@ -46,7 +46,7 @@ void Tfrm_ppal::helpExecute() {
 }
 
 void Tfrm_ppal::aboutExecute() {
-    m_aboutBoxes.show(this);
+    m_aboutBoxes.show(this, m_services.folder());
 }
 
 void Tfrm_ppal::tm_initTimer() {

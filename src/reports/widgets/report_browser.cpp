@@ -1,6 +1,7 @@
 #include "reports/widgets/report_browser.h"
 
 #include "base/errors.h"
+#include "base/program_folder.h"
 #include "base/whole_file.h"
 #include "base/widgets/user_dialogs.h"
 #include "language/messages.h"
@@ -38,14 +39,16 @@ void shareOpenGLContexts() {
 }
 
 // Linked into the program, the browser engine would cost every start its memory
-// and time, so it lives in a module beside the executable, loaded once and
-// never unloaded: its views may live until the program ends.
+// and time, so it lives in a module beside the executable (or in its installed
+// place), loaded once and never unloaded: its views may live until the program
+// ends.
 WebEngineEntry webEngineEntry() {
     static WebEngineEntry entry = nullptr;
     if (entry)
         return entry;
     shareOpenGLContexts();
-    QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/quillnest_browser"));
+    QLibrary module(ProgramFolder::moduleFolder(QCoreApplication::applicationFilePath()) +
+                    QStringLiteral("/quillnest_browser"));
     // Every symbol is resolved now: one missing fails here with a message
     // rather than ending the program at its first call.
     module.setLoadHints(QLibrary::ResolveAllSymbolsHint);

@@ -1,9 +1,14 @@
 #include "settings/widgets/unt_f_about.h"
 
+#include "base/program_folder.h"
 #include "base/unt_constantes.h"
 #include "base/widgets/control_texts.h"
+#include "language/messages.h"
+#include "reports/unthtml_utils.h"
+#include "settings/settings_store.h"
 #include "settings/widgets/jpeg_image.h"
 
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -66,11 +71,12 @@ void FittedPicture::paintEvent(QPaintEvent*) {
                               fitted);
 }
 
-Tf_about::Tf_about(QWidget* parent, PictureTurns& turns, std::unique_ptr<PictureClock> clock)
+Tf_about::Tf_about(QWidget* parent, const ProgramFolder& folder, PictureTurns& turns,
+                   std::unique_ptr<PictureClock> clock)
     : QDialog(parent), m_turns(turns) {
     setObjectName(QStringLiteral("f_about"));
     loadPictures();
-    createControls();
+    createControls(folder);
     Timer1 = clock ? clock.release() : new TimerClock(this);
     Timer1->setParent(this);
     connect(Timer1, &PictureClock::timeout, this, &Tf_about::Timer1Timer);
@@ -87,7 +93,7 @@ void Tf_about::loadPictures() {
     im_270 = turned(upright, 270);
 }
 
-void Tf_about::createControls() {
+void Tf_about::createControls(const ProgramFolder& folder) {
     setWindowTitle(QStringLiteral("About"));
     Panel1 = new QFrame(this);
     Panel1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -139,6 +145,14 @@ void Tf_about::createControls() {
     panelLayout->setRowStretch(2, 1);
     panelLayout->setRowStretch(5, 1);
 
+    // Beside the program for a portable copy, in the user's folders for an
+    // installed one: the user can find them to copy or remove.
+    lb_archivos = label(f_getTexto(Messages::dondeArchivos)
+                            .arg(QFileInfo(f_nombreIni(folder)).absolutePath(),
+                                 QFileInfo(f_carpetaWeb(folder)).absolutePath()),
+                        this);
+    lb_archivos->setObjectName(QStringLiteral("lb_archivos"));
+
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
@@ -147,6 +161,7 @@ void Tf_about::createControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 6);
     layout->addWidget(Panel1);
+    layout->addWidget(lb_archivos);
     layout->addWidget(OKButton, 0, Qt::AlignHCenter);
     setFixedSize(QSize(295, 251).expandedTo(sizeHint()));
     assignMnemonics(this);
@@ -175,9 +190,9 @@ void Tf_about::OKButtonClick() {
     deleteLater();
 }
 
-void AboutBoxes::show(QWidget* parent) {
+void AboutBoxes::show(QWidget* parent, const ProgramFolder& folder) {
     if (!m_box) {
-        m_box = new Tf_about(parent, m_turns);
+        m_box = new Tf_about(parent, folder, m_turns);
         QObject::connect(m_box, &Tf_about::ended, m_box, [this] { m_box = nullptr; });
         const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
         m_box->move(screen->availableGeometry().center() - m_box->rect().center());

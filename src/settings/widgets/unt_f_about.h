@@ -1,13 +1,15 @@
 #pragma once
 // The About box: product, version, rights and a picture that starts turning a
 // quarter turn a second once the box has been open for 20 seconds. It is not
-// modal, and its texts are fixed rather than looked up.
+// modal, and its texts are fixed rather than looked up, but for the note of
+// where the program keeps its files.
 
 #include <QDialog>
 #include <QPixmap>
 #include <QPointer>
 #include <memory>
 
+class ProgramFolder;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
@@ -52,10 +54,11 @@ struct PictureTurns {
 class Tf_about : public QDialog {
     Q_OBJECT
 public:
-    // `clock` turns the picture; a timer when none is given. Throws
-    // EInOutError when the picture cannot be decoded.
-    explicit Tf_about(QWidget* parent, PictureTurns& turns,
-                      std::unique_ptr<PictureClock> clock = nullptr);
+    // `clock` turns the picture; a timer when none is given. The box names the
+    // folders where `folder` keeps its files. Throws EInOutError when the
+    // picture cannot be decoded.
+    Tf_about(QWidget* parent, const ProgramFolder& folder, PictureTurns& turns,
+             std::unique_ptr<PictureClock> clock = nullptr);
 
     // The picture turned clockwise by so many quarter turns (0 to 3).
     const QPixmap& turnedPicture(int quarterTurns) const;
@@ -75,6 +78,7 @@ private:
     QLabel* Comments = nullptr;
     QPlainTextEdit* me_comments = nullptr;
     FittedPicture* im_icono = nullptr;
+    QLabel* lb_archivos = nullptr; // where the settings, language files and pages are
     QPushButton* OKButton = nullptr;
     PictureClock* Timer1 = nullptr;
     // The picture upright and turned a further quarter turn clockwise each.
@@ -84,16 +88,16 @@ private:
     QPixmap im_270;
     PictureTurns& m_turns;
     void FormCreate();
-    void createControls();
+    void createControls(const ProgramFolder& folder);
     void loadPictures();
 };
 
 // The About box of a run: one at a time. The main window owns it.
 class AboutBoxes {
 public:
-    // Shows the box without waiting, first creating it, centred on the
-    // screen, when none exists.
-    void show(QWidget* parent);
+    // Shows the box without waiting, first creating it for the folder,
+    // centred on the screen, when none exists.
+    void show(QWidget* parent, const ProgramFolder& folder);
     // The box; nullptr while none exists.
     Tf_about* box() const { return m_box; }
 

@@ -216,7 +216,7 @@ void Tf_opciones::sb_aceptarClick() {
     m_draft.edit().setFlag(opciones::regexts, cb_extension->isChecked());
     if (cb_extension->isChecked()) {
         try {
-            f_registrarExtension(m_services.folder().executablePath(), m_services.startCommand());
+            f_registrarExtension(m_services.folder(), m_services.startCommand());
         } catch (const QuillnestError& error) {
             // The other choices are still kept.
             m_services.dialogs().showError(this, error.message());
