@@ -10,6 +10,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <new>
 #include <optional>
 #include <vector>
 
@@ -51,6 +52,10 @@ public:
     // True when this node is `other` or one of its ancestors.
     bool contains(const OutlineNode* other) const;
 
+    // A node in its tree's arena only has its destructor run; the arena gives
+    // the memory back when the tree goes.
+    static void operator delete(OutlineNode* node, std::destroying_delete_t);
+
 private:
     friend class OutlineTree;
     OutlineNode() : m_nota(&m_ownNota) {}
@@ -64,6 +69,7 @@ private:
     qint8 m_image = 0;
     qint8 m_state = -1;
     bool m_expanded = false;
+    bool m_inArena = false;
 };
 
 class OutlineTree {
@@ -105,6 +111,11 @@ public:
                                 const Tnota& nota = {});
     // The general form: `parent` nullptr means the top level; row in 0..childCount.
     OutlineNode* insert(OutlineNode* parent, int row, QByteArrayView captionUtf8, Tnota nota);
+    // For reading a document: the node and its caption go into the tree's
+    // arena, and so may the record's texts (`arena()`). Such a node, detached
+    // or not, must not outlive the tree's contents (its destruction or clear()).
+    OutlineNode* insertStored(OutlineNode* parent, int row, QByteArrayView captionUtf8, Tnota nota);
+    BlockArena& arena() { return m_arena; }
     // A node that refers to a record owned elsewhere, which must outlive it.
     OutlineNode* insertShared(OutlineNode* parent, int row, QByteArrayView captionUtf8,
                               Tnota* nota);
@@ -144,6 +155,8 @@ private:
     static int subtreeSize(const OutlineNode* node);
     static void renumber(OutlineNode* parent, int fromRow);
 
+    // Before the root: the nodes kept in it go first.
+    BlockArena m_arena;
     std::unique_ptr<OutlineNode> m_root;
     int m_count = 0;
 };

@@ -49,6 +49,10 @@ public:
     void setTexto(const QString& texto) { m_texto = CompactText(texto.toUtf8()); }
     QByteArrayView textoUtf8() const { return m_texto.view(); }
     void setTextoUtf8(QByteArrayView texto) { m_texto = CompactText(texto); }
+    // The text in `arena`, which must outlive the record (see OutlineTree::insertStored).
+    void setTextoUtf8(QByteArrayView texto, BlockArena& arena) {
+        m_texto = CompactText(texto, arena);
+    }
 
     // Same date, percentage, body and priority; `indice` is not part of an item's content.
     bool sameContent(const Tnota& other) const;
