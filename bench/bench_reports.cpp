@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -128,6 +129,27 @@ void printRows(const std::vector<Row>& rows) {
     }
 }
 
+// The two sizes of the measurements elsewhere, next to each other.
+void printSideBySide(const std::vector<Row>& rows) {
+    const auto at = [&](int items) {
+        const auto it = std::find_if(rows.begin(), rows.end(),
+                                     [&](const Row& row) { return row.items == items; });
+        return it == rows.end() ? nullptr : &*it;
+    };
+    const Row* small = at(100'000);
+    const Row* large = at(1'000'000);
+    if (!small || !large)
+        return;
+    std::printf("\n%-14s %12s %12s %16s\n", "best ms", "100,000", "1,000,000", "per-item ratio");
+    for (const auto& [name, member] :
+         {std::pair{"choose+sort", &Row::select}, std::pair{"report", &Row::report},
+          std::pair{"whole page", &Row::page}}) {
+        const double a = (small->*member).best;
+        const double b = (large->*member).best;
+        std::printf("%-14s %12.1f %12.1f %16.2f\n", name, a, b, b / 10 / a);
+    }
+}
+
 void printTarget(const std::vector<Row>& rows) {
     const auto it = std::find_if(rows.begin(), rows.end(),
                                  [](const Row& row) { return row.items == kTargetSize; });
@@ -167,6 +189,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%d items measured\n", size);
     }
     printRows(rows);
+    printSideBySide(rows);
     printTarget(rows);
     return 0;
 }

@@ -12,6 +12,7 @@
 #include "document/document_file.h"
 #include "document/outline_document.h"
 #include "document/recovery.h"
+#include "document/unt_clipboard.h"
 #include "language/unt_idioma.h"
 #include "mainwindow/widgets/date_field.h"
 #include "mainwindow/widgets/outline_model.h"
@@ -119,6 +120,16 @@ int main(int argc, char* argv[]) {
         return list[(size_t(i) * 7919u) % list.size()];
     };
 
+    // A 1,000-item subtree to paste: one item over 999 generated ones, in a
+    // tree of its own as the item clipboard holds its copy.
+    OutlineTree pasteSource;
+    OutlineNode* thousand = pasteSource.addLastTopLevel(QStringLiteral("pasted"), newItemRecord());
+    {
+        const OutlineTree generated = generateOutline(999);
+        for (int i = 0; i < generated.topLevelCount(); ++i)
+            copySubtree(generated.topLevel(i), pasteSource, thousand);
+    }
+
     measure("select an item", 200, [&](int i) { window.selectNode(spread(nodes, i)); });
 
     // Each edit, then its undo and its redo, on items spread over the outline.
@@ -184,6 +195,7 @@ int main(int argc, char* argv[]) {
              doc->drop(spread(leaves, i), OutlineTree::Place::LastChild, spread(leaves, i + 1));
          }},
         {"paste an item", [&](int i) { doc->paste(spread(nodes, i), spread(leaves, i + 2)); }},
+        {"paste a 1,000-item subtree", [&](int i) { doc->paste(spread(nodes, i), thousand); }},
     };
     constexpr int kRuns = 60;
     const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();

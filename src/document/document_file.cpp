@@ -219,10 +219,10 @@ public:
         while (m_lines.atRecord()) {
             const int position = int(expandedStates.size());
             Tnota nota;
-            nota.indice = number(Messages::campoPosicion);
-            if (nota.indice != position)
+            const qint32 written = number(Messages::campoPosicion);
+            if (written != position)
                 fail(f_getTexto(Messages::itemMalNumerado)
-                         .arg(QString::number(nota.indice), QString::number(position)));
+                         .arg(QString::number(written), QString::number(position)));
             if (progress)
                 progress(prefix, position);
             const int level = number(Messages::campoNivel);

@@ -7,6 +7,8 @@
 OutlineNode::~OutlineNode() {
     // Dismantled without recursion, so that a very deep outline cannot exhaust
     // the stack: every node is destroyed once its children are taken away.
+    if (!m_sharesNota)
+        m_ownNota.~Tnota();
     std::vector<std::unique_ptr<OutlineNode>> pending = std::move(m_children);
     while (!pending.empty()) {
         std::unique_ptr<OutlineNode> node = std::move(pending.back());
@@ -125,7 +127,9 @@ OutlineNode* OutlineTree::insertShared(OutlineNode* parent, int row, QByteArrayV
                                        Tnota* nota) {
     std::unique_ptr<OutlineNode> node(new OutlineNode);
     node->m_caption = CompactText(captionUtf8);
-    node->m_nota = nota;
+    node->m_ownNota.~Tnota();
+    node->m_sharedNota = nota;
+    node->m_sharesNota = true;
     return attach(parent, row, std::move(node));
 }
 

@@ -26,8 +26,8 @@ public:
     void setCaption(const QString& caption) { m_caption = CompactText(caption.toUtf8()); }
     QByteArrayView captionUtf8() const { return m_caption.view(); }
 
-    Tnota& nota() { return *m_nota; }
-    const Tnota& nota() const { return *m_nota; }
+    Tnota& nota() { return m_sharesNota ? *m_sharedNota : m_ownNota; }
+    const Tnota& nota() const { return m_sharesNota ? *m_sharedNota : m_ownNota; }
 
     bool expanded() const { return m_expanded; }
     void setExpanded(bool expanded) { m_expanded = expanded; }
@@ -58,18 +58,21 @@ public:
 
 private:
     friend class OutlineTree;
-    OutlineNode() : m_nota(&m_ownNota) {}
+    OutlineNode() : m_ownNota() {}
 
     CompactText m_caption;
     OutlineNode* m_parent = nullptr; // the tree's invisible root for top-level nodes
     std::vector<std::unique_ptr<OutlineNode>> m_children;
-    Tnota m_ownNota;
-    Tnota* m_nota; // &m_ownNota, or a record shared with another tree
+    union {
+        Tnota m_ownNota;     // unless m_sharesNota
+        Tnota* m_sharedNota; // a record owned elsewhere
+    };
     int m_row = 0;
     qint8 m_image = 0;
     qint8 m_state = -1;
     bool m_expanded = false;
     bool m_inArena = false;
+    bool m_sharesNota = false;
 };
 
 class OutlineTree {
