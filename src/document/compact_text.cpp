@@ -12,8 +12,15 @@
 #endif
 
 namespace {
+// A block starts with the text's length: one byte below kLongMark, else
+// kLongMark and four bytes.
 using Length = quint32;
-constexpr size_t kHeader = sizeof(Length);
+constexpr unsigned char kLongMark = 0xFF;
+constexpr size_t kLongHeader = 1 + sizeof(Length);
+
+size_t headerSize(Length length) {
+    return length < kLongMark ? 1 : kLongHeader;
+}
 // The size of a huge page: a block the system can back with one page instead
 // of 512, which spares most of the page faults of filling it.
 constexpr size_t kArenaBlock = size_t(2) << 20;
@@ -25,8 +32,22 @@ Length checkedLength(QByteArrayView text) {
 }
 
 void fill(char* block, QByteArrayView text, Length length) {
-    std::memcpy(block, &length, kHeader);
-    std::memcpy(block + kHeader, text.data(), length);
+    if (length < kLongMark) {
+        block[0] = char(length);
+    } else {
+        block[0] = char(kLongMark);
+        std::memcpy(block + 1, &length, sizeof length);
+    }
+    std::memcpy(block + headerSize(length), text.data(), length);
+}
+
+Length lengthOf(const char* block) {
+    const auto first = static_cast<unsigned char>(block[0]);
+    if (first < kLongMark)
+        return first;
+    Length length = 0;
+    std::memcpy(&length, block + 1, sizeof length);
+    return length;
 }
 } // namespace
 
@@ -72,7 +93,7 @@ CompactText::CompactText(QByteArrayView text) {
         return;
     const Length length = checkedLength(text);
     // operator new[] returns memory aligned for any type, so the lowest bit is free.
-    char* block = new char[kHeader + length];
+    char* block = new char[headerSize(length) + length];
     fill(block, text, length);
     m_bits = reinterpret_cast<std::uintptr_t>(block);
 }
@@ -81,7 +102,7 @@ CompactText::CompactText(QByteArrayView text, BlockArena& arena) {
     if (text.isEmpty())
         return;
     const Length length = checkedLength(text);
-    char* block = static_cast<char*>(arena.allocate(kHeader + length, 2));
+    char* block = static_cast<char*>(arena.allocate(headerSize(length) + length, 2));
     fill(block, text, length);
     m_bits = reinterpret_cast<std::uintptr_t>(block) | kInArena;
 }
@@ -112,12 +133,12 @@ CompactText& CompactText::operator=(CompactText&& other) noexcept {
 }
 
 qsizetype CompactText::size() const {
-    Length length = 0;
-    if (m_bits)
-        std::memcpy(&length, block(), kHeader);
-    return qsizetype(length);
+    return m_bits ? qsizetype(lengthOf(block())) : 0;
 }
 
 QByteArrayView CompactText::view() const {
-    return m_bits ? QByteArrayView(block() + kHeader, size()) : QByteArrayView();
+    if (!m_bits)
+        return {};
+    const Length length = lengthOf(block());
+    return QByteArrayView(block() + headerSize(length), length);
 }

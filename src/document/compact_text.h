@@ -68,7 +68,7 @@ public:
     }
 
 private:
-    // A 4-byte length, then the bytes; null for empty text.
+    // The length (one byte for a short text), then the bytes; null for empty text.
     const char* block() const { return reinterpret_cast<const char*>(m_bits & ~kInArena); }
     void release();
 

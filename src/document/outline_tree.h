@@ -70,9 +70,10 @@ private:
     int m_row = 0;
     qint8 m_image = 0;
     qint8 m_state = -1;
-    bool m_expanded = false;
-    bool m_inArena = false;
-    bool m_sharesNota = false;
+    // Bits, so that the node's small fields share one 8-byte word with m_row.
+    bool m_expanded : 1 = false;
+    bool m_inArena : 1 = false;
+    bool m_sharesNota : 1 = false;
 };
 
 class OutlineTree {
