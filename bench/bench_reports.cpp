@@ -1,4 +1,5 @@
 // Report timing: the per-day report of generated outlines of growing size,
+// read from their bytes as the program reads a document,
 // sorted by date, with texts and completed items, so that every item is listed.
 //
 //   bench_reports [largest]      sizes 10,000 .. 1,000,000, or up to `largest`
@@ -13,6 +14,7 @@
 #include "outline_generator.h"
 
 #include "base/program_folder.h"
+#include "document/document_file.h"
 #include "language/unt_idioma.h"
 #include "reports/report_heads.h"
 #include "reports/report_items.h"
@@ -26,6 +28,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -76,7 +80,11 @@ ReportOptions allItemsByDate() {
 
 Row measure(int items, const QString& webFolder) {
     const int runs = std::clamp(2'000'000 / items, 3, 15);
-    const OutlineTree tree = generateOutline(items);
+    // Held as the program holds a document: read from its bytes.
+    const std::unique_ptr<OutlineTree> read =
+        parseDocument(documentBytes(generateOutline(items)), QStringLiteral("bench.qnf"),
+                      [](const QString&, const QString&, const QString& def) { return def; });
+    const OutlineTree& tree = *read;
     OutlineTree aux;
     const ReportSource source{tree, nullptr, aux};
     const ReportOptions options = allItemsByDate();
@@ -128,6 +136,27 @@ void printRows(const std::vector<Row>& rows) {
     }
 }
 
+// The two sizes of the measurements elsewhere, next to each other.
+void printSideBySide(const std::vector<Row>& rows) {
+    const auto at = [&](int items) {
+        const auto it = std::find_if(rows.begin(), rows.end(),
+                                     [&](const Row& row) { return row.items == items; });
+        return it == rows.end() ? nullptr : &*it;
+    };
+    const Row* small = at(100'000);
+    const Row* large = at(1'000'000);
+    if (!small || !large)
+        return;
+    std::printf("\n%-14s %12s %12s %16s\n", "best ms", "100,000", "1,000,000", "per-item ratio");
+    for (const auto& [name, member] :
+         {std::pair{"choose+sort", &Row::select}, std::pair{"report", &Row::report},
+          std::pair{"whole page", &Row::page}}) {
+        const double a = (small->*member).best;
+        const double b = (large->*member).best;
+        std::printf("%-14s %12.1f %12.1f %16.2f\n", name, a, b, b / 10 / a);
+    }
+}
+
 void printTarget(const std::vector<Row>& rows) {
     const auto it = std::find_if(rows.begin(), rows.end(),
                                  [](const Row& row) { return row.items == kTargetSize; });
@@ -167,6 +196,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%d items measured\n", size);
     }
     printRows(rows);
+    printSideBySide(rows);
     printTarget(rows);
     return 0;
 }

@@ -12,6 +12,7 @@
 #include "document/document_file.h"
 #include "document/outline_document.h"
 #include "document/recovery.h"
+#include "document/unt_clipboard.h"
 #include "language/unt_idioma.h"
 #include "mainwindow/widgets/date_field.h"
 #include "mainwindow/widgets/outline_model.h"
@@ -119,6 +120,16 @@ int main(int argc, char* argv[]) {
         return list[(size_t(i) * 7919u) % list.size()];
     };
 
+    // A 1,000-item subtree to paste: one item over 999 generated ones, in a
+    // tree of its own as the item clipboard holds its copy.
+    OutlineTree pasteSource;
+    OutlineNode* thousand = pasteSource.addLastTopLevel(QStringLiteral("pasted"), newItemRecord());
+    {
+        const OutlineTree generated = generateOutline(999);
+        for (int i = 0; i < generated.topLevelCount(); ++i)
+            copySubtree(generated.topLevel(i), pasteSource, thousand);
+    }
+
     measure("select an item", 200, [&](int i) { window.selectNode(spread(nodes, i)); });
 
     // Each edit, then its undo and its redo, on items spread over the outline.
@@ -184,6 +195,7 @@ int main(int argc, char* argv[]) {
              doc->drop(spread(leaves, i), OutlineTree::Place::LastChild, spread(leaves, i + 1));
          }},
         {"paste an item", [&](int i) { doc->paste(spread(nodes, i), spread(leaves, i + 2)); }},
+        {"paste a 1,000-item subtree", [&](int i) { doc->paste(spread(nodes, i), thousand); }},
     };
     constexpr int kRuns = 60;
     const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
@@ -201,8 +213,9 @@ int main(int argc, char* argv[]) {
             doc->undo();
     }
 
-    // What a long session's history holds: 10,000 edits of one kind after another.
-    const qint64 before = doc->historyBytes();
+    // What a long session's history holds: 10,000 edits of one kind after
+    // another. Every change above was undone, so the first of these drops
+    // them all and the history then holds these edits alone.
     for (int i = 0; i < 10'000; ++i) {
         OutlineNode* leaf = spread(leaves, i);
         switch (i % 4) {
@@ -221,7 +234,7 @@ int main(int argc, char* argv[]) {
         }
     }
     std::printf("10,000 edits (percentages, renames, moves, priorities) hold %.1f MB of history\n",
-                double(doc->historyBytes() - before) / (1024 * 1024));
+                double(doc->historyBytes()) / (1024 * 1024));
 
     const long long rssKb = statusKb("VmRSS");
     const long long peakKb = statusKb("VmHWM");

@@ -219,20 +219,23 @@ public:
         while (m_lines.atRecord()) {
             const int position = int(expandedStates.size());
             Tnota nota;
-            nota.indice = number(Messages::campoPosicion);
-            if (nota.indice != position)
+            const qint32 written = number(Messages::campoPosicion);
+            if (written != position)
                 fail(f_getTexto(Messages::itemMalNumerado)
-                         .arg(QString::number(nota.indice), QString::number(position)));
+                         .arg(QString::number(written), QString::number(position)));
             if (progress)
                 progress(prefix, position);
             const int level = number(Messages::campoNivel);
             expandedStates.push_back(line(Messages::campoExpandido) == "1");
-            QByteArray caption = line(Messages::campoTitulo).toByteArray();
+            // Kept in a buffer reused from record to record: the line's view
+            // ends with the next line read.
+            m_caption.truncate(0);
+            m_caption.append(line(Messages::campoTitulo));
             readDate(nota, line(Messages::campoFecha));
             nota.cumplido = number(Messages::campoCumplido);
             nota.prioridad = static_cast<quint8>(number(Messages::campoPrioridad));
-            nota.setTextoUtf8(body());
-            OutlineNode* node = place(*tree, position, level, std::move(caption), std::move(nota));
+            nota.setTextoUtf8(body(), tree->arena());
+            OutlineNode* node = place(*tree, position, level, m_caption, std::move(nota));
             f_asignaricononodo(node, node->nota().cumplido);
             applyPriorityMark(node);
         }
@@ -270,13 +273,21 @@ private:
     // A date may also be written as date text in the user's format, which
     // becomes the packed form; anything else is kept as it stands.
     static void readDate(Tnota& nota, QByteArrayView text) {
-        if (const auto value = parseInteger(text); value && text == QByteArray::number(*value)) {
+        if (const auto value = parseInteger(text); value && isCanonical(text, *value)) {
             nota.setFechaValue(*value);
             return;
         }
         const QString line = QString::fromUtf8(text);
         const auto dateTime = parseFechaHora(line);
         nota.setFecha(dateTime ? QString::number(packFecha(*dateTime)) : line);
+    }
+
+    // The text is exactly the decimal form of the value (no blanks, sign or
+    // leading zeros).
+    static bool isCanonical(QByteArrayView text, qint32 value) {
+        char buffer[16];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+        return text == QByteArrayView(buffer, result.ptr - buffer);
     }
 
     // The view lasts until the next body is read.
@@ -304,12 +315,13 @@ private:
 
     // The parent is the nearest earlier node one level up; without one the
     // node goes to the end of the top level.
-    OutlineNode* place(OutlineTree& tree, int position, int level, QByteArray caption, Tnota nota) {
+    OutlineNode* place(OutlineTree& tree, int position, int level, QByteArrayView caption,
+                       Tnota nota) {
         OutlineNode* parent = nullptr;
         if (position != 0 && level > 0 && size_t(level - 1) < m_lastAtLevel.size())
             parent = m_lastAtLevel[size_t(level - 1)];
         OutlineNode* node =
-            tree.insert(parent, tree.childCount(parent), std::move(caption), std::move(nota));
+            tree.insertStored(parent, tree.childCount(parent), caption, std::move(nota));
         // The node is now the last one of its level in depth-first order.
         const size_t actualLevel = parent ? size_t(level) : 0;
         if (m_lastAtLevel.size() <= actualLevel)
@@ -321,6 +333,7 @@ private:
     LineReader& m_lines;
     const QString& m_fileName;
     std::vector<OutlineNode*> m_lastAtLevel;
+    QByteArray m_caption;
     QByteArray m_body;
 };
 

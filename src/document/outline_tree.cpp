@@ -7,6 +7,8 @@
 OutlineNode::~OutlineNode() {
     // Dismantled without recursion, so that a very deep outline cannot exhaust
     // the stack: every node is destroyed once its children are taken away.
+    if (!m_sharesNota)
+        m_ownNota.~Tnota();
     std::vector<std::unique_ptr<OutlineNode>> pending = std::move(m_children);
     while (!pending.empty()) {
         std::unique_ptr<OutlineNode> node = std::move(pending.back());
@@ -15,6 +17,13 @@ OutlineNode::~OutlineNode() {
             pending.push_back(std::move(child));
         node->m_children.clear();
     }
+}
+
+void OutlineNode::operator delete(OutlineNode* node, std::destroying_delete_t) {
+    const bool inArena = node->m_inArena;
+    node->~OutlineNode();
+    if (!inArena)
+        ::operator delete(node);
 }
 
 OutlineNode* OutlineNode::parent() const {
@@ -49,13 +58,15 @@ bool OutlineNode::contains(const OutlineNode* other) const {
 OutlineTree::OutlineTree() : m_root(new OutlineNode) {}
 OutlineTree::~OutlineTree() = default;
 OutlineTree::OutlineTree(OutlineTree&& other) noexcept
-    : m_root(std::exchange(other.m_root, std::unique_ptr<OutlineNode>(new OutlineNode))),
+    : m_arena(std::move(other.m_arena)),
+      m_root(std::exchange(other.m_root, std::unique_ptr<OutlineNode>(new OutlineNode))),
       m_count(std::exchange(other.m_count, 0)) {}
 
 OutlineTree& OutlineTree::operator=(OutlineTree&& other) noexcept {
     if (this != &other) {
         std::swap(m_root, other.m_root);
         std::swap(m_count, other.m_count);
+        m_arena.swap(other.m_arena);
         other.clear();
     }
     return *this;
@@ -64,6 +75,7 @@ OutlineTree& OutlineTree::operator=(OutlineTree&& other) noexcept {
 void OutlineTree::clear() {
     m_root.reset(new OutlineNode);
     m_count = 0;
+    m_arena = BlockArena();
 }
 
 int OutlineTree::childCount(const OutlineNode* parent) const {
@@ -101,11 +113,23 @@ OutlineNode* OutlineTree::insert(OutlineNode* parent, int row, QByteArrayView ca
     return attach(parent, row, std::move(node));
 }
 
+OutlineNode* OutlineTree::insertStored(OutlineNode* parent, int row, QByteArrayView captionUtf8,
+                                       Tnota nota) {
+    std::unique_ptr<OutlineNode> node(
+        new (m_arena.allocate(sizeof(OutlineNode), alignof(OutlineNode))) OutlineNode);
+    node->m_inArena = true;
+    node->m_caption = CompactText(captionUtf8, m_arena);
+    node->m_ownNota = std::move(nota);
+    return attach(parent, row, std::move(node));
+}
+
 OutlineNode* OutlineTree::insertShared(OutlineNode* parent, int row, QByteArrayView captionUtf8,
                                        Tnota* nota) {
     std::unique_ptr<OutlineNode> node(new OutlineNode);
     node->m_caption = CompactText(captionUtf8);
-    node->m_nota = nota;
+    node->m_ownNota.~Tnota();
+    node->m_sharedNota = nota;
+    node->m_sharesNota = true;
     return attach(parent, row, std::move(node));
 }
 

@@ -10,6 +10,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <new>
 #include <optional>
 #include <vector>
 
@@ -25,8 +26,8 @@ public:
     void setCaption(const QString& caption) { m_caption = CompactText(caption.toUtf8()); }
     QByteArrayView captionUtf8() const { return m_caption.view(); }
 
-    Tnota& nota() { return *m_nota; }
-    const Tnota& nota() const { return *m_nota; }
+    Tnota& nota() { return m_sharesNota ? *m_sharedNota : m_ownNota; }
+    const Tnota& nota() const { return m_sharesNota ? *m_sharedNota : m_ownNota; }
 
     bool expanded() const { return m_expanded; }
     void setExpanded(bool expanded) { m_expanded = expanded; }
@@ -51,19 +52,28 @@ public:
     // True when this node is `other` or one of its ancestors.
     bool contains(const OutlineNode* other) const;
 
+    // A node in its tree's arena only has its destructor run; the arena gives
+    // the memory back when the tree goes.
+    static void operator delete(OutlineNode* node, std::destroying_delete_t);
+
 private:
     friend class OutlineTree;
-    OutlineNode() : m_nota(&m_ownNota) {}
+    OutlineNode() : m_ownNota() {}
 
     CompactText m_caption;
     OutlineNode* m_parent = nullptr; // the tree's invisible root for top-level nodes
     std::vector<std::unique_ptr<OutlineNode>> m_children;
-    Tnota m_ownNota;
-    Tnota* m_nota; // &m_ownNota, or a record shared with another tree
+    union {
+        Tnota m_ownNota;     // unless m_sharesNota
+        Tnota* m_sharedNota; // a record owned elsewhere
+    };
     int m_row = 0;
     qint8 m_image = 0;
     qint8 m_state = -1;
-    bool m_expanded = false;
+    // Bits, so that the node's small fields share one 8-byte word with m_row.
+    bool m_expanded : 1 = false;
+    bool m_inArena : 1 = false;
+    bool m_sharesNota : 1 = false;
 };
 
 class OutlineTree {
@@ -105,6 +115,11 @@ public:
                                 const Tnota& nota = {});
     // The general form: `parent` nullptr means the top level; row in 0..childCount.
     OutlineNode* insert(OutlineNode* parent, int row, QByteArrayView captionUtf8, Tnota nota);
+    // For reading a document: the node and its caption go into the tree's
+    // arena, and so may the record's texts (`arena()`). Such a node, detached
+    // or not, must not outlive the tree's contents (its destruction or clear()).
+    OutlineNode* insertStored(OutlineNode* parent, int row, QByteArrayView captionUtf8, Tnota nota);
+    BlockArena& arena() { return m_arena; }
     // A node that refers to a record owned elsewhere, which must outlive it.
     OutlineNode* insertShared(OutlineNode* parent, int row, QByteArrayView captionUtf8,
                               Tnota* nota);
@@ -144,6 +159,8 @@ private:
     static int subtreeSize(const OutlineNode* node);
     static void renumber(OutlineNode* parent, int fromRow);
 
+    // Before the root: the nodes kept in it go first.
+    BlockArena m_arena;
     std::unique_ptr<OutlineNode> m_root;
     int m_count = 0;
 };

@@ -2,16 +2,10 @@
 
 #include "base/unt_constantes.h"
 
-Tnota copyRecord(const Tnota& source) {
-    Tnota copy = source;
-    copy.indice = 0;
-    return copy;
-}
-
 OutlineNode* copySubtree(const OutlineNode* source, OutlineTree& tree, OutlineNode* parent) {
     return copySubtree(source, parent, [&tree](OutlineNode* under, const OutlineNode* from) {
-        OutlineNode* copy = tree.insert(under, tree.childCount(under), from->captionUtf8(),
-                                        copyRecord(from->nota()));
+        OutlineNode* copy =
+            tree.insert(under, tree.childCount(under), from->captionUtf8(), from->nota());
         copy->setImageIndex(from->imageIndex());
         copy->setStateIndex(from->stateIndex());
         return copy;

@@ -8,10 +8,6 @@
 #include <QString>
 #include <functional>
 
-// A new record with the item's content (date, percentage, body, priority); the
-// position number belongs to the document it was read from and is not copied.
-Tnota copyRecord(const Tnota& source);
-
 // copySubtree (outline_tree.h) into a plain tree: each copy gets a copied record, the source's
 // caption and its image and state image indexes.
 OutlineNode* copySubtree(const OutlineNode* source, OutlineTree& tree, OutlineNode* parent);

@@ -7,10 +7,62 @@
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <new>
 #include <utility>
 #include <vector>
 
 // ---- Tnota ----
+
+Tnota::~Tnota() {
+    if (!m_fechaIsValue)
+        m_fechaOtherText.~CompactText();
+}
+
+Tnota::Tnota(const Tnota& other)
+    : cumplido(other.cumplido), prioridad(other.prioridad), m_fechaValue(0),
+      m_texto(other.m_texto) {
+    if (!other.m_fechaIsValue)
+        setFechaText(other.m_fechaOtherText);
+    else
+        m_fechaValue = other.m_fechaValue;
+}
+
+Tnota::Tnota(Tnota&& other) noexcept
+    : cumplido(other.cumplido), prioridad(other.prioridad), m_fechaValue(0),
+      m_texto(std::move(other.m_texto)) {
+    if (!other.m_fechaIsValue)
+        setFechaText(std::move(other.m_fechaOtherText));
+    else
+        m_fechaValue = other.m_fechaValue;
+}
+
+Tnota& Tnota::operator=(const Tnota& other) {
+    if (this != &other)
+        *this = Tnota(other);
+    return *this;
+}
+
+Tnota& Tnota::operator=(Tnota&& other) noexcept {
+    if (this == &other)
+        return *this;
+    cumplido = other.cumplido;
+    prioridad = other.prioridad;
+    m_texto = std::move(other.m_texto);
+    if (other.m_fechaIsValue)
+        setFechaValue(other.m_fechaValue);
+    else
+        setFechaText(std::move(other.m_fechaOtherText));
+    return *this;
+}
+
+void Tnota::setFechaText(CompactText text) {
+    if (m_fechaIsValue) {
+        new (&m_fechaOtherText) CompactText(std::move(text));
+        m_fechaIsValue = false;
+    } else {
+        m_fechaOtherText = std::move(text);
+    }
+}
 
 QString Tnota::fecha() const {
     return m_fechaIsValue ? QString::number(m_fechaValue)
@@ -24,8 +76,7 @@ void Tnota::setFecha(const QString& text) {
     if (ok && cut == QString::number(value)) {
         setFechaValue(value);
     } else {
-        m_fechaIsValue = false;
-        m_fechaOtherText = CompactText(cut.toUtf8());
+        setFechaText(CompactText(cut.toUtf8()));
     }
 }
 
@@ -38,9 +89,11 @@ std::optional<qint32> Tnota::fechaValue() const {
 }
 
 void Tnota::setFechaValue(qint32 packed) {
-    m_fechaIsValue = true;
+    if (!m_fechaIsValue) {
+        m_fechaOtherText.~CompactText();
+        m_fechaIsValue = true;
+    }
     m_fechaValue = packed;
-    m_fechaOtherText = CompactText();
 }
 
 bool Tnota::sameContent(const Tnota& other) const {

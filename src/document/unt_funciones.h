@@ -24,16 +24,26 @@ inline constexpr quint8 kPrioridadBaja = 2;
 // (the usual case) is held as that number.
 class Tnota {
 public:
-    qint32 indice = 0; // position number as read from a document; only the reader uses it
+    Tnota() : m_fechaValue(0) {}
+    ~Tnota();
+    Tnota(const Tnota& other);
+    Tnota& operator=(const Tnota& other);
+    Tnota(Tnota&& other) noexcept;
+    Tnota& operator=(Tnota&& other) noexcept;
+
     qint32 cumplido = 0;
     quint8 prioridad = 0;
 
 private:
-    // Laid out next to the small public fields, so that a record takes 32 bytes.
+    // Laid out next to the small public fields, so that a record takes 24 bytes.
     bool m_fechaIsValue = true;
-    qint32 m_fechaValue = 0;
+    union {
+        qint32 m_fechaValue;          // while m_fechaIsValue
+        CompactText m_fechaOtherText; // otherwise: the stored text, UTF-8
+    };
     CompactText m_texto;
-    CompactText m_fechaOtherText; // UTF-8, used only when the stored text is not canonical
+
+    void setFechaText(CompactText text);
 
 public:
     // The date in fecha form: decimal text of a packed date-time, at most 20 characters.
@@ -49,8 +59,12 @@ public:
     void setTexto(const QString& texto) { m_texto = CompactText(texto.toUtf8()); }
     QByteArrayView textoUtf8() const { return m_texto.view(); }
     void setTextoUtf8(QByteArrayView texto) { m_texto = CompactText(texto); }
+    // The text in `arena`, which must outlive the record (see OutlineTree::insertStored).
+    void setTextoUtf8(QByteArrayView texto, BlockArena& arena) {
+        m_texto = CompactText(texto, arena);
+    }
 
-    // Same date, percentage, body and priority; `indice` is not part of an item's content.
+    // Same date, percentage, body and priority.
     bool sameContent(const Tnota& other) const;
 };
 

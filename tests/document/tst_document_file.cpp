@@ -105,6 +105,35 @@ private slots:
         QCOMPARE(documentBytes(*read), documentBytes(tree));
     }
 
+    // Texts of a read document live in one arena: short and long length
+    // forms, a text larger than one of its blocks, and texts that must stay
+    // valid when the tree moves and after it is gone (copies of its records).
+    void textsOfEveryLengthReadBack_data() {
+        QTest::addColumn<int>("length");
+        for (int length : {1, 254, 255, 256, 70'000, 3'000'000})
+            QTest::addRow("%d", length) << length;
+    }
+
+    void textsOfEveryLengthReadBack() {
+        QFETCH(int, length);
+        OutlineTree tree;
+        Tnota nota;
+        nota.setTextoUtf8(QByteArray(length, 'b'));
+        tree.addLastTopLevel(QString(length, u'c'), nota);
+        tree.addLastTopLevel(QStringLiteral("after"), Tnota());
+        const QByteArray bytes = documentBytes(tree);
+
+        auto read = parse(bytes);
+        OutlineTree moved = std::move(*read);
+        read.reset();
+        QCOMPARE(documentBytes(moved), bytes);
+        const Tnota copy = moved.firstTopLevel()->nota();
+        const QString caption = moved.firstTopLevel()->caption();
+        moved.clear();
+        QCOMPARE(copy.textoUtf8(), QByteArray(length, 'b'));
+        QCOMPARE(caption, QString(length, u'c'));
+    }
+
     void encodingFollowsTheText_data() {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QByteArray>("onDisk");
