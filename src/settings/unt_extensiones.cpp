@@ -196,7 +196,9 @@ bool mimePackageNamesGlob(const QByteArray& bytes) {
 QString entryProgram(const QByteArray& bytes) {
     bool inMainGroup = false;
     QString program;
-    for (const QStringView line : IniText::splitLines(QString::fromUtf8(bytes))) {
+    // The lines are views into this text, which must outlive the loop.
+    const QString text = QString::fromUtf8(bytes);
+    for (const QStringView line : IniText::splitLines(text)) {
         const IniText::Line parsed = IniText::parseLine(line);
         if (parsed.kind == IniText::Line::Kind::Section)
             inMainGroup = parsed.name == u"Desktop Entry";
