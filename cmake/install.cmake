@@ -53,6 +53,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The libraries come from what the program and its module link; the window
 # system's plugin is loaded, not linked.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# libcups2: loaded when printing, so the library scan does not find it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libcups2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils")
 include(CPack)

@@ -22,8 +22,11 @@ size_t headerSize(Length length) {
     return length < kLongMark ? 1 : kLongHeader;
 }
 // The size of a huge page: a block the system can back with one page instead
-// of 512, which spares most of the page faults of filling it.
-constexpr size_t kArenaBlock = size_t(2) << 20;
+// of 512, which spares most of the page faults of filling it. The first blocks
+// of an arena are smaller, growing to it, so that a small document does not
+// take a whole huge page.
+constexpr size_t kHugePage = size_t(2) << 20;
+constexpr size_t kFirstBlock = size_t(64) << 10;
 
 Length checkedLength(QByteArrayView text) {
     if (quint64(text.size()) > std::numeric_limits<Length>::max())
@@ -54,7 +57,7 @@ Length lengthOf(const char* block) {
 void BlockArena::swap(BlockArena& other) noexcept {
     std::swap(m_blocks, other.m_blocks);
     std::swap(m_next, other.m_next);
-    std::swap(m_left, other.m_left);
+    std::swap(m_end, other.m_end);
     std::swap(m_reserved, other.m_reserved);
 }
 
@@ -62,30 +65,41 @@ void BlockArena::FreeBlock::operator()(std::byte* block) const {
     std::free(block);
 }
 
+void BlockArena::newBlock(size_t size, size_t slack) {
+    const size_t usual = std::min(kHugePage, kFirstBlock << std::min<size_t>(m_blocks.size(), 5));
+    // A piece too large for a usual block gets a block of its own.
+    const size_t blockSize = std::max(usual, (size + slack + usual - 1) / usual * usual);
+    void* block = std::aligned_alloc(usual, blockSize);
+    if (!block)
+        throw std::bad_alloc();
+#if defined(__linux__)
+    if (usual == kHugePage)
+        madvise(block, blockSize, MADV_HUGEPAGE);
+#endif
+    m_blocks.emplace_back(static_cast<std::byte*>(block));
+    m_next = m_blocks.back().get();
+    m_end = m_next + blockSize;
+    m_reserved += blockSize;
+}
+
 void* BlockArena::allocate(size_t size, size_t alignment) {
     const auto padding = [&] {
         return size_t(-reinterpret_cast<std::uintptr_t>(m_next)) & (alignment - 1);
     };
-    if (!m_next || m_left < size + padding()) {
-        // A piece too large for a shared block gets a block of its own.
-        const size_t blockSize =
-            std::max(kArenaBlock, (size + alignment + kArenaBlock - 1) / kArenaBlock * kArenaBlock);
-        void* block = std::aligned_alloc(kArenaBlock, blockSize);
-        if (!block)
-            throw std::bad_alloc();
-#if defined(__linux__)
-        madvise(block, blockSize, MADV_HUGEPAGE);
-#endif
-        m_blocks.emplace_back(static_cast<std::byte*>(block));
-        m_next = m_blocks.back().get();
-        m_left = blockSize;
-        m_reserved += blockSize;
-    }
-    const size_t skip = padding();
-    std::byte* piece = m_next + skip;
+    if (!m_next || size_t(m_end - m_next) < size + padding())
+        newBlock(size, alignment);
+    std::byte* piece = m_next + padding();
     m_next = piece + size;
-    m_left -= skip + size;
     return piece;
+}
+
+void* BlockArena::allocateEven(size_t size) {
+    // One byte more than the text may be needed to reach an even address.
+    if (!m_next || size_t(m_end - m_next) < size + 1)
+        newBlock(size, 1);
+    m_end = reinterpret_cast<std::byte*>(reinterpret_cast<std::uintptr_t>(m_end - size) &
+                                         ~std::uintptr_t(1));
+    return m_end;
 }
 
 CompactText::CompactText(QByteArrayView text) {
@@ -102,7 +116,7 @@ CompactText::CompactText(QByteArrayView text, BlockArena& arena) {
     if (text.isEmpty())
         return;
     const Length length = checkedLength(text);
-    char* block = static_cast<char*>(arena.allocate(headerSize(length) + length, 2));
+    char* block = static_cast<char*>(arena.allocateEven(headerSize(length) + length));
     fill(block, text, length);
     m_bits = reinterpret_cast<std::uintptr_t>(block) | kInArena;
 }

@@ -30,8 +30,13 @@ public:
     }
     void swap(BlockArena& other) noexcept;
 
-    // `size` bytes at an address that is a multiple of `alignment` (a power of two).
+    // `size` bytes at an address that is a multiple of `alignment` (a power of
+    // two), taken from the front of the current block.
     void* allocate(size_t size, size_t alignment);
+    // `size` bytes at an even address, taken from the back of the current
+    // block: texts of any length packed there leave no padding between the
+    // aligned pieces at the front.
+    void* allocateEven(size_t size);
     // Bytes of the blocks taken from the system.
     size_t bytesReserved() const { return m_reserved; }
 
@@ -39,9 +44,13 @@ private:
     struct FreeBlock {
         void operator()(std::byte* block) const;
     };
+    // Starts a block that holds at least `size` bytes plus `slack`.
+    void newBlock(size_t size, size_t slack);
+
     std::vector<std::unique_ptr<std::byte[], FreeBlock>> m_blocks;
+    // The free room of the current block lies between these two.
     std::byte* m_next = nullptr;
-    size_t m_left = 0;
+    std::byte* m_end = nullptr;
     size_t m_reserved = 0;
 };
 

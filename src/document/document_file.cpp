@@ -215,6 +215,7 @@ public:
 
     std::unique_ptr<OutlineTree> parse(const QString& prefix, const ReadProgress& progress) {
         auto tree = std::make_unique<OutlineTree>();
+        StoredOutlineBuilder builder(*tree);
         std::vector<bool> expandedStates;
         while (m_lines.atRecord()) {
             const int position = int(expandedStates.size());
@@ -235,10 +236,11 @@ public:
             nota.cumplido = number(Messages::campoCumplido);
             nota.prioridad = static_cast<quint8>(number(Messages::campoPrioridad));
             nota.setTextoUtf8(body(), tree->arena());
-            OutlineNode* node = place(*tree, position, level, m_caption, std::move(nota));
+            OutlineNode* node = place(builder, position, level, m_caption, std::move(nota));
             f_asignaricononodo(node, node->nota().cumplido);
             applyPriorityMark(node);
         }
+        builder.finish();
         // States apply by position in depth-first order, once every node exists.
         size_t index = 0;
         tree->forEach([&](OutlineNode* node) { node->setExpanded(expandedStates[index++]); });
@@ -315,13 +317,12 @@ private:
 
     // The parent is the nearest earlier node one level up; without one the
     // node goes to the end of the top level.
-    OutlineNode* place(OutlineTree& tree, int position, int level, QByteArrayView caption,
-                       Tnota nota) {
+    OutlineNode* place(StoredOutlineBuilder& builder, int position, int level,
+                       QByteArrayView caption, Tnota nota) {
         OutlineNode* parent = nullptr;
         if (position != 0 && level > 0 && size_t(level - 1) < m_lastAtLevel.size())
             parent = m_lastAtLevel[size_t(level - 1)];
-        OutlineNode* node =
-            tree.insertStored(parent, tree.childCount(parent), caption, std::move(nota));
+        OutlineNode* node = builder.add(parent, caption, std::move(nota));
         // The node is now the last one of its level in depth-first order.
         const size_t actualLevel = parent ? size_t(level) : 0;
         if (m_lastAtLevel.size() <= actualLevel)

@@ -1,5 +1,7 @@
 #include "document/outline_tree.h"
 
+#include <algorithm>
+#include <cstring>
 #include <utility>
 
 // ---- OutlineNode ----
@@ -9,14 +11,59 @@ OutlineNode::~OutlineNode() {
     // the stack: every node is destroyed once its children are taken away.
     if (!m_sharesNota)
         m_ownNota.~Tnota();
-    std::vector<std::unique_ptr<OutlineNode>> pending = std::move(m_children);
+    std::vector<OutlineNode*> pending;
+    releaseChildren(pending);
     while (!pending.empty()) {
-        std::unique_ptr<OutlineNode> node = std::move(pending.back());
+        OutlineNode* node = pending.back();
         pending.pop_back();
-        for (auto& child : node->m_children)
-            pending.push_back(std::move(child));
-        node->m_children.clear();
+        node->releaseChildren(pending);
+        delete node;
     }
+}
+
+void OutlineNode::reserveOneMore() {
+    const quint32 size = m_children ? m_children->size : 0;
+    if (m_children && m_children->capacity > size)
+        return;
+    const quint32 capacity = std::max<quint32>(2, size * 2);
+    auto* block = static_cast<ChildBlock*>(
+        ::operator new(sizeof(ChildBlock) + capacity * sizeof(OutlineNode*)));
+    block->size = size;
+    block->capacity = capacity;
+    if (size)
+        std::memcpy(reinterpret_cast<OutlineNode**>(block + 1), childSlots(),
+                    size * sizeof(OutlineNode*));
+    if (m_children && m_children->capacity)
+        ::operator delete(m_children);
+    m_children = block;
+}
+
+void OutlineNode::insertChild(int row, OutlineNode* node) {
+    reserveOneMore();
+    OutlineNode** at = childSlots() + row;
+    std::memmove(at + 1, at, (m_children->size - quint32(row)) * sizeof(OutlineNode*));
+    *at = node;
+    ++m_children->size;
+}
+
+void OutlineNode::eraseChild(int row) {
+    OutlineNode** at = childSlots() + row;
+    std::memmove(at, at + 1, (m_children->size - quint32(row) - 1) * sizeof(OutlineNode*));
+    if (--m_children->size == 0) {
+        // A former parent holds no block, like any other item without children.
+        if (m_children->capacity)
+            ::operator delete(m_children);
+        m_children = nullptr;
+    }
+}
+
+void OutlineNode::releaseChildren(std::vector<OutlineNode*>& into) {
+    if (!m_children)
+        return;
+    into.insert(into.end(), childSlots(), childSlots() + m_children->size);
+    if (m_children->capacity)
+        ::operator delete(m_children);
+    m_children = nullptr;
 }
 
 void OutlineNode::operator delete(OutlineNode* node, std::destroying_delete_t) {
@@ -113,16 +160,6 @@ OutlineNode* OutlineTree::insert(OutlineNode* parent, int row, QByteArrayView ca
     return attach(parent, row, std::move(node));
 }
 
-OutlineNode* OutlineTree::insertStored(OutlineNode* parent, int row, QByteArrayView captionUtf8,
-                                       Tnota nota) {
-    std::unique_ptr<OutlineNode> node(
-        new (m_arena.allocate(sizeof(OutlineNode), alignof(OutlineNode))) OutlineNode);
-    node->m_inArena = true;
-    node->m_caption = CompactText(captionUtf8, m_arena);
-    node->m_ownNota = std::move(nota);
-    return attach(parent, row, std::move(node));
-}
-
 OutlineNode* OutlineTree::insertShared(OutlineNode* parent, int row, QByteArrayView captionUtf8,
                                        Tnota* nota) {
     std::unique_ptr<OutlineNode> node(new OutlineNode);
@@ -139,7 +176,7 @@ OutlineNode* OutlineTree::attach(OutlineNode* parent, int row, std::unique_ptr<O
     OutlineNode* raw = node.get();
     m_count += subtreeSize(raw);
     node->m_parent = holder;
-    holder->m_children.insert(holder->m_children.begin() + row, std::move(node));
+    holder->insertChild(row, node.release());
     renumber(holder, row);
     return raw;
 }
@@ -147,8 +184,8 @@ OutlineNode* OutlineTree::attach(OutlineNode* parent, int row, std::unique_ptr<O
 std::unique_ptr<OutlineNode> OutlineTree::detach(OutlineNode* node) {
     OutlineNode* holder = node->m_parent;
     const int row = node->m_row;
-    std::unique_ptr<OutlineNode> owned = std::move(holder->m_children[size_t(row)]);
-    holder->m_children.erase(holder->m_children.begin() + row);
+    std::unique_ptr<OutlineNode> owned(node);
+    holder->eraseChild(row);
     renumber(holder, row);
     m_count -= subtreeSize(node);
     node->m_parent = nullptr;
@@ -178,7 +215,7 @@ int OutlineTree::subtreeSize(const OutlineNode* node) {
 
 void OutlineTree::renumber(OutlineNode* parent, int fromRow) {
     for (int i = fromRow; i < parent->childCount(); ++i)
-        parent->m_children[size_t(i)]->m_row = i;
+        parent->child(i)->m_row = i;
 }
 
 std::optional<OutlineTree::Slot> OutlineTree::moveTarget(const OutlineNode* node, Place place,
@@ -281,6 +318,77 @@ void OutlineTree::forEach(const std::function<void(OutlineNode*)>& f) const {
 
 void OutlineTree::expandAll() {
     forEach([](OutlineNode* n) { n->setExpanded(true); });
+}
+
+// ---- StoredOutlineBuilder ----
+
+StoredOutlineBuilder::~StoredOutlineBuilder() {
+    // Left unfinished (the file turned out damaged): the lists still gathered
+    // go with their nodes, innermost first, since an outer list holds the
+    // owners of the inner ones.
+    for (size_t i = m_openCount; i-- > 0;) {
+        Gathering& open = m_open[i];
+        open.owner->m_gathering = false;
+        for (OutlineNode* node : open.children) {
+            m_tree.m_count -= OutlineTree::subtreeSize(node);
+            delete node;
+        }
+    }
+}
+
+OutlineNode* StoredOutlineBuilder::add(OutlineNode* parent, QByteArrayView captionUtf8,
+                                       Tnota nota) {
+    BlockArena& arena = m_tree.m_arena;
+    OutlineNode* node = new (arena.allocate(sizeof(OutlineNode), alignof(OutlineNode))) OutlineNode;
+    node->m_inArena = true;
+    node->m_caption = CompactText(captionUtf8, arena);
+    node->m_ownNota = std::move(nota);
+    OutlineNode* owner = m_tree.container(parent);
+    if (owner->m_gathering) {
+        // Every list opened after the owner's belongs to a node whose
+        // children are all here.
+        size_t at = m_openCount;
+        while (m_open[at - 1].owner != owner)
+            --at;
+        close(m_openCount - at);
+    } else if (!owner->m_children) {
+        if (m_open.size() == m_openCount)
+            m_open.emplace_back();
+        m_open[m_openCount++].owner = owner;
+        owner->m_gathering = true;
+    } else {
+        // Its list was closed already: it grows as an edited node's does.
+        std::unique_ptr<OutlineNode> owned(node);
+        return m_tree.attach(parent, owner->childCount(), std::move(owned));
+    }
+    std::vector<OutlineNode*>& children = m_open[m_openCount - 1].children;
+    node->m_parent = owner;
+    node->m_row = int(children.size());
+    children.push_back(node);
+    ++m_tree.m_count;
+    return node;
+}
+
+void StoredOutlineBuilder::finish() {
+    close(m_openCount);
+}
+
+void StoredOutlineBuilder::close(size_t count) {
+    for (; count > 0; --count) {
+        Gathering& open = m_open[m_openCount - 1];
+        const size_t size = open.children.size();
+        auto* block = static_cast<OutlineNode::ChildBlock*>(
+            m_tree.m_arena.allocate(sizeof(OutlineNode::ChildBlock) + size * sizeof(OutlineNode*),
+                                    alignof(OutlineNode*)));
+        block->size = quint32(size);
+        block->capacity = 0;
+        std::memcpy(reinterpret_cast<OutlineNode**>(block + 1), open.children.data(),
+                    size * sizeof(OutlineNode*));
+        open.owner->m_children = block;
+        open.owner->m_gathering = false;
+        open.children.clear();
+        --m_openCount;
+    }
 }
 
 OutlineNode* copySubtree(const OutlineNode* source, OutlineNode* parent,

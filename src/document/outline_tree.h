@@ -42,9 +42,9 @@ public:
     OutlineNode* parent() const;
     int row() const { return m_row; }
     int level() const;
-    int childCount() const { return static_cast<int>(m_children.size()); }
-    bool hasChildren() const { return !m_children.empty(); }
-    OutlineNode* child(int i) const { return m_children[static_cast<size_t>(i)].get(); }
+    int childCount() const { return m_children ? static_cast<int>(m_children->size) : 0; }
+    bool hasChildren() const { return childCount() > 0; }
+    OutlineNode* child(int i) const { return childSlots()[i]; }
     OutlineNode* firstChild() const { return hasChildren() ? child(0) : nullptr; }
     OutlineNode* lastChild() const { return hasChildren() ? child(childCount() - 1) : nullptr; }
     OutlineNode* previousSibling() const;
@@ -58,11 +58,28 @@ public:
 
 private:
     friend class OutlineTree;
+    friend class StoredOutlineBuilder;
     OutlineNode() : m_ownNota() {}
+
+    // The children's count and room, followed by their addresses. Most items
+    // of an outline have no children, and those hold no block at all; a
+    // document read from its file keeps its blocks in the tree's arena at
+    // their exact size.
+    struct ChildBlock {
+        quint32 size;
+        quint32 capacity; // 0: in the tree's arena, never grown in place or freed
+    };
+    OutlineNode** childSlots() const { return reinterpret_cast<OutlineNode**>(m_children + 1); }
+    // Room for one more child, moving the block to the heap when it is full.
+    void reserveOneMore();
+    void insertChild(int row, OutlineNode* node);
+    void eraseChild(int row);
+    // Takes every child out, leaving no block.
+    void releaseChildren(std::vector<OutlineNode*>& into);
 
     CompactText m_caption;
     OutlineNode* m_parent = nullptr; // the tree's invisible root for top-level nodes
-    std::vector<std::unique_ptr<OutlineNode>> m_children;
+    ChildBlock* m_children = nullptr; // owns the children it lists
     union {
         Tnota m_ownNota;     // unless m_sharesNota
         Tnota* m_sharedNota; // a record owned elsewhere
@@ -74,6 +91,7 @@ private:
     bool m_expanded : 1 = false;
     bool m_inArena : 1 = false;
     bool m_sharesNota : 1 = false;
+    bool m_gathering : 1 = false; // a StoredOutlineBuilder is gathering its children
 };
 
 class OutlineTree {
@@ -94,7 +112,7 @@ public:
     OutlineTree& operator=(OutlineTree&&) noexcept;
 
     void clear();
-    bool isEmpty() const { return m_root->m_children.empty(); }
+    bool isEmpty() const { return !m_root->hasChildren(); }
     // Number of nodes at every level.
     int count() const { return m_count; }
 
@@ -115,10 +133,9 @@ public:
                                 const Tnota& nota = {});
     // The general form: `parent` nullptr means the top level; row in 0..childCount.
     OutlineNode* insert(OutlineNode* parent, int row, QByteArrayView captionUtf8, Tnota nota);
-    // For reading a document: the node and its caption go into the tree's
-    // arena, and so may the record's texts (`arena()`). Such a node, detached
-    // or not, must not outlive the tree's contents (its destruction or clear()).
-    OutlineNode* insertStored(OutlineNode* parent, int row, QByteArrayView captionUtf8, Tnota nota);
+    // The memory of a document read from its file (StoredOutlineBuilder), where
+    // the record's texts may go too. What lies there, a detached node included,
+    // must not outlive the tree's contents (its destruction or clear()).
     BlockArena& arena() { return m_arena; }
     // A node that refers to a record owned elsewhere, which must outlive it.
     OutlineNode* insertShared(OutlineNode* parent, int row, QByteArrayView captionUtf8,
@@ -155,6 +172,7 @@ public:
     void expandAll();
 
 private:
+    friend class StoredOutlineBuilder;
     OutlineNode* container(OutlineNode* parent) const { return parent ? parent : m_root.get(); }
     static int subtreeSize(const OutlineNode* node);
     static void renumber(OutlineNode* parent, int fromRow);
@@ -163,6 +181,39 @@ private:
     BlockArena m_arena;
     std::unique_ptr<OutlineNode> m_root;
     int m_count = 0;
+};
+
+// Builds a tree from items that come in depth-first order, as a document file
+// holds them: every node, its caption and its list of children go into the
+// tree's arena, each list at its final size once no more children can come.
+// A node may still get children after that (a damaged file may name an earlier
+// parent); its list then moves to the heap like that of any edited node.
+class StoredOutlineBuilder {
+public:
+    explicit StoredOutlineBuilder(OutlineTree& tree) : m_tree(tree) {}
+    // Without finish(), what is still being gathered is dropped.
+    ~StoredOutlineBuilder();
+    StoredOutlineBuilder(const StoredOutlineBuilder&) = delete;
+    StoredOutlineBuilder& operator=(const StoredOutlineBuilder&) = delete;
+
+    // A new last child of `parent` (nullptr: the top level).
+    OutlineNode* add(OutlineNode* parent, QByteArrayView captionUtf8, Tnota nota);
+    // Puts every list still gathered into the tree; the builder is done.
+    void finish();
+
+private:
+    struct Gathering {
+        OutlineNode* owner;
+        std::vector<OutlineNode*> children;
+    };
+    // Puts the last `count` gathered lists into their owners.
+    void close(size_t count);
+
+    OutlineTree& m_tree;
+    // Lists still gathered, outermost first; the vectors stay for reuse.
+    std::vector<Gathering> m_open;
+    size_t m_openCount = 0;
+    OutlineNode* m_last = nullptr;
 };
 
 // Adds one copy of `source` as the last child of `parent` (nullptr: the top

@@ -59,7 +59,7 @@ public:
     void setTexto(const QString& texto) { m_texto = CompactText(texto.toUtf8()); }
     QByteArrayView textoUtf8() const { return m_texto.view(); }
     void setTextoUtf8(QByteArrayView texto) { m_texto = CompactText(texto); }
-    // The text in `arena`, which must outlive the record (see OutlineTree::insertStored).
+    // The text in `arena`, which must outlive the record (see StoredOutlineBuilder).
     void setTextoUtf8(QByteArrayView texto, BlockArena& arena) {
         m_texto = CompactText(texto, arena);
     }

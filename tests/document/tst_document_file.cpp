@@ -226,6 +226,30 @@ private slots:
                  QStringList({"A", "B", "orphan", "  B1", "    B1a", "  B2"}));
     }
 
+    // A record may name a parent whose children were all read already (a
+    // damaged or hand-made file): an item with children, then one without.
+    // The lists read whole still take inserts and removals afterwards.
+    void aLaterRecordMayNameAnEarlierParent() {
+        const QByteArray bytes =
+            record(0, 0, "0", "A", "0", 0, 0, "") + record(1, 1, "0", "A1", "0", 0, 0, "") +
+            record(2, 2, "0", "A1a", "0", 0, 0, "") + record(3, 0, "0", "B", "0", 0, 0, "") +
+            record(4, 1, "0", "B1", "0", 0, 0, "") + record(5, 0, "0", "C", "0", 0, 0, "") +
+            record(6, 2, "0", "x", "0", 0, 0, "") + record(7, 2, "0", "y", "0", 0, 0, "") +
+            record(8, 0, "0", "D", "0", 0, 0, "");
+        const auto tree = parse(bytes);
+        QCOMPARE(tree->count(), 9);
+        QCOMPARE(outlineLines(*tree), QStringList({"A", "  A1", "    A1a", "B", "  B1", "    x",
+                                                   "    y", "C", "D"}));
+        OutlineNode* a1 = tree->firstTopLevel()->firstChild();
+        tree->insert(a1, 0, "A1first", Tnota());
+        tree->remove(tree->topLevel(2));
+        tree->insert(nullptr, 1, "AB", Tnota());
+        QCOMPARE(outlineLines(*tree), QStringList({"A", "  A1", "    A1first", "    A1a", "AB",
+                                                   "B", "  B1", "    x", "    y", "D"}));
+        QCOMPARE(tree->count(), 10);
+        QCOMPARE(outlineLines(*parse(documentBytes(*tree))), outlineLines(*tree));
+    }
+
     void emptyAndUnknownTextsSurvive() {
         QVERIFY(parse(QByteArray())->isEmpty());
         QVERIFY(parse("\r\n \r\n")->isEmpty());
@@ -250,6 +274,10 @@ private slots:
             << "has no end";
         QTest::newRow("record cut short") << good + "1\r\n0\r\n1\r\n"
                                           << "ends before";
+        QTest::newRow("record cut short under nested items")
+            << good + record(1, 1, "0", "A1", "0", 0, 0, "") +
+                   record(2, 2, "0", "A1a", "0", 0, 0, "") + "3\r\n2\r\n1\r\n"
+            << "ends before";
         QTest::newRow("positions out of order")
             << good + record(2, 0, "0", "B", "0", 0, 0, "") << "numbered 2";
         QTest::newRow("first not numbered 0")

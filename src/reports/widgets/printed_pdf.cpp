@@ -5,12 +5,54 @@
 #include "language/messages.h"
 
 #include <QDir>
+#include <QLibrary>
 #include <QPrinter>
 #include <QTemporaryFile>
 
 #include <cups/cups.h>
 
 namespace {
+
+// The print system's library is loaded on the first print to a printer, not
+// linked: with it come a dozen libraries (TLS, Kerberos, service discovery)
+// that every start of the program would load and keep in memory.
+class Cups {
+public:
+    static const Cups& get() {
+        static const Cups cups;
+        if (!cups.m_printFile)
+            throw QuillnestError(f_getTexto(Messages::sinSistemaImpresion).arg(cups.m_error));
+        return cups;
+    }
+
+    decltype(&cupsAddOption) addOption = nullptr;
+    decltype(&cupsFreeOptions) freeOptions = nullptr;
+    decltype(&cupsLastErrorString) lastErrorString = nullptr;
+
+    int printFile(const char* name, const char* file, const char* title, int count,
+                  cups_option_t* options) const {
+        return m_printFile(name, file, title, count, options);
+    }
+
+private:
+    Cups() {
+        QLibrary library(QStringLiteral("cups"), 2);
+        // Kept loaded for the rest of the run: the functions stay in use.
+        library.setLoadHints(QLibrary::PreventUnloadHint);
+        addOption = reinterpret_cast<decltype(addOption)>(library.resolve("cupsAddOption"));
+        freeOptions = reinterpret_cast<decltype(freeOptions)>(library.resolve("cupsFreeOptions"));
+        lastErrorString =
+            reinterpret_cast<decltype(lastErrorString)>(library.resolve("cupsLastErrorString"));
+        auto printFile = reinterpret_cast<decltype(m_printFile)>(library.resolve("cupsPrintFile"));
+        if (addOption && freeOptions && lastErrorString)
+            m_printFile = printFile;
+        else
+            m_error = library.errorString();
+    }
+
+    decltype(&cupsPrintFile) m_printFile = nullptr;
+    QString m_error;
+};
 
 const char* sides(const QPrinter& printer) {
     switch (printer.duplex()) {
@@ -30,7 +72,7 @@ const char* sides(const QPrinter& printer) {
 // The print dialog's choices as the print system's job options.
 class JobOptions {
 public:
-    explicit JobOptions(const QPrinter& printer) {
+    JobOptions(const Cups& cups, const QPrinter& printer) : m_cups(cups) {
         add("copies", QByteArray::number(printer.copyCount()));
         if (printer.copyCount() > 1)
             add("collate", printer.collateCopies() ? "true" : "false");
@@ -38,7 +80,7 @@ public:
         if (printer.colorMode() == QPrinter::GrayScale)
             add("print-color-mode", "monochrome");
     }
-    ~JobOptions() { cupsFreeOptions(m_count, m_options); }
+    ~JobOptions() { m_cups.freeOptions(m_count, m_options); }
     JobOptions(const JobOptions&) = delete;
     JobOptions& operator=(const JobOptions&) = delete;
 
@@ -47,8 +89,9 @@ public:
 
 private:
     void add(const char* name, const QByteArray& value) {
-        m_count = cupsAddOption(name, value.constData(), m_count, &m_options);
+        m_count = m_cups.addOption(name, value.constData(), m_count, &m_options);
     }
+    const Cups& m_cups;
     int m_count = 0;
     cups_option_t* m_options = nullptr;
 };
@@ -72,13 +115,14 @@ void sendPdfToPrinter(const QString& name, const QPrinter& choices, const QByteA
     if (!file.open() || !writeAll(file, pdf) || !file.flush())
         throw EInOutError(f_getTexto(Messages::pdfNoEscrito)
                               .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
-    const JobOptions options(choices);
-    const int job = cupsPrintFile(name.toLocal8Bit().constData(),
-                                  QFile::encodeName(file.fileName()).constData(),
-                                  title.toUtf8().constData(), options.count(), options.options());
+    const Cups& cups = Cups::get();
+    const JobOptions options(cups, choices);
+    const int job = cups.printFile(name.toLocal8Bit().constData(),
+                                   QFile::encodeName(file.fileName()).constData(),
+                                   title.toUtf8().constData(), options.count(), options.options());
     if (job == 0)
         throw QuillnestError(f_getTexto(Messages::impresoraRechaza)
-                                 .arg(name, QString::fromUtf8(cupsLastErrorString())));
+                                 .arg(name, QString::fromUtf8(cups.lastErrorString())));
 }
 
 void deliverPrintedPdf(const QPrinter& printer, const QByteArray& pdf, const QString& title) {
