@@ -274,15 +274,26 @@ private slots:
         QVERIFY(m_dialogs->asked.first().contains(path("english.txt")));
     }
 
-    // A stored place that no screen shows puts the window on the main screen.
+    // A stored place that no screen shows puts the window on the main screen;
+    // one larger than the screen (kept at a smaller scale) shrinks to it.
+    void windowStaysOnAScreen_data() {
+        QTest::addColumn<QStringList>("stored"); // top, left, width, height
+        QTest::newRow("off every screen") << QStringList{"-5000", "90000", "600", "400"};
+        QTest::newRow("larger than the screen") << QStringList{"20", "30", "3000", "2000"};
+    }
     void windowStaysOnAScreen() {
-        m_settings->write(QStringLiteral("posicion"), QStringLiteral("maintop"),
-                          QStringLiteral("-5000"));
-        m_settings->write(QStringLiteral("posicion"), QStringLiteral("mainleft"),
-                          QStringLiteral("90000"));
+        QFETCH(QStringList, stored);
+        const char* keys[] = {"maintop", "mainleft", "width", "height"};
+        for (int i = 0; i < 4; ++i)
+            m_settings->write(QStringLiteral("posicion"), QLatin1StringView(keys[i]), stored[i]);
         Tfrm_ppal* w = start();
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-        QVERIFY(available.contains(w->geometry().topLeft()));
+        QVERIFY2(available.contains(w->frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(w->frameGeometry().x())
+                                .arg(w->frameGeometry().y())
+                                .arg(w->frameGeometry().width())
+                                .arg(w->frameGeometry().height())));
     }
 
     // A file another program changed or deleted is not replaced without asking,

@@ -187,7 +187,9 @@ private slots:
     // where the user left it, also in a later run.
     void todayWindowOpensWhereTheUserLeftIt() {
         Tfrm_ppal* w = open({"A"}, {m_today});
-        w->setGeometry(200, 173, 904, 643);
+        // Wholly on the screen, so that the report window centred on it is too.
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        w->setGeometry(available.adjusted(30, 40, -20, -10));
         w->action(QStringLiteral("verhoy"))->trigger();
         const QPoint offCentre =
             windowOf<Tf_today>()->frameGeometry().center() - w->frameGeometry().center();
@@ -195,13 +197,13 @@ private slots:
         QVERIFY2(qAbs(offCentre.x()) <= 8 && qAbs(offCentre.y()) <= 8,
                  qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
 
-        windowOf<Tf_today>()->move(300, 250);
+        windowOf<Tf_today>()->move(200, 150);
         windowOf<Tf_today>()->resize(500, 400);
         const QRect left = windowOf<Tf_today>()->frameGeometry();
-        QCOMPARE(left.topLeft(), QPoint(300, 250));
+        QCOMPARE(left.topLeft(), QPoint(200, 150));
         controls(windowOf<Tf_today>()).bt_cerrar->click();
         runDeferredDeletes();
-        QCOMPARE(stored(*m_settings, Settings::ventanas::hoy), QStringLiteral("300,250,500,400"));
+        QCOMPARE(stored(*m_settings, Settings::ventanas::hoy), QStringLiteral("200,150,500,400"));
         w->action(QStringLiteral("verhoy"))->trigger();
         QCOMPARE(windowOf<Tf_today>()->frameGeometry(), left);
     }
@@ -212,6 +214,7 @@ private slots:
         QTest::newRow("off every screen") << "-9000,-9000,500,400";
         QTest::newRow("damaged") << "300,x,500,400";
         QTest::newRow("no size") << "300,250,0,0";
+        QTest::newRow("larger than the screen") << "40,30,4000,3000";
     }
     void todayWindowStaysOnAScreen() {
         QFETCH(QString, storedPlace);
@@ -220,7 +223,7 @@ private slots:
         m_window->action(QStringLiteral("verhoy"))->trigger();
         const QRect frame = windowOf<Tf_today>()->frameGeometry();
         QVERIFY(frame.width() > 0 && frame.height() > 0);
-        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(frame.topLeft()));
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(frame));
     }
 
     void todayWindowOpensEvenWhenItsPageFails() {
@@ -357,7 +360,9 @@ private slots:
 
     void dialogFirstOpening() {
         Tfrm_ppal* w = open({"A"}, {m_today});
-        w->setGeometry(200, 173, 904, 643);
+        // Wholly on the screen, so that the report window centred on it is too.
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        w->setGeometry(available.adjusted(30, 40, -20, -10));
         Tf_defreportexdia* d = openDialog();
         QVERIFY(d && d->isVisible());
         QCOMPARE(d->frameGeometry().left(), w->frameGeometry().left());

@@ -6,8 +6,14 @@
 class QWidget;
 
 // A frame whose title bar no screen shows (a screen that has gone, a damaged
-// setting) moves to the middle of the main screen, no larger than it.
+// setting) moves to the middle of the main screen. A frame larger than its
+// screen (kept from a larger screen or a smaller scale) shrinks to it; either
+// way it ends whole on that screen.
 QRect onAScreen(const QRect& frame);
 
-// The frame of that size centred on the window, then kept on a screen.
-QRect centredOn(const QWidget& window, const QSize& size);
+// Puts `window` at `place`, kept on a screen: the corner of its frame, as
+// move() takes it, and the size of its contents, as resize() takes it.
+void placeOnAScreen(QWidget& window, const QRect& place);
+
+// Puts `window`, at its size, in the middle of `owner`, kept on a screen.
+void centreOn(QWidget& window, const QWidget& owner);

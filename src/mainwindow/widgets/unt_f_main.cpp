@@ -453,11 +453,9 @@ void Tfrm_ppal::applyStoredGeometry() {
     const int left = m_services.settings().number(posicion::mainleft);
     const int w = m_services.settings().number(posicion::width);
     const int h = m_services.settings().number(posicion::height);
-    const QRect frame = onAScreen(QRect(left, top, w, h));
-    move(frame.topLeft());
-    resize(frame.size());
+    placeOnAScreen(*this, QRect(left, top, w, h));
     const int split = m_services.settings().number(posicion::mainsplit);
-    Splitter1->setSizes({split, std::max(1, frame.width() - split)});
+    Splitter1->setSizes({split, std::max(1, width() - split)});
 }
 
 void Tfrm_ppal::tv_listaContextPopup(const QPoint& position, bool byMouse) {

@@ -33,13 +33,10 @@ void Tf_today::placeWindow() {
     bool valid = parts.size() == 4;
     for (int i = 0; valid && i < 4; ++i)
         n[i] = parts[i].toInt(&valid);
-    QRect placed;
     if (valid && n[2] > 0 && n[3] > 0)
-        placed = onAScreen(QRect(n[0], n[1], n[2], n[3]));
+        placeOnAScreen(*this, QRect(n[0], n[1], n[2], n[3]));
     else
-        placed = centredOn(*context().host.reportOwner(), size());
-    move(placed.topLeft());
-    resize(placed.size());
+        centreOn(*this, *context().host.reportOwner());
 }
 
 void Tf_today::hideEvent(QHideEvent* event) {
