@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
     ScriptedDialogs& script = *dialogs;
     ProgramServices services({ProgramFolder(dir.filePath(QStringLiteral("quillnest"))),
                               dir.filePath(QStringLiteral("recovery")), std::move(dialogs),
-                              [](const DetachedCommand&) {}, createWebEngineBrowser});
+                              [](const DetachedCommand&) { return true; }, createWebEngineBrowser});
     services.settings().update([](SettingsEdit& edit) {
         edit.setText(Settings::opciones::idioma, QStringLiteral("espanol"));
         edit.setFlag(Settings::opciones::regexts, false);

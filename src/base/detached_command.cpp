@@ -2,6 +2,6 @@
 
 #include <QProcess>
 
-void startDetached(const DetachedCommand& command) {
-    QProcess::startDetached(command.program, command.arguments);
+bool startDetached(const DetachedCommand& command) {
+    return QProcess::startDetached(command.program, command.arguments);
 }

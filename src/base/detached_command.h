@@ -14,9 +14,10 @@ struct DetachedCommand {
     bool operator==(const DetachedCommand&) const = default;
 };
 
-// Starts a command; whether it could be started is not reported. The
-// program's services hold the one in use: startDetached, or a recorder in tests.
-using CommandStarter = std::function<void(const DetachedCommand&)>;
+// Starts a command and says whether its program could be started (it is
+// found and runs); how it ends is not observed. The program's services hold
+// the one in use: startDetached, or a recorder in tests.
+using CommandStarter = std::function<bool(const DetachedCommand&)>;
 
 // Starts the program of the command.
-void startDetached(const DetachedCommand& command);
+bool startDetached(const DetachedCommand& command);

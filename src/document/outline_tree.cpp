@@ -377,9 +377,8 @@ void StoredOutlineBuilder::close(size_t count) {
     for (; count > 0; --count) {
         Gathering& open = m_open[m_openCount - 1];
         const size_t size = open.children.size();
-        auto* block = static_cast<OutlineNode::ChildBlock*>(
-            m_tree.m_arena.allocate(sizeof(OutlineNode::ChildBlock) + size * sizeof(OutlineNode*),
-                                    alignof(OutlineNode*)));
+        auto* block = static_cast<OutlineNode::ChildBlock*>(m_tree.m_arena.allocate(
+            sizeof(OutlineNode::ChildBlock) + size * sizeof(OutlineNode*), alignof(OutlineNode*)));
         block->size = quint32(size);
         block->capacity = 0;
         std::memcpy(reinterpret_cast<OutlineNode**>(block + 1), open.children.data(),

@@ -78,7 +78,7 @@ private:
     void releaseChildren(std::vector<OutlineNode*>& into);
 
     CompactText m_caption;
-    OutlineNode* m_parent = nullptr; // the tree's invisible root for top-level nodes
+    OutlineNode* m_parent = nullptr;  // the tree's invisible root for top-level nodes
     ChildBlock* m_children = nullptr; // owns the children it lists
     union {
         Tnota m_ownNota;     // unless m_sharesNota

@@ -172,9 +172,15 @@ inline constexpr NewText pdfNoEscrito{mensajes, u"pdf no escrito",
                                       u"The PDF file %1 could not be written: %2"};
 inline constexpr NewText sinImpresora{
     mensajes, u"sin impresora", u"No se eligió ninguna impresora.", u"No printer was chosen."};
-inline constexpr NewText sinSistemaImpresion{
-    mensajes, u"sin sistema de impresion", u"No se encontró el sistema de impresión (CUPS): %1",
-    u"The print system (CUPS) could not be found: %1"};
+inline constexpr NewText ayudaNoAbierta{
+    mensajes, u"ayuda no abierta",
+    u"No se pudo abrir la página de ayuda %1: no se encontró el programa del escritorio que abre "
+    u"páginas (xdg-open).",
+    u"The help page %1 could not be opened: the desktop's program that opens pages (xdg-open) "
+    u"was not found."};
+inline constexpr NewText sinSistemaImpresion{mensajes, u"sin sistema de impresion",
+                                             u"No se encontró el sistema de impresión (CUPS): %1",
+                                             u"The print system (CUPS) could not be found: %1"};
 inline constexpr NewText impresoraRechaza{mensajes, u"impresora rechaza",
                                           u"La impresora %1 no aceptó las páginas: %2",
                                           u"The printer %1 did not take the pages: %2"};

@@ -238,14 +238,14 @@ private slots:
             record(8, 0, "0", "D", "0", 0, 0, "");
         const auto tree = parse(bytes);
         QCOMPARE(tree->count(), 9);
-        QCOMPARE(outlineLines(*tree), QStringList({"A", "  A1", "    A1a", "B", "  B1", "    x",
-                                                   "    y", "C", "D"}));
+        QCOMPARE(outlineLines(*tree),
+                 QStringList({"A", "  A1", "    A1a", "B", "  B1", "    x", "    y", "C", "D"}));
         OutlineNode* a1 = tree->firstTopLevel()->firstChild();
         tree->insert(a1, 0, "A1first", Tnota());
         tree->remove(tree->topLevel(2));
         tree->insert(nullptr, 1, "AB", Tnota());
-        QCOMPARE(outlineLines(*tree), QStringList({"A", "  A1", "    A1first", "    A1a", "AB",
-                                                   "B", "  B1", "    x", "    y", "D"}));
+        QCOMPARE(outlineLines(*tree), QStringList({"A", "  A1", "    A1first", "    A1a", "AB", "B",
+                                                   "  B1", "    x", "    y", "D"}));
         QCOMPARE(tree->count(), 10);
         QCOMPARE(outlineLines(*parse(documentBytes(*tree))), outlineLines(*tree));
     }

@@ -11,15 +11,20 @@
 #include "mainwindow/widgets/outline_view.h"
 #include "mainwindow/widgets/unt_f_main.h"
 #include "settings/settings_store.h"
+#include "settings/unt_help.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -434,6 +439,43 @@ private slots:
         QCOMPARE(triggered.count(), 1);
     }
 
+    // The help command hands the page of the language to the desktop's opener;
+    // a missing page, or an opener that cannot be started, is said and the
+    // page named, never passed over in silence.
+    void helpOpensItsPageOrSaysWhy_data() {
+        QTest::addColumn<bool>("pageThere");
+        QTest::addColumn<bool>("openerStarts");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("opened") << true << true << QString();
+        QTest::newRow("no opener") << true << false << "xdg-open";
+        QTest::newRow("no page") << false << true << "No se encuentra el archivo de ayuda";
+    }
+    void helpOpensItsPageOrSaysWhy() {
+        QFETCH(bool, pageThere);
+        QFETCH(bool, openerStarts);
+        QFETCH(QString, said);
+        Tfrm_ppal* w = openSample();
+        const QString page = helpFileName(m_services->folder(), HelpTopic::start);
+        if (pageThere) {
+            QVERIFY(QDir().mkpath(QFileInfo(page).path()));
+            QFile file(page);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        m_startsSucceed = openerStarts;
+        m_started.clear(); // the desktop's tools after the registration at start
+        m_dialogs->asked.clear();
+        w->action(QStringLiteral("help"))->trigger();
+        QCOMPARE(m_started,
+                 pageThere ? QList<DetachedCommand>{helpCommand(page)} : QList<DetachedCommand>{});
+        if (said.isEmpty()) {
+            QCOMPARE(m_dialogs->asked, QStringList());
+        } else {
+            QCOMPARE(m_dialogs->asked.size(), 1);
+            QVERIFY2(m_dialogs->asked.first().contains(said), qPrintable(m_dialogs->asked.first()));
+            QVERIFY(m_dialogs->asked.first().contains(QDir::toNativeSeparators(page)));
+        }
+    }
+
     // The parent of a deleted or cut item holds the mean of the children it has
     // left, and the saved file says so; a parent left without children keeps
     // its percentage.
@@ -622,7 +664,10 @@ private slots:
                           QStringLiteral("DejaVu Sans"));
         m_settings->write(QStringLiteral("fuentes"), QStringLiteral("size"), QStringLiteral("big"));
         Tfrm_ppal* w = openDocument(newItems({"A"}));
-        QCOMPARE(w->width(), 904);
+        // The default width, or the screen's where that is narrower.
+        const int frame = w->frameGeometry().width() - w->width();
+        const int screen = QGuiApplication::primaryScreen()->availableGeometry().width();
+        QCOMPARE(w->width(), std::min(904, screen - frame));
         QCOMPARE(controls(w).re_texto->font().pointSize(), 10);
         QVERIFY(w->ventanaIniciada());
     }

@@ -27,8 +27,8 @@ int runChild(int argc, char* argv[]) {
     // Nothing of the run may wait for an answer or start a program.
     ProgramServices services({ProgramFolder(folder + QStringLiteral("/quillnest")),
                               folder + QStringLiteral("/recovery"),
-                              std::make_unique<ScriptedDialogs>(), [](const DetachedCommand&) {},
-                              createWebEngineBrowser});
+                              std::make_unique<ScriptedDialogs>(),
+                              [](const DetachedCommand&) { return true; }, createWebEngineBrowser});
     Tfrm_ppal window(services, argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString());
     window.document()->rename(window.model()->tree().firstTopLevel(),
                               QStringLiteral("typed before the crash"));

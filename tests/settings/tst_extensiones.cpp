@@ -26,7 +26,10 @@ class TestExtensiones : public QObject {
     bool registered() const { return f_extensionRegistrada(m_program); }
     void registerType() { registerAs(ProgramFolder(m_program)); }
     void registerAs(const ProgramFolder& folder) {
-        f_registrarExtension(folder, [this](const DetachedCommand& c) { m_started << c; });
+        f_registrarExtension(folder, [this](const DetachedCommand& c) {
+            m_started << c;
+            return true;
+        });
     }
     // A copy in an installed layout, which keeps its files in the user's folders.
     ProgramFolder installedCopy() {

@@ -29,6 +29,7 @@ protected:
     std::unique_ptr<Tfrm_ppal> m_window;
     ScriptedDialogs* m_dialogs = nullptr;
     QList<DetachedCommand> m_started; // the programs the window started
+    bool m_startsSucceed = true;      // whether they could be started
     // Makes the report windows' browsers; set it before a report window opens.
     ReportBrowserFactory m_newBrowser = createWebEngineBrowser;
 
@@ -37,10 +38,14 @@ protected:
         auto dialogs = std::make_unique<ScriptedDialogs>();
         m_dialogs = dialogs.get();
         m_started.clear();
+        m_startsSucceed = true;
         m_services = std::make_unique<ProgramServices>(ProgramServices::Parts{
             ProgramFolder(m_dir->filePath(QStringLiteral("quillnest"))),
             m_dir->filePath(QStringLiteral("recovery")), std::move(dialogs),
-            [this](const DetachedCommand& command) { m_started << command; },
+            [this](const DetachedCommand& command) {
+                m_started << command;
+                return m_startsSucceed;
+            },
             [this](QWidget* parent, UserDialogs& dialogs, DialogFolders& folders) {
                 return m_newBrowser(parent, dialogs, folders);
             }});

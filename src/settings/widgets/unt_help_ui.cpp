@@ -4,6 +4,7 @@
 #include "base/widgets/user_dialogs.h"
 #include "language/messages.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 bool f_existeAyuda(ProgramServices& services, HelpTopic topic, QWidget* parent) {
@@ -15,6 +16,12 @@ bool f_existeAyuda(ProgramServices& services, HelpTopic topic, QWidget* parent) 
 }
 
 void f_mostrarAyuda(ProgramServices& services, HelpTopic topic, QWidget* parent) {
-    if (f_existeAyuda(services, topic, parent))
-        services.startCommand()(helpCommand(helpFileName(services.folder(), topic)));
+    if (!f_existeAyuda(services, topic, parent))
+        return;
+    const QString page = helpFileName(services.folder(), topic);
+    // Without the desktop's opener the page is named, so that it can be
+    // opened by hand.
+    if (!services.startCommand()(helpCommand(page)))
+        services.dialogs().inform(
+            parent, f_getTexto(Messages::ayudaNoAbierta).arg(QDir::toNativeSeparators(page)));
 }
