@@ -213,7 +213,6 @@ private:
     // Lists still gathered, outermost first; the vectors stay for reuse.
     std::vector<Gathering> m_open;
     size_t m_openCount = 0;
-    OutlineNode* m_last = nullptr;
 };
 
 // Adds one copy of `source` as the last child of `parent` (nullptr: the top
