@@ -11,6 +11,8 @@
 
 #include <cups/cups.h>
 
+#include <type_traits>
+
 namespace {
 
 // The print system's library is loaded on the first print to a printer, not
@@ -18,9 +20,10 @@ namespace {
 // that every start of the program would load and keep in memory.
 class Cups {
 public:
+    // The library's functions, or an error naming why they are out of reach.
     static const Cups& get() {
         static const Cups cups;
-        if (!cups.m_printFile)
+        if (!cups.m_error.isEmpty())
             throw QuillnestError(f_getTexto(Messages::sinSistemaImpresion).arg(cups.m_error));
         return cups;
     }
@@ -28,29 +31,25 @@ public:
     decltype(&cupsAddOption) addOption = nullptr;
     decltype(&cupsFreeOptions) freeOptions = nullptr;
     decltype(&cupsLastErrorString) lastErrorString = nullptr;
-
-    int printFile(const char* name, const char* file, const char* title, int count,
-                  cups_option_t* options) const {
-        return m_printFile(name, file, title, count, options);
-    }
+    decltype(&cupsPrintFile) printFile = nullptr;
 
 private:
     Cups() {
         QLibrary library(QStringLiteral("cups"), 2);
         // Kept loaded for the rest of the run: the functions stay in use.
         library.setLoadHints(QLibrary::PreventUnloadHint);
-        addOption = reinterpret_cast<decltype(addOption)>(library.resolve("cupsAddOption"));
-        freeOptions = reinterpret_cast<decltype(freeOptions)>(library.resolve("cupsFreeOptions"));
-        lastErrorString =
-            reinterpret_cast<decltype(lastErrorString)>(library.resolve("cupsLastErrorString"));
-        auto printFile = reinterpret_cast<decltype(m_printFile)>(library.resolve("cupsPrintFile"));
-        if (addOption && freeOptions && lastErrorString)
-            m_printFile = printFile;
-        else
-            m_error = library.errorString();
+        const auto resolve = [&](auto& function, const char* name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
+                library.resolve(name));
+            if (!function && m_error.isEmpty())
+                m_error = library.errorString();
+        };
+        resolve(addOption, "cupsAddOption");
+        resolve(freeOptions, "cupsFreeOptions");
+        resolve(lastErrorString, "cupsLastErrorString");
+        resolve(printFile, "cupsPrintFile");
     }
 
-    decltype(&cupsPrintFile) m_printFile = nullptr;
     QString m_error;
 };
 
